@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Sunrise and sunset by an hourly scan of the sun's altitude over 24 hours that start at
+// local noon. The sun's position comes from the low-precision series of van Flandern and
+// Pulkkinen (1979). Pure: the date, place and offset are arguments; messages come back as
+// values for the caller to show.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dates.h"
+
+namespace solvane::astro {
+
+inline constexpr const char* kSunUpOrDownAllDay = "Sun up or down all day";
+inline constexpr const char* kNoSunrise = "No sunrise this date";
+inline constexpr const char* kNoSunset = "No sunset this date";
+
+enum EventKind { Sunrise = 1, Sunset = 2 };
+
+struct SunScan {
+    bool scanned = false;                   // false when the place is not configured (a 0)
+    std::optional<std::string> sunriseText;  // the last sunrise-kind text written by the scan
+    std::optional<std::string> sunsetText;   // the last sunset-kind text written by the scan
+    std::vector<std::string> messages;       // in the order they are shown
+};
+
+// One scan. latitude: degrees, north positive; longitude: degrees, east positive;
+// gmtOffset: hours of local time ahead of GMT. initialKind is the event kind the scan starts
+// with (it decides the text of an event whose ends touch zero exactly). military selects the
+// 24-hour texts ("06:42", "19:05") over the 12-hour ones ("6:42A", "7:05P").
+SunScan sunRiseSet(const Date& date, double latitude, double longitude, double gmtOffset,
+                   EventKind initialKind, bool military);
+
+// The two scans of one sun computation, with the texts kept from one computation to the
+// next: a label keeps showing the last time of its kind found, or nothing.
+class SunTexts {
+public:
+    struct Shown {
+        std::string sunrise;  // for the sunrise label
+        std::string sunset;   // for the sunset label
+        std::vector<std::string> messages;  // the first scan's, then the second's
+    };
+    Shown compute(const Date& date, double latitude, double longitude, double gmtOffset,
+                  bool military);
+
+    std::string SunriseText;
+    std::string SunsetText;
+};
+
+}  // namespace solvane::astro

@@ -1,0 +1,3 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "tjpaneltexture.h"

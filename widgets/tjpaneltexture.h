@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A panel whose background is a bitmap, laid as tiles, centred or stretched.
+
+#include <QImage>
+#include <QRect>
+#include <QVector>
+
+#include "tpanel.h"
+
+namespace solvane {
+
+enum TJPanelTextureStyle : quint8 { txNone = 0, txTile = 1, txCenter = 2, txStretch = 3 };
+
+class TJPanelTexture : public TPanel {
+    Q_OBJECT
+
+public:
+    explicit TJPanelTexture(QWidget* parent = nullptr);
+
+    const QImage& JTexture() const { return texture_; }
+    void setJTexture(const QImage& image);  // copies the image; always repaints
+
+    TJPanelTextureStyle JStyleTexture() const { return style_; }
+    void setJStyleTexture(TJPanelTextureStyle style);
+
+    bool JTransparent() const { return transparent_; }
+    void setJTransparent(bool on);
+
+    TColor JTransColor() const { return transColor_; }
+    void setJTransColor(TColor colour);
+
+    // Where txTile lays its tiles inside `area` for a texture of `tile` size: one rectangle
+    // per tile, row by row, cut only where a tile passes the right or bottom edge.
+    static QVector<QRect> tileRects(const QRect& area, const QSize& tile);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage texture_;
+    TJPanelTextureStyle style_ = txNone;
+    bool transparent_ = false;
+    TColor transColor_ = cl::Gray;
+};
+
+}  // namespace solvane
