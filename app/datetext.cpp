@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "datetext.h"
+
+#include <QLocale>
+
+#include "error.h"
+#include "platform.h"
+
+namespace solvane {
+
+astro::Date toAstro(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+
+QDate fromAstro(const astro::Date& date) { return QDate(date.year, date.month, date.day); }
+
+const astro::MonthNames& localeMonthNames() {
+    static QString cachedFor;
+    static astro::MonthNames names;
+    const QLocale locale;
+    if (cachedFor != locale.name() || names.full[0].empty()) {
+        for (int m = 1; m <= 12; ++m) {
+            names.full[m - 1] = locale.standaloneMonthName(m, QLocale::LongFormat).toStdString();
+            names.abbreviated[m - 1] =
+                locale.standaloneMonthName(m, QLocale::ShortFormat).toStdString();
+        }
+        cachedFor = locale.name();
+    }
+    return names;
+}
+
+QString formatDate(const QDate& date, const char* pattern) {
+    return QString::fromStdString(astro::formatDate(toAstro(date), pattern, localeMonthNames()));
+}
+
+QDate readDate(const QString& text) {
+    const auto date = astro::parseDateText(text.toStdString(), clock().today().year());
+    if (!date) throw Error(QStringLiteral("'%1' is not a valid date").arg(text));
+    return fromAstro(*date);
+}
+
+}  // namespace solvane
