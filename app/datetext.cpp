@@ -9,9 +9,13 @@
 
 namespace solvane {
 
-astro::Date toAstro(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+astro::Date toAstro(const QDate& date) {
+    return {date.year(), date.month(), date.day()};
+}
 
-QDate fromAstro(const astro::Date& date) { return QDate(date.year, date.month, date.day); }
+QDate fromAstro(const astro::Date& date) {
+    return QDate(date.year, date.month, date.day);
+}
 
 const astro::MonthNames& localeMonthNames() {
     static QString cachedFor;
@@ -34,7 +38,8 @@ QString formatDate(const QDate& date, const char* pattern) {
 
 QDate readDate(const QString& text) {
     const auto date = astro::parseDateText(text.toStdString(), clock().today().year());
-    if (!date) throw Error(QStringLiteral("'%1' is not a valid date").arg(text));
+    if (!date)
+        throw Error(QStringLiteral("'%1' is not a valid date").arg(text));
     return fromAstro(*date);
 }
 

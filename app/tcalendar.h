@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "ordinal.h"
 #include "sun.h"
@@ -19,6 +20,7 @@
 class QLabel;
 class QMenu;
 class QAction;
+class QDialog;
 class QSystemTrayIcon;
 class QTimer;
 class QToolButton;
@@ -46,7 +48,7 @@ public:
 
     // Controls by number, as the layout names them.
     TMonthCalendar* MonthCalendar(int k) const { return monthCalendars_[k - 1]; }  // 1 .. 12
-    TPanel* Panel(int n) const { return panels_[n]; }                          // 0 .. 41
+    TPanel* Panel(int n) const { return panels_[n]; }                              // 0 .. 41
 
     // --- start-up and activation (calendar_create.cpp, calendar_activate.cpp)
     void FormCreate();
@@ -90,8 +92,8 @@ public:
     int CompactWidth = 2;
     bool YearButtonToJanuary = false;
     std::array<QDate, 3> SavedCompactDates{};  // a null date means none
-    QPoint CompactPos;                          // Left, Top
-    QPoint FullPos;                             // Left, Top
+    QPoint CompactPos;                         // Left, Top
+    QPoint FullPos;                            // Left, Top
     int WeekNumbersShown = 0;
     int SunDisplayCountdown = 0;
 
@@ -128,9 +130,28 @@ public:
     QSystemTrayIcon* RxTrayIcon1 = nullptr;
     QTimer* Timer1 = nullptr;
 
+    // --- start-up, layout, activation, sun display, navigation and day clicks
+    // (calendar_create.cpp, calendar_layout.cpp, calendar_activate.cpp, sun_display.cpp,
+    // day_click.cpp, navigation.cpp, year_entry.cpp)
+
+    // True while a sun computation waits in one of its message boxes; another computation
+    // started meanwhile (a timer tick, a click) returns at once.
+    bool sunBusy() const { return sunComputationRunning_; }
+
+    // The strip as the full-year window lays it out: Panel28, JPanelTexture1 and the Lefts
+    // of the speed buttons.
+    void placeFullYearStrip();
+
+    // Moves the pointer to a point given from the window's outer top-left corner, frame and
+    // title bar included.
+    void movePointerFromCorner(int dx, int dy);
+
+    // Shows the window again after a change of its window flags, without the activation
+    // that a show from hidden runs.
+    void showAgainWithoutActivation();
+
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     // calendar_layout.cpp
@@ -138,10 +159,72 @@ private:
     void createStrips();
     void createToolStrip();
     void createYearEntry();
+    void createDatePanels();
     void connectHandlers();
+
+    // calendar_create.cpp, calendar_activate.cpp
+    void centreOnDesktop();
+    void dateFirstCalendar();
+    void dateTwelveMonths();
+
+    // sun_display.cpp
+    double placeNumber(const QString& text, bool latitude, double* previous);
+    void showMoonPicture(const QString& dateText);
+
+    // navigation.cpp
+    void stepView(int sign);
+    void clearCompactMonthBoxes();
+
+    bool sunComputationRunning_ = false;
+    bool activateOnShow_ = true;
+    bool centredOnce_ = false;
+    // The last place numbers read without error; an invalid text keeps them.
+    double latitudeNumber_ = 0;
+    double longitudeNumber_ = 0;
 
     std::array<TMonthCalendar*, 12> monthCalendars_{};
     std::array<TPanel*, 42> panels_{};
+
+    // compact mode, timer and window modes
+public:
+    // Called once by the constructor after the controls exist: the timer's wake-up sources and
+    // the notification-area icon (today_timer.cpp, window_modes.cpp).
+    void setUpTimerAndWindowModes();
+    // Timer1 ticks only while a tick could change something, and sleeps otherwise. Whatever
+    // may make a tick useful calls wake(): a calendar's date or page changing, CalcSun setting
+    // the countdown, the date passing midnight. The same check runs whenever the event loop is
+    // about to wait, so no change made by a handler (a hint, say) is missed.
+    void wake();
+    bool tickCanChangeSomething() const;
+    // Fires at the next local midnight (at the latest a minute from now) to re-check the timer.
+    QTimer* midnightTimer = nullptr;
+    // Shows the Parameters dialog modally; tests replace it so that nothing blocks.
+    std::function<void(QDialog&)> showModally;
+    // Whether the desktop has a notification area to hide the window into; tests replace it.
+    std::function<bool()> trayAvailable;
+
+private:
+    struct MonthTitle {  // the "mmmm yyyy" caption last written to a Date Panel
+        int year = 0;
+        int month = 0;
+        QString caption;
+    };
+    void setUpTodayTimer();
+    void midnightPassed();
+    void countDownSunDisplay();
+    bool anyCalendarHolds(const QDate& day) const;
+    void layOutYearAgain();
+    QDate yearAnchorDate() const;
+    bool yearIsLaidOut(const QDate& january) const;
+    bool monthTitleIsCurrent(int k, const QDate& date) const;
+    void setMonthTitle(int k, const QDate& date);
+    void armMidnightTimer();
+    void showWeekNumbers(bool on);
+    void applyStripLayout(int width);  // the compact layout of 1, 2 or 3 months
+    void pointerToStripButton(const QToolButton* button, int dx);
+    void hideToTray();
+    std::array<MonthTitle, 12> monthTitles_{};
+    bool trayNoticeShown_ = false;
 };
 
 }  // namespace solvane

@@ -1,3 +1,56 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 #include "ordinal.h"
+
+namespace solvane::astro {
+
+int dayOfYear(const Date& date) {
+    int days = date.day;
+    for (int month = 1; month < date.month; ++month) {
+        days += daysInMonth(date.year, month);
+    }
+    return days;
+}
+
+std::string yearText(const Date& date) {
+    return formatDate(date, "yy");
+}
+
+long long inclusiveDaySpan(const Date& first, const Date& second) {
+    const long long difference = daySerial(second) - daySerial(first);
+    return (difference < 0 ? -difference : difference) + 1;
+}
+
+std::string plainCaption(const Date& today, std::string_view yearText, int dayOfYear,
+                         const MonthNames& names) {
+    return "Solvane     Today:  " + formatDate(today, "(m) mmm dd, yyyy", names) +
+           "     Julian: " + ordinalText(yearText, dayOfYear);
+}
+
+std::string OrdinalDates::CalcJulianDate(const Date& date, const Date& today, bool writeCaption,
+                                         const MonthNames& names) {
+    LastDateText = shortDateText(date);
+    YearText = yearText(date);
+    MonthDays[1] = isLeapYear(date.year) ? 29 : 28;
+    DayOfYear = dayOfYear(date);
+    lastDate_ = date;
+    if (!writeCaption) {
+        return {};  // start-up's call before the first activation leaves the span alone
+    }
+    const std::string caption = plainCaption(today, YearText, DayOfYear, names);
+    if (SpanStartText.empty()) {
+        SpanStartText = LastDateText;
+        spanStart_ = date;
+        return caption;
+    }
+    // The count uses the dates themselves, so a span across a century counts true.
+    SpanEndText = LastDateText;
+    SpanDaysText = std::to_string(inclusiveDaySpan(spanStart_, date));
+    const std::string spanned =
+        caption + "     " + SpanStartText + " > " + SpanEndText + " = " + SpanDaysText;
+    SpanStartText.clear();
+    SpanEndText.clear();
+    return spanned;
+}
+
+}  // namespace solvane::astro

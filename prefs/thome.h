@@ -100,6 +100,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // thome_layout.cpp
+    void createPlaceGroup();
+    void createColourGroup();
+    void createSaveButton();
+    void connectHandlers();
+
+    static constexpr int kColourCount = 6;
+    using Handler = void (THome::*)();
+    TColorComboBox* colorBox(int k) const;  // 1 .. kColourCount
+    static Handler colourHandler(int k);    // ColorComboBox<k>Change
+    void centreOnScreen();
+
     QWidget* yearView_;
 };
 

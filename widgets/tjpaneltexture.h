@@ -35,11 +35,16 @@ public:
     // Where txTile lays its tiles inside `area` for a texture of `tile` size: one rectangle
     // per tile, row by row, cut only where a tile passes the right or bottom edge.
     static QVector<QRect> tileRects(const QRect& area, const QSize& tile);
+    // Where txCenter draws a texture of `texture` size inside `area`: centred where it is
+    // smaller than the area, otherwise at the area's edge and cut to it.
+    static QRect centerRect(const QRect& area, const QSize& texture);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool hasTexture() const { return texture_.width() > 0 && texture_.height() > 0; }
+
     QImage texture_;
     TJPanelTextureStyle style_ = txNone;
     bool transparent_ = false;

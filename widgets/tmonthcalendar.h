@@ -6,6 +6,7 @@
 
 #include <QCalendarWidget>
 #include <QDate>
+#include <array>
 
 #include "colors.h"
 
@@ -51,6 +52,17 @@ public:
 signals:
     // After a mouse click on a day; Date() already holds the clicked day.
     void OnClick();
+
+protected:
+    // Draws the day, and a ring around today's date.
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
+
+private:
+    void followPage(int year, int month);
+    void applyColors();
+    void applyFont();
+
+    std::array<TColor, 6> colors_;
 };
 
 }  // namespace solvane

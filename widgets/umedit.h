@@ -24,12 +24,18 @@ public:
     void setAlignment(TAlignment alignment);
     bool Focused() const { return focused_; }
 
+signals:
+    // A left-button click in the field.
+    void OnClick();
+
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void applyAlignment();
+
     TAlignment alignment_ = taLeftJustify;
     bool focused_ = false;
 };
@@ -59,7 +65,8 @@ public:
 signals:
     // Raised at the end of every validation of the text.
     void OnChange(QObject* sender);
-    // Key-down: every key pressed in the field, Enter included.
+    // Key-down: every key pressed in the field, Enter included, as its Qt::Key code
+    // (Qt::Key_Return or Qt::Key_Enter for Enter), before the key filter drops anything.
     void OnKeyDown(int key);
 
 protected:
@@ -67,6 +74,7 @@ protected:
 
 private:
     void validate();
+    bool withinBound(const QString& text, qint32 number) const;
 
     TumNumberEditKind kind_ = neDec;
     QString validChars_ = QStringLiteral("0123456789");

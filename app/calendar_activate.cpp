@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// Activation: every run reads the preferences again and dates the twelve months. The year
+// navigation calls it directly after choosing how the first month is dated.
+
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolButton>
+
+#include "datetext.h"
+#include "guard.h"
+#include "platform.h"
+#include "tcalendar.h"
+#include "thome.h"
+#include "tmonthcalendar.h"
+#include "tpanel.h"
+
+namespace solvane {
+
+// The window system's activation, as far as Qt can tell it: the window runs FormActivate
+// when it is shown from hidden (the first show, and coming back from the notification
+// area), once the show has been handled. Closing a modal dialog or message box of the
+// program hands the focus back without a show, so it runs nothing, and neither does
+// switching between programs. Shows that the window system starts by itself (a window
+// restored by the window manager) are left alone.
+void TCalendar::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous() || !activateOnShow_)
+        return;
+    if (!centredOnce_)
+        centreOnDesktop();
+    QTimer::singleShot(0, this, guard(this, &TCalendar::FormActivate));
+}
+
+void TCalendar::showAgainWithoutActivation() {
+    activateOnShow_ = false;
+    show();
+    activateOnShow_ = true;
+}
+
+void TCalendar::centreOnDesktop() {
+    centredOnce_ = true;
+    const QScreen* desktop = screen();
+    if (!desktop)
+        return;
+    const QRect area = desktop->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
+}
+
+void TCalendar::movePointerFromCorner(int dx, int dy) {
+    pointer().moveTo(frameGeometry().topLeft() + QPoint(dx, dy));
+}
+
+void TCalendar::FormActivate() {
+    if (!FirstActivated) {
+        FullPos = pos();
+        // Over the close button.
+        movePointerFromCorner(SpeedButton3->x() + 35, Panel(28)->y() + SpeedButton3->y() + 37);
+        FirstActivated = true;
+    }
+    LoadPreferences();  // an error here ends the activation before the dating
+    dateFirstCalendar();
+    RedateMode = RedateMode::FromToday;
+    dateTwelveMonths();
+}
+
+void TCalendar::LoadPreferences() {
+    if (Home)
+        Home->LoadPreferences();
+    CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
+}
+
+void TCalendar::dateFirstCalendar() {
+    if (RedateMode == RedateMode::KeepFirst)
+        return;
+    const QDate base =
+        RedateMode == RedateMode::FromFirstYear ? MonthCalendar(1)->Date() : clock().today();
+    YearAnchor = QStringLiteral("01/01/") + formatDate(base, "yyyy");
+    MonthCalendar(1)->setDate(readDate(YearAnchor));
+}
+
+void TCalendar::dateTwelveMonths() {
+    // Every month is counted from the first calendar, not from its neighbour, so that a day
+    // clamped at the end of a short month does not shorten the months after it.
+    const QDate first = MonthCalendar(1)->Date();
+    for (int k = 1; k <= 12; ++k) {
+        Panel(2 * k - 1)->setCaption(k < 10 ? QStringLiteral("%1 ").arg(k) : QString::number(k));
+        if (k >= 2)
+            MonthCalendar(k)->setDate(fromAstro(astro::addMonths(toAstro(first), k - 1)));
+        Panel(29 + k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
+    }
+}
+
+void TCalendar::CalcJulianDate(const QDate& date) {
+    const std::string caption = Julian.CalcJulianDate(toAstro(date), toAstro(clock().today()),
+                                                      FirstActivated, localeMonthNames());
+    if (!caption.empty())
+        setWindowTitle(QString::fromStdString(caption));
+}
+
+}  // namespace solvane

@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The main window's construction: the window itself, its controls, and what creation sets
+// before the window is first shown.
+
+#include <QIcon>
+#include <QToolButton>
+
+#include "datetext.h"
+#include "platform.h"
+#include "tcalendar.h"
+#include "tjpaneltexture.h"
+#include "tmonthcalendar.h"
+#include "tpanel.h"
+
+namespace solvane {
+namespace {
+
+// The window's outer size on the desktop it was laid out for; its client area is 794 x 453.
+constexpr int kOuterWidth = 800;
+constexpr int kOuterHeight = 485;
+constexpr QSize kClientSize(794, 453);
+// Where the window stands while it is created, before it is first shown and centred.
+constexpr QPoint kLayoutPosition(91, 122);
+
+QFont windowFont() {
+    // "MS Sans Serif" at 8 points (11 pixels high), or the nearest sans font the desktop has.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+}  // namespace
+
+TCalendar::TCalendar(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Calendar"));
+    setWindowTitle(QStringLiteral(" "));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/solvane-32.png")));
+    setFont(windowFont());
+    // The outline colour of the preferences replaces this once they are loaded.
+    QPalette background = palette();
+    background.setColor(QPalette::Window, toQColor(cl::Maroon));
+    setPalette(background);
+    setAutoFillBackground(true);
+    // Fixed size: the frame and title bar are the window manager's, so only the client
+    // area can be fixed; the outer size follows from the decorations.
+    setFixedSize(kClientSize);
+    move(kLayoutPosition);
+
+    createMonths();
+    createStrips();
+    createToolStrip();
+    createYearEntry();
+    createDatePanels();
+    connectHandlers();
+    FormCreate();
+    setUpTimerAndWindowModes();
+}
+
+TCalendar::~TCalendar() = default;
+
+void TCalendar::FormCreate() {
+    // Date texts are written month first, "m/d/yy", by datetext; the hint timings are the
+    // application's (installed at start-up); the size is fixed by the constructor.
+    placeFullYearStrip();
+    CompactPos = pos();
+    const QDate today = clock().today();
+    SpeedButton10->setText(formatDate(today, "yyyy"));
+
+    // The year entry box is centred on the outer size the window was laid out for.
+    TPanel* yearEntry = Panel(25);
+    yearEntry->move(kOuterWidth / 2 - yearEntry->width() / 2,
+                    kOuterHeight / 2 - yearEntry->height() / 2);
+
+    CalcJulianDate(today);  // not yet activated: no caption from it
+    const std::string ordinal = astro::ordinalText(Julian.YearText, Julian.DayOfYear);
+    MonthCalendar(1)->setHint(QString::fromStdString(ordinal));
+    setWindowTitle(QString::fromStdString(astro::plainCaption(
+        toAstro(today), Julian.YearText, Julian.DayOfYear, localeMonthNames())));
+}
+
+void TCalendar::placeFullYearStrip() {
+    TPanel* strip = Panel(28);
+    strip->setGeometry(strip->x(), 428, 795, strip->height());
+    JPanelTexture1->resize(794, JPanelTexture1->height());
+    const auto setLeft = [](QWidget* button, int left) { button->move(left, button->y()); };
+    setLeft(SpeedButton11, 236);
+    setLeft(SpeedButton10, 265);
+    setLeft(SpeedButton9, 344);
+    setLeft(SpeedButton8, 378);
+    setLeft(SpeedButton6, 412);
+    setLeft(SpeedButton3, 446);
+    setLeft(SpeedButton1, 701);
+    setLeft(SpeedButton2, 732);
+    setLeft(SpeedButton4, 670);
+    setLeft(SpeedButton5, 639);  // where the layout put it; compact mode moves it
+}
+
+}  // namespace solvane

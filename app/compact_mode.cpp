@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// Compact mode: the window shrinks to one row of one, two or three months with the tool
+// strip just below them; previous and next then step the row month by month.
+
+#include <QAction>
+#include <QLabel>
+#include <QToolButton>
+
+#include "datetext.h"
+#include "platform.h"
+#include "tcalendar.h"
+#include "tjpaneltexture.h"
+#include "tmonthcalendar.h"
+#include "tpanel.h"
+
+namespace solvane {
+namespace {
+
+// The window sizes below are outer sizes, frame and title bar included, of a frame that adds
+// 6 pixels to the width and 32 to the height (800 x 485 outside, 794 x 453 inside). Qt sizes
+// the inside and lets the desktop add its own frame, so the strip still lands just below the
+// months whatever frame the desktop draws.
+constexpr int kFrameWidth = 6;
+constexpr int kFrameHeight = 32;
+
+// Added to a strip button's place to put the pointer over it, counted from the window's
+// outer top-left corner.
+constexpr int kPointerDown = 37;
+constexpr int kPointerRightOfCompactButton = 20;
+constexpr int kPointerRightOfWidthButton = 13;
+
+constexpr int kKeepLeft = -1;  // the button stays where it is (out of sight in compact widths)
+
+struct StripLayout {
+    int outerWidth;
+    int outerHeight;
+    int stripTop;      // Panel28
+    int stripWidth;    // Panel28
+    int textureWidth;  // JPanelTexture1
+    // Lefts of SpeedButton11, 10, 9, 8, 7, 3, 6, 5, 1, 2 in the strip.
+    std::array<int, 10> lefts;
+};
+
+// The full year's outer size; its strip is placeFullYearStrip()'s.
+constexpr int kFullOuterWidth = 800;
+constexpr int kFullOuterHeight = 485;
+
+// Indexed by the compact width less one.
+constexpr std::array<StripLayout, 3> kCompactLayouts{{
+    {203, 198, 142, 205, 203, {0, 27, 104, 131, 165, 266, kKeepLeft, 639, kKeepLeft, 349}},
+    {402, 199, 142, 398, 397, {33, 62, 141, 173, 207, 238, kKeepLeft, 287, 317, 347}},
+    {600, 198, 142, 595, 810, {130, 159, 238, 270, 304, 333, 356, 382, 412, 442}},
+}};
+
+}  // namespace
+
+void TCalendar::BitBtn1Click() {
+    ResetCalendarHints();
+    if (WeekNumbersShown)
+        showWeekNumbers(false);
+    if (!CompactMode) {
+        CompactMode = true;
+        for (int k = 4; k <= 12; ++k)
+            MonthCalendar(k)->setEnabled(false);
+        // The strip moves up to row 2, and these would be drawn over it.
+        for (int n = 34; n <= 36; ++n)
+            Panel(n)->hide();
+        move(CompactPos);
+        for (QWidget* w : {Image1, Image2, Image3, Label3, Label4})
+            w->hide();
+        SmallCal();
+        pointerToStripButton(SpeedButton8, kPointerRightOfCompactButton);
+        Panel(1)->setFocus();
+        return;
+    }
+    for (int k = 1; k <= 12; ++k)
+        MonthCalendar(k)->setEnabled(true);
+    for (int k = 1; k <= 3; ++k)
+        SavedCompactDates[size_t(k - 1)] = MonthCalendar(k)->Date();
+    CompactMode = false;
+    RedateMode = RedateMode::FromFirstYear;
+    SpeedButton10->setText(formatDate(clock().today(), "yyyy"));
+    for (QWidget* w : {Image1, Image2, Image3, Label3, Label4})
+        w->show();
+    SpeedButton6->show();
+    SpeedButton7->hide();
+    FormActivate();
+    Panel(1)->setCaption(QStringLiteral("1 "));
+    Panel(3)->setCaption(QStringLiteral("2 "));
+    Panel(5)->setCaption(QStringLiteral("3 "));
+    CompactPos = pos();
+    move(FullPos);
+    for (int n = 34; n <= 36; ++n)
+        Panel(n)->show();
+    setFixedSize(kFullOuterWidth - kFrameWidth, kFullOuterHeight - kFrameHeight);
+    placeFullYearStrip();
+    Panel(1)->setFocus();
+    pointerToStripButton(SpeedButton8, kPointerRightOfCompactButton);
+}
+
+void TCalendar::BitBtn7Click() {
+    ResetCalendarHints();
+    CompactWidth = CompactWidth % 3 + 1;
+    for (int k = 1; k <= 3; ++k)
+        SavedCompactDates[size_t(k - 1)] = MonthCalendar(k)->Date();
+    SmallCal();
+}
+
+void TCalendar::SmallCal() {
+    const QDate today = clock().today();
+    YearButtonToJanuary = true;
+    RedateMode = RedateMode::FromFirstYear;
+    SpeedButton10->setText(QStringLiteral("Jan ") + formatDate(today, "yyyy"));
+    SpeedButton6->hide();
+    SpeedButton7->show();
+    FormActivate();
+    for (int n : {1, 3, 5})
+        Panel(n)->setCaption(QString());
+    applyStripLayout(CompactWidth);
+    // With one month the tray button is out of sight; the width button's menu stands in.
+    Tray1->setVisible(CompactWidth == 1);
+
+    // In the current year the row starts at the current month.
+    if (MonthCalendar(1)->Date().year() == today.year()) {
+        for (int k = 1; k <= 3; ++k) {
+            const QDate date = MonthCalendar(k)->Date().addMonths(today.month() - 1);
+            MonthCalendar(k)->setDate(date);
+            setMonthTitle(k, date);
+        }
+    }
+    // From the second time on, the row shows again what it showed when last left.
+    if (SavedCompactDates[0].isValid()) {
+        for (int k = 1; k <= 3; ++k) {
+            const QDate date = SavedCompactDates[size_t(k - 1)];
+            MonthCalendar(k)->setDate(date);
+            setMonthTitle(k, date);
+        }
+    }
+    pointerToStripButton(SpeedButton7, kPointerRightOfWidthButton);
+    Panel(1)->setFocus();
+}
+
+void TCalendar::applyStripLayout(int width) {
+    const StripLayout& layout = kCompactLayouts[size_t(width - 1)];
+    setFixedSize(layout.outerWidth - kFrameWidth, layout.outerHeight - kFrameHeight);
+    TPanel* strip = Panel(28);
+    strip->setGeometry(strip->x(), layout.stripTop, layout.stripWidth, strip->height());
+    JPanelTexture1->resize(layout.textureWidth, JPanelTexture1->height());
+    const std::array<QToolButton*, 10> buttons{
+        SpeedButton11, SpeedButton10, SpeedButton9, SpeedButton8, SpeedButton7,
+        SpeedButton3,  SpeedButton6,  SpeedButton5, SpeedButton1, SpeedButton2};
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (layout.lefts[i] != kKeepLeft)
+            buttons[i]->move(layout.lefts[i], buttons[i]->y());
+    }
+}
+
+void TCalendar::pointerToStripButton(const QToolButton* button, int dx) {
+    const TPanel* strip = Panel(28);
+    movePointerFromCorner(strip->x() + button->x() + dx, strip->y() + button->y() + kPointerDown);
+}
+
+}  // namespace solvane

@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The strip's sunrise and sunset for one date at the place of the preferences, and the moon
+// picture of that date.
+
+#include <QLabel>
+#include <QScopedValueRollback>
+
+#include "datetext.h"
+#include "moon_picture.h"
+#include "moonphase.h"
+#include "place.h"
+#include "platform.h"
+#include "tcalendar.h"
+#include "tcurrencyedit.h"
+#include "thome.h"
+#include "tmoon.h"
+
+namespace solvane {
+namespace {
+
+// Lines of the preferences' line buffer.
+constexpr int kLongitudeLine = 1;
+constexpr int kLatitudeLine = 2;
+
+// How long the strip shows a computed day before the timer brings today back, in ticks.
+constexpr int kSunDisplayTicks = 300;
+
+void setLabelColour(QLabel* label, TColor colour) {
+    QPalette palette = label->palette();
+    if (palette.color(QPalette::WindowText) == toQColor(colour))
+        return;
+    palette.setColor(QPalette::WindowText, toQColor(colour));
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+// Reads one coordinate of the place; a text that is not a number is reported and the last
+// good number is used again.
+double TCalendar::placeNumber(const QString& text, bool latitude, double* previous) {
+    const std::string utf8 = text.toUtf8().toStdString();
+    const std::optional<double> number =
+        latitude ? astro::latitudeFromText(utf8) : astro::longitudeNumberFromText(utf8);
+    if (!number) {
+        boxes().warning(
+            QString::fromLatin1(latitude ? astro::kInvalidLatitude : astro::kInvalidLongitude));
+        return *previous;
+    }
+    *previous = astro::roundTo2Decimals(*number);
+    return *previous;
+}
+
+void TCalendar::CalcSun(const QString& dateText) {
+    // One computation at a time: a tick or a click while this one waits in a message box
+    // would otherwise start the same computation, and the same box, again and again.
+    if (sunComputationRunning_)
+        return;
+    const QScopedValueRollback<bool> running(sunComputationRunning_, true);
+
+    const QDate date = readDate(dateText);
+    double latitude = 0;
+    double longitudeNumber = 0;
+    double offset = 0;
+    bool military = false;
+    if (Home) {
+        latitude = placeNumber(Home->memoLine(kLatitudeLine), true, &latitudeNumber_);
+        longitudeNumber = placeNumber(Home->memoLine(kLongitudeLine), false, &longitudeNumber_);
+        // The dialog's hidden two-decimal fields hold the numbers, as they always have.
+        Home->CurrencyEditN1->setValue(latitude);
+        Home->CurrencyEditW2->setValue(longitudeNumber);
+        offset = astro::roundTo2Decimals(Home->CurrencyEditGMT3->Value());
+        military = Home->MilitaryTimeFlag == 1;
+    }
+    // A longitude number without sign means west; the computation counts east positive.
+    const astro::SunTexts::Shown shown =
+        Sun.compute(toAstro(date), latitude, -longitudeNumber, offset, military);
+    Label3->setText(QString::fromStdString(shown.sunrise));
+    Label4->setText(QString::fromStdString(shown.sunset));
+    for (const std::string& message : shown.messages)
+        boxes().message(QString::fromStdString(message));
+
+    setLabelColour(Label3, cl::Maroon);
+    setLabelColour(Label4, cl::Maroon);
+    SunDisplayCountdown = kSunDisplayTicks;
+    wake();  // the timer counts it down
+    showMoonPicture(dateText);
+}
+
+// The moon as it stands at 6 PM local time of the date.
+void TCalendar::showMoonPicture(const QString& dateText) {
+    Moon1->setCustomTime(dateText + QStringLiteral(" 6:00:00 PM"));
+    Moon1->CalcPhase();
+    const int bucket = astro::moonBucket(Moon1->Phase());
+    if (bucket == 0)
+        return;  // the angle lies on a threshold: the picture stays
+    Image3->setPixmap(moonPicture(astro::moonPictureForBucket(bucket)));
+}
+
+}  // namespace solvane

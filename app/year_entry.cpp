@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The year entry box: a year from 1700 to 3000 typed in and confirmed with "OK" or Enter.
+
+#include <QToolButton>
+
+#include "platform.h"
+#include "tcalendar.h"
+#include "tmonthcalendar.h"
+#include "tpanel.h"
+#include "umedit.h"
+
+namespace solvane {
+namespace {
+
+constexpr int kFirstYear = 1700;
+constexpr int kLastYear = 3000;
+
+}  // namespace
+
+void TCalendar::BitBtn6Click() {
+    ResetCalendarHints();
+    TPanel* box = Panel(25);
+    box->show();
+    // Over "OK". The vertical sum takes Panel29's Left, not its Top, as it always has.
+    movePointerFromCorner(box->x() + Panel(29)->x() + SpeedButton54->x() + 43,
+                          box->y() + Panel(29)->x() + SpeedButton54->y() + 22);
+    umNumberEdit1->setFocus();
+}
+
+void TCalendar::umNumberEdit1Click() {
+    umNumberEdit1->selectAll();
+}
+
+void TCalendar::umNumberEdit1KeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        SpeedButton54Click();
+}
+
+void TCalendar::SpeedButton54Click() {
+    ResetCalendarHints();
+    const QString text = umNumberEdit1->text();
+    if (text.isEmpty() || text == QStringLiteral("0")) {
+        Panel(25)->hide();
+    } else {
+        const int year = umNumberEdit1->Value();
+        if (year < kFirstYear || year > kLastYear) {
+            const QSize desktop = pointer().desktopSize();
+            pointer().moveTo(QPoint(desktop.width() / 2 + 10, desktop.height() / 2 + 37));
+            boxes().warning(tr("Year must be between 1700 and 3000"));
+            return;
+        }
+        // The field holds digits only, so its value is the year typed.
+        MonthCalendar(1)->setDate(QDate(year, 1, 1));
+        RedateMode = RedateMode::KeepFirst;
+        FormActivate();
+        Panel(25)->hide();
+    }
+    // Back over the year entry button.
+    movePointerFromCorner(Panel(28)->x() + SpeedButton6->x() + 15,
+                          Panel(28)->y() + SpeedButton6->y() + 37);
+}
+
+}  // namespace solvane

@@ -1,0 +1,265 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The dialog's controls: the place and time group, the colour group and the Save button,
+// at their pixel places, with their texts, colours and tab stops.
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "guard.h"
+#include "offset_list.h"
+#include "tcolorcombobox.h"
+#include "tcurrencyedit.h"
+#include "thome.h"
+#include "tpanel.h"
+
+namespace solvane {
+namespace {
+
+constexpr TColor kDialogColour = 11063520;    // red 224, green 208, blue 168
+constexpr TColor kSaveFrameColour = 9482432;  // red 192, green 176, blue 144
+constexpr QSize kClientSize{401, 164};
+
+void setTextColour(QWidget* widget, TColor colour) {
+    QPalette palette = widget->palette();
+    const QColor text = toQColor(colour);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget* widget, TColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+template <typename T>
+T* make(QWidget* parent, const char* name, QRect place) {
+    auto* control = new T(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    return control;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, QPoint place, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(place);
+    label->adjustSize();
+    setTextColour(label, cl::Navy);
+    return label;
+}
+
+TPanel* makePanel(QWidget* parent, const char* name, QRect place, TPanel::Bevel outer,
+                  TPanel::Bevel inner, TColor colour) {
+    auto* panel = make<TPanel>(parent, name, place);
+    panel->setBevelOuter(outer);
+    panel->setBevelInner(inner);
+    panel->setColor(colour);
+    return panel;
+}
+
+TCurrencyEdit* makeNumberEdit(QWidget* parent, const char* name, QRect place, const char* format) {
+    auto* edit = make<TCurrencyEdit>(parent, name, place);
+    edit->setDisplayFormat(QLatin1String(format));
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setTextColour(edit, cl::Navy);
+    return edit;
+}
+
+// Only Panel2 and the colour boxes are reached with the Tab key; the fields take the focus
+// when clicked.
+void clickFocusOnly(std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls)
+        control->setFocusPolicy(Qt::ClickFocus);
+}
+
+}  // namespace
+
+THome::THome(QWidget* yearView, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      yearView_(yearView) {
+    setObjectName(QStringLiteral("Home"));
+    setWindowTitle(QStringLiteral("Parameters"));
+    setFixedSize(kClientSize);
+    setBackground(this, kDialogColour);
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+
+    createPlaceGroup();
+    createColourGroup();
+    createSaveButton();
+    connectHandlers();
+}
+
+void THome::createPlaceGroup() {
+    Panel3 = makePanel(this, "Panel3", {5, 5, 193, 129}, TPanel::bvLowered, TPanel::bvRaised,
+                       kDialogColour);
+    // The sun computation's number fields lie hidden under the two place texts.
+    CurrencyEditN1 = makeNumberEdit(Panel3, "CurrencyEditN1", {63, 8, 121, 21}, "00.00");
+    CurrencyEditW2 = makeNumberEdit(Panel3, "CurrencyEditW2", {63, 32, 121, 21}, "00.00");
+    for (TCurrencyEdit* hidden : {CurrencyEditN1, CurrencyEditW2}) {
+        hidden->setFocusPolicy(Qt::NoFocus);
+        hidden->hide();
+    }
+
+    Label2 = makeLabel(Panel3, "Label2", {22, 12}, QStringLiteral("N°'/ S°'"));
+    Edit1 = make<QLineEdit>(Panel3, "Edit1", {63, 8, 121, 21});
+    Edit1->setAccessibleName(QStringLiteral("Latitude"));
+    Label2->setBuddy(Edit1);
+    Label1 = makeLabel(Panel3, "Label1", {20, 36}, QStringLiteral("W°'/ E°'"));
+    Edit2 = make<QLineEdit>(Panel3, "Edit2", {63, 32, 121, 21});
+    Edit2->setAccessibleName(QStringLiteral("Longitude"));
+    Label1->setBuddy(Edit2);
+
+    Label3 = makeLabel(Panel3, "Label3", {5, 61}, QStringLiteral("GMT Offset"));
+    CurrencyEditGMT3 = makeNumberEdit(Panel3, "CurrencyEditGMT3", {63, 57, 121, 21}, "0");
+    CurrencyEditGMT3->setAccessibleName(QStringLiteral("GMT Offset"));
+    Label3->setBuddy(CurrencyEditGMT3);
+
+    Label4 = makeLabel(Panel3, "Label4", {13, 85}, QStringLiteral("Offset List"));
+    ComboBox1 = make<QComboBox>(Panel3, "ComboBox1", {63, 81, 121, 21});
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    for (const OffsetEntry& entry : offsetList())
+        ComboBox1->addItem(QLatin1String(entry.text));
+    ComboBox1->setCurrentIndex(-1);
+    // The entries are much wider than the field; the open list shows them whole.
+    ComboBox1->view()->setMinimumWidth(ComboBox1->view()->sizeHintForColumn(0));
+    ComboBox1->setAccessibleName(QStringLiteral("Offset List"));
+    setTextColour(ComboBox1, cl::Navy);
+    Label4->setBuddy(ComboBox1);
+
+    CheckBox1 = make<QCheckBox>(Panel3, "CheckBox1", {7, 107, 109, 17});
+    CheckBox1->setText(QStringLiteral("Display military time"));
+    setTextColour(CheckBox1, cl::Navy);
+    CheckBox2 = make<QCheckBox>(Panel3, "CheckBox2", {139, 107, 45, 17});
+    CheckBox2->setText(QStringLiteral("Hints"));
+    setTextColour(CheckBox2, cl::Navy);
+
+    clickFocusOnly({Edit1, Edit2, CurrencyEditGMT3, ComboBox1, CheckBox1, CheckBox2});
+}
+
+void THome::createColourGroup() {
+    Panel4 = makePanel(this, "Panel4", {202, 5, 195, 129}, TPanel::bvLowered, TPanel::bvRaised,
+                       kDialogColour);
+    struct Row {
+        QLabel** label;
+        const char* labelName;
+        QPoint labelPlace;
+        const char* text;
+        TColorComboBox** box;
+        const char* boxName;
+        QPoint boxPlace;
+        TColor initial;
+    };
+    const Row rows[] = {
+        {&Label5,
+         "Label5",
+         {7, 4},
+         "Title Bar Color",
+         &ColorComboBox1,
+         "ColorComboBox1",
+         {7, 20},
+         cl::Blue},
+        {&Label6,
+         "Label6",
+         {7, 45},
+         "Title Text Color",
+         &ColorComboBox2,
+         "ColorComboBox2",
+         {7, 61},
+         cl::Yellow},
+        {&Label8,
+         "Label8",
+         {7, 86},
+         " Backgnd Color",
+         &ColorComboBox3,
+         "ColorComboBox3",
+         {7, 102},
+         cl::White},
+        {&Label9,
+         "Label9",
+         {103, 4},
+         "Text Color",
+         &ColorComboBox4,
+         "ColorComboBox4",
+         {103, 20},
+         cl::Navy},
+        {&Label10,
+         "Label10",
+         {103, 45},
+         "Trail Text Color",
+         &ColorComboBox5,
+         "ColorComboBox5",
+         {103, 61},
+         cl::Silver},
+        {&Label11,
+         "Label11",
+         {104, 86},
+         "Outline Color",
+         &ColorComboBox6,
+         "ColorComboBox6",
+         {103, 102},
+         cl::Silver},
+    };
+    for (const Row& row : rows) {
+        const QString text = QLatin1String(row.text);
+        *row.label = makeLabel(Panel4, row.labelName, row.labelPlace, text);
+        *row.box = make<TColorComboBox>(Panel4, row.boxName, QRect(row.boxPlace, QSize(85, 20)));
+        (*row.box)->setColorValue(row.initial);
+        (*row.box)->setFocusPolicy(Qt::StrongFocus);
+        (*row.box)->setAccessibleName(text.trimmed());
+        (*row.label)->setBuddy(*row.box);
+    }
+}
+
+void THome::createSaveButton() {
+    Panel2 = makePanel(this, "Panel2", {110, 136, 182, 26}, TPanel::bvNone, TPanel::bvNone,
+                       kDialogColour);
+    Panel2->setFocusPolicy(Qt::StrongFocus);
+    Panel2->setAccessibleName(QStringLiteral("Save"));
+    Panel1 = makePanel(Panel2, "Panel1", {60, 2, 62, 23}, TPanel::bvNone, TPanel::bvNone,
+                       kSaveFrameColour);
+    SpeedButton54 = make<QToolButton>(Panel1, "SpeedButton54", {0, 0, 62, 23});
+    SpeedButton54->setText(QStringLiteral("Save"));
+    SpeedButton54->setAutoRaise(true);
+    SpeedButton54->setFocusPolicy(Qt::NoFocus);
+    SpeedButton54->setAccessibleName(QStringLiteral("Save"));
+    setTextColour(SpeedButton54, cl::Navy);
+
+    setTabOrder(Panel2, ColorComboBox1);
+    for (int k = 1; k < kColourCount; ++k)
+        setTabOrder(colorBox(k), colorBox(k + 1));
+}
+
+void THome::connectHandlers() {
+    connect(Edit1, &QLineEdit::textChanged, this, guard(this, &THome::Edit1Change));
+    connect(Edit2, &QLineEdit::textChanged, this, guard(this, &THome::Edit1Change));
+    connect(CurrencyEditGMT3, &TCurrencyEdit::OnChange, this, guard(this, &THome::Edit1Change));
+    connect(CurrencyEditGMT3, &TCurrencyEdit::OnEnter, this,
+            guard(this, &THome::CurrencyEditGMT3Enter));
+    // activated: a pick from the list, or Enter on a text that is an entry.
+    connect(ComboBox1, &QComboBox::activated, this, guard(this, &THome::ComboBox1Change));
+    // toggled follows every change of the check mark, the user's click and the load's alike.
+    connect(CheckBox1, &QCheckBox::toggled, this, guard(this, &THome::CheckBox1Click));
+    connect(CheckBox2, &QCheckBox::toggled, this, guard(this, &THome::CheckBox2Click));
+    for (int k = 1; k <= kColourCount; ++k) {
+        connect(colorBox(k), &TColorComboBox::OnChange, this, guard(this, colourHandler(k)));
+    }
+    connect(SpeedButton54, &QToolButton::clicked, this, guard(this, &THome::SpeedButton54Click));
+}
+
+}  // namespace solvane

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Solvane developers
+# SPDX-License-Identifier: MIT
+#
+# What Solvane costs while it waits for the user: CPU use and wake-ups while idle (on an
+# ordinary day and on the first of a month, when a month shows today's date), resident
+# memory, and the time to the first shown window next to that of a bare Qt window holding
+# twelve month calendars. A benchmark, not a test: it prints figures and checks them against
+# the targets, and exits non-zero when one is missed.
+#
+# Usage: scripts/bench-idle.sh [BUILD_DIR]      (default: build)
+# Needs: Xvfb, xdotool, faketime; the targets solvane and bench-bare-window built in BUILD_DIR.
+# Environment: IDLE_SECONDS (20), SETTLE_SECONDS (6), STARTUP_RUNS (7).
+set -euo pipefail
+
+build_dir=${1:-build}
+solvane_exe=$build_dir/app/solvane
+bare_exe=$build_dir/tools/bench-bare-window/bench-bare-window
+idle_seconds=${IDLE_SECONDS:-20}
+settle_seconds=${SETTLE_SECONDS:-6}  # longer than the 3 s of the start-up's sun display
+startup_runs=${STARTUP_RUNS:-7}
+ordinary_day='2026-12-07 10:00:00'
+first_of_month='2026-12-01 10:00:00'
+
+for tool in Xvfb xdotool faketime; do
+    command -v "$tool" >/dev/null || { echo "bench-idle: $tool is not installed" >&2; exit 2; }
+done
+for exe in "$solvane_exe" "$bare_exe"; do
+    [[ -x $exe ]] || { echo "bench-idle: $exe is not built" >&2; exit 2; }
+done
+
+# A private copy of the program with a preferences file of its own, so that no real
+# prefs.cal is read or written.
+work=$(mktemp -d)
+xvfb_pid=''
+app_pid=''
+cleanup() {
+    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cp "$solvane_exe" "$work/solvane"
+cp "$bare_exe" "$work/bench-bare-window"
+# Flags, longitude, latitude (New York), GMT offset and the six colours; 8-bit text, CR LF.
+printf '00\r\nW\xb073.99\r\nN\xb040.75\r\n-5\r\n16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n' \
+    >"$work/prefs.cal"
+
+# A display of our own.
+display=''
+for n in $(seq 91 140); do
+    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=$n; break; fi
+done
+[[ -n $display ]] || { echo "bench-idle: no free X display" >&2; exit 2; }
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.05; done
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+now_ns() { date +%s%N; }
+
+# Starts "$@" at the fake time $1 in the background; sets app_pid.
+launch() {
+    local when=$1
+    shift
+    faketime -m --exclude-monotonic "$when" "$@" >>"$work/app.log" 2>&1 &
+    app_pid=$!
+}
+
+stop_app() {
+    kill "$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=''
+}
+
+# Milliseconds from launch to the first visible window whose title matches $1.
+startup_ms() {
+    local title=$1
+    shift
+    local start
+    start=$(now_ns)
+    launch "$ordinary_day" "$@"
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+        kill -0 "$app_pid" 2>/dev/null || { echo "bench-idle: $title exited early" >&2; exit 1; }
+        sleep 0.005
+    done
+    echo $((($(now_ns) - start) / 1000000))
+    stop_app
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# CPU time in clock ticks (utime + stime) of the process.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# CPU time in nanoseconds, summed over the process's threads.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
+# Voluntary context switches, summed over the process's threads.
+wakeups() {
+    cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ { s += $2 } END { print s + 0 }'
+}
+rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
+
+failed=0
+check() {  # check NAME VALUE LIMIT UNIT: VALUE must stay below LIMIT
+    local verdict=ok
+    awk -v v="$2" -v l="$3" 'BEGIN { exit !(v < l) }' || { verdict=MISSED; failed=1; }
+    printf '  %-34s %10s %-8s (target < %s) %s\n' "$1" "$2" "$4" "$3" "$verdict"
+}
+
+idle_run() {
+    local label=$1 when=$2
+    launch "$when" "$work/solvane"
+    xdotool search --sync --onlyvisible --name Solvane >/dev/null
+    sleep "$settle_seconds"
+    local ticks0 ns0 sw0 ticks1 ns1 sw1
+    ticks0=$(cpu_ticks "$app_pid") ns0=$(cpu_ns "$app_pid") sw0=$(wakeups "$app_pid")
+    sleep "$idle_seconds"
+    ticks1=$(cpu_ticks "$app_pid") ns1=$(cpu_ns "$app_pid") sw1=$(wakeups "$app_pid")
+    local hz
+    hz=$(getconf CLK_TCK)
+    echo "$label (faketime '$when', ${idle_seconds} s after ${settle_seconds} s to settle):"
+    check "idle CPU, % of one core" \
+        "$(awk -v n=$((ns1 - ns0)) -v s="$idle_seconds" 'BEGIN { printf "%.4f", n / (s * 1e7) }')" 0.05 "%"
+    printf '  %-34s %10s %%   (utime+stime: %d ticks of 1/%d s)\n' "idle CPU from /proc/pid/stat" \
+        "$(awk -v t=$((ticks1 - ticks0)) -v s="$idle_seconds" -v hz="$hz" 'BEGIN { printf "%.4f", t * 100 / (s * hz) }')" \
+        $((ticks1 - ticks0)) "$hz"
+    check "wake-ups per second" \
+        "$(awk -v w=$((sw1 - sw0)) -v s="$idle_seconds" 'BEGIN { printf "%.2f", w / s }')" 1 "/s"
+    check "resident memory" "$(awk -v k="$(rss_kib "$app_pid")" 'BEGIN { printf "%.1f", k / 1024 }')" 40 "MiB"
+    stop_app
+}
+
+echo "Solvane idle benchmark: $solvane_exe under Xvfb :$display"
+idle_run "Ordinary day" "$ordinary_day"
+idle_run "First of a month" "$first_of_month"
+
+echo "Start-up to the first shown window, median of $startup_runs runs:"
+solvane_ms=$(for _ in $(seq "$startup_runs"); do startup_ms Solvane "$work/solvane"; done | median)
+bare_ms=$(for _ in $(seq "$startup_runs"); do
+    startup_ms BareYearWindow "$work/bench-bare-window"
+done | median)
+printf '  %-34s %10s ms\n' "Solvane" "$solvane_ms" "bare window, twelve calendars" "$bare_ms"
+check "Solvane / bare window" "$(awk -v a="$solvane_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", a / b }')" 1.1 "x"
+exit "$failed"

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Solvane developers
+# SPDX-License-Identifier: MIT
+#
+# Installs the Debian 12 packages that building, testing and running Solvane need. A machine
+# that already has them all installs nothing and reads no package lists.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ qt6-base-dev # the build, Qt Widgets and Qt Test
+    fonts-dejavu-core                  # offscreen rendering needs a font
+    xvfb xauth x11-utils xdotool imagemagick # screenshots and benchmarks under a virtual display
+    faketime                           # a fixed date for the screenshots
+    desktop-file-utils appstream       # checks of the desktop entry and the metainfo
+    clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes
+)
+
+if ! command -v dpkg-query >/dev/null 2>&1; then
+    echo "setup.sh: not a Debian system; make sure these (or their equivalents) are installed: ${packages[*]}" >&2
+    exit 0
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    as_root=(sudo -n)
+else
+    echo "setup.sh: missing packages: ${missing[*]}. Run this script as root, or install them with: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "setup.sh: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null >/dev/null
+echo "setup.sh: done"

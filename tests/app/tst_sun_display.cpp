@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The strip's sunrise, sunset and moon picture for the place of the preferences.
+
+#include <QLabel>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "moon_picture.h"
+#include "place.h"
+
+using namespace solvane;
+using namespace solvane::test;
+
+namespace {
+
+const QString kNewYorkLatitude = QString::fromUtf8("N°40.75");
+const QString kNewYorkLongitude = QString::fromUtf8("W°73.99");
+
+QColor textColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+// Message boxes that, while one is open, let the test do what a timer tick would do.
+class ReenteringBoxes final : public MessageBoxes {
+public:
+    std::function<void()> whileOpen;
+    QStringList shown;
+    void error(const QString& text) override { shown << text; }
+    void warning(const QString& text) override { open(text); }
+    void message(const QString& text) override { open(text); }
+
+private:
+    void open(const QString& text) {
+        shown << text;
+        if (whileOpen)
+            whileOpen();
+    }
+};
+
+}  // namespace
+
+class TestSunDisplay : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadShowsTodaysSun_data();
+    void loadShowsTodaysSun();
+    void moonPictureOfTheDay();
+    void invalidPlaceKeepsThePreviousNumber();
+    void withoutDialogNothingIsComputed();
+    void oneComputationAtATime();
+};
+
+void TestSunDisplay::loadShowsTodaysSun_data() {
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QStringList>("prefs");
+    QTest::addColumn<QString>("sunrise");
+    QTest::addColumn<QString>("sunset");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addRow("New York, 19 Jun 1992")
+        << QDate(1992, 6, 19) << placePrefs("00", kNewYorkLongitude, kNewYorkLatitude, "-5")
+        << "4:24A"
+        << "7:30P" << QStringList();
+    QTest::addRow("New York, 24-hour")
+        << QDate(1992, 6, 19) << placePrefs("10", kNewYorkLongitude, kNewYorkLatitude, "-5")
+        << "04:24"
+        << "19:30" << QStringList();
+    QTest::addRow("London, 3 Oct 2001")
+        << QDate(2001, 10, 3)
+        << placePrefs("00", QString::fromUtf8("W°0.12"), QString::fromUtf8("N°51.5"), "") << "6:06A"
+        << "5:34P" << QStringList();
+    QTest::addRow("fresh prefs, no place") << QDate(2026, 12, 7) << defaultPrefs() << ""
+                                           << "" << QStringList();
+    QTest::addRow("latitude without degree sign")
+        << QDate(1992, 6, 19) << placePrefs("00", kNewYorkLongitude, "N40.75", "-5") << ""
+        << "" << QStringList{astro::kInvalidLatitude};
+    QTest::addRow("both invalid, latitude first")
+        << QDate(1992, 6, 19) << placePrefs("00", "W?x", "N?y", "-5") << ""
+        << "" << QStringList{astro::kInvalidLatitude, astro::kInvalidLongitude};
+    QTest::addRow("polar summer") << QDate(1992, 6, 19)
+                                  << placePrefs("00", QString::fromUtf8("W°20"),
+                                                QString::fromUtf8("N°80"), "")
+                                  << ""
+                                  << "" << QStringList(2, astro::kSunUpOrDownAllDay);
+}
+
+void TestSunDisplay::loadShowsTodaysSun() {
+    QFETCH(QDate, today);
+    QFETCH(QStringList, prefs);
+    QFETCH(QString, sunrise);
+    QFETCH(QString, sunset);
+    QFETCH(QStringList, boxes);
+    AppFixture app(QDateTime(today, QTime(10, 0)), prefs);
+    app.calendar->FormActivate();
+    QCOMPARE(app.calendar->Label3->text(), sunrise);
+    QCOMPARE(app.calendar->Label4->text(), sunset);
+    QCOMPARE(app.platform.boxTexts(), boxes);
+    QCOMPARE(textColour(app.calendar->Label3), toQColor(cl::Maroon));
+    QCOMPARE(textColour(app.calendar->Label4), toQColor(cl::Maroon));
+    QCOMPARE(app.calendar->SunDisplayCountdown, 300);
+    QVERIFY(!app.calendar->sunBusy());
+}
+
+void TestSunDisplay::moonPictureOfTheDay() {
+    AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
+                   placePrefs("00", kNewYorkLongitude, kNewYorkLatitude, "-5"));
+    app.calendar->FormActivate();
+    // 19 June 1992 at 6 PM: about 4.04422 radians, picture 17.
+    const QImage expected = moonPicture(17).toImage();
+    QVERIFY(!expected.isNull());
+    QCOMPARE(app.calendar->Image3->pixmap().toImage(), expected);
+    // Transparent where the picture has its background grey, opaque on the disc.
+    QCOMPARE(expected.pixelColor(0, 15).alpha(), 0);
+    QCOMPARE(expected.pixelColor(8, 7).alpha(), 255);
+
+    app.calendar->CalcSun(QStringLiteral("12/07/2026"));
+    QCOMPARE(app.calendar->Image3->pixmap().toImage(), moonPicture(26).toImage());
+}
+
+void TestSunDisplay::invalidPlaceKeepsThePreviousNumber() {
+    AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
+                   placePrefs("00", kNewYorkLongitude, kNewYorkLatitude, "-5"));
+    app.calendar->FormActivate();
+    // The line buffer changes under the computation: the last good latitude stays in use.
+    app.home->Memo1[2] = QStringLiteral("N40.75");
+    app.calendar->Label3->clear();
+    app.calendar->CalcSun(QStringLiteral("06/19/1992"));
+    QCOMPARE(app.platform.boxTexts(), QStringList{astro::kInvalidLatitude});
+    QCOMPARE(app.calendar->Label3->text(), QStringLiteral("4:24A"));
+    QCOMPARE(app.calendar->Label4->text(), QStringLiteral("7:30P"));
+}
+
+void TestSunDisplay::withoutDialogNothingIsComputed() {
+    AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)), defaultPrefs(), false);
+    app.calendar->CalcSun(QStringLiteral("06/19/1992"));
+    QCOMPARE(app.calendar->Label3->text(), QString());
+    QCOMPARE(app.calendar->Label4->text(), QString());
+    QCOMPARE(textColour(app.calendar->Label3), toQColor(cl::Maroon));
+    QCOMPARE(app.calendar->SunDisplayCountdown, 300);
+    QVERIFY(app.platform.boxes.isEmpty());
+}
+
+void TestSunDisplay::oneComputationAtATime() {
+    AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
+                   placePrefs("00", QString::fromUtf8("W°20"), QString::fromUtf8("N°80"), ""));
+    ReenteringBoxes boxes;
+    const Platform previous = setPlatform(Platform{nullptr, &boxes, nullptr, nullptr});
+    bool busyWhileOpen = false;
+    boxes.whileOpen = [&] {
+        busyWhileOpen = app.calendar->sunBusy();
+        app.calendar->SunDisplayCountdown = 0;
+        app.calendar->CalcSun(QStringLiteral("06/19/1992"));  // a tick's computation
+    };
+    app.calendar->FormActivate();
+    setPlatform(previous);
+    // Only the first computation's two messages: the nested one returned at once.
+    QCOMPARE(boxes.shown, QStringList(2, astro::kSunUpOrDownAllDay));
+    QVERIFY(busyWhileOpen);
+    QVERIFY(!app.calendar->sunBusy());
+    QCOMPARE(app.calendar->SunDisplayCountdown, 300);
+}
+
+QTEST_MAIN(TestSunDisplay)
+#include "tst_sun_display.moc"

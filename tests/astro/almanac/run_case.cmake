@@ -1,0 +1,27 @@
+# SPDX-FileCopyrightText: 2026 The Solvane developers
+# SPDX-License-Identifier: MIT
+#
+# Runs the almanac once and checks its exit code, its output against a saved file and its
+# error text against an expected fragment.
+#   cmake -DTOOL=path -DARGS="a::b::c" -DEXPECTED_RC=0 [-DEXPECTED_OUTPUT=file]
+#         [-DEXPECTED_STDERR=text] -P run_case.cmake
+# Arguments are separated by "::" because a CMake list cannot pass through add_test intact.
+string(REPLACE "::" ";" arguments "${ARGS}")
+execute_process(COMMAND "${TOOL}" ${arguments}
+    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status STREQUAL "${EXPECTED_RC}")
+    message(FATAL_ERROR "exit code ${status}, expected ${EXPECTED_RC}\nstderr:\n${errors}")
+endif()
+if(DEFINED EXPECTED_OUTPUT)
+    file(READ "${EXPECTED_OUTPUT}" expected)
+    if(NOT output STREQUAL expected)
+        message(FATAL_ERROR "output differs from ${EXPECTED_OUTPUT}\n--- got:\n${output}"
+                            "--- expected:\n${expected}")
+    endif()
+endif()
+if(DEFINED EXPECTED_STDERR)
+    string(FIND "${errors}" "${EXPECTED_STDERR}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "stderr lacks \"${EXPECTED_STDERR}\":\n${errors}")
+    endif()
+endif()

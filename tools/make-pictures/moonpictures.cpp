@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "moonpictures.h"
+
+#include <QDir>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <set>
+#include <stdexcept>
+
+#include "pixelart.h"
+
+namespace makepictures {
+namespace {
+
+constexpr QRgb kBackground = qRgb(191, 191, 191);
+constexpr QRgb kLit = qRgb(255, 255, 255);
+constexpr QRgb kDark = qRgb(0, 0, 0);
+constexpr QRgb kMostlyLit = qRgb(211, 211, 211);    // terminator pixel, more light than shade
+constexpr QRgb kMostlyDark = qRgb(128, 128, 255);   // terminator pixel, more shade than light
+
+struct Span {
+    int first;
+    int last;
+};
+
+// The disc, rows 0 .. 14 from the top; column 0 and row 15 stay background.
+constexpr std::array<Span, 15> kDisc = {{{6, 10},
+                                         {4, 12},
+                                         {3, 13},
+                                         {2, 14},
+                                         {2, 14},
+                                         {1, 15},
+                                         {1, 15},
+                                         {1, 15},
+                                         {1, 15},
+                                         {1, 15},
+                                         {2, 14},
+                                         {2, 14},
+                                         {3, 13},
+                                         {4, 12},
+                                         {6, 10}}};
+constexpr int kDiscPixels = 177;
+constexpr double kDiscCentre = 8.5;  // the middle of column 8, in pixel-edge coordinates
+constexpr double kFullCoverage = 0.9;
+constexpr double kNoCoverage = 0.1;
+
+// A waxing moon (0 < angle <= pi) is lit right of the terminator, which crosses each row at
+// cos(angle) times the row's half width from the centre: the terminator is an ellipse
+// through the poles. Returns the lit share (0 .. 1) of the pixel's width.
+double litShare(double angle, int row, int column) {
+    const Span span = kDisc[row];
+    const double halfWidth = (span.last + 1 - span.first) / 2.0;
+    const double terminator = kDiscCentre + std::cos(angle) * halfWidth;
+    const double lit = column + 1 - std::max<double>(column, terminator);
+    return std::clamp(lit, 0.0, 1.0);
+}
+
+template <typename F>
+void forEachDiscPixel(F&& f) {
+    for (int row = 0; row < int(kDisc.size()); ++row) {
+        for (int column = kDisc[row].first; column <= kDisc[row].last; ++column) {
+            f(row, column);
+        }
+    }
+}
+
+// A 16-pixel moon cannot show a crescent a fifth of a pixel wide, so pixels count as lit
+// from a threshold chosen per picture: the one whose lit count comes nearest the moon's
+// illuminated fraction of the disc, keeping at least one lit and one dark pixel before full
+// moon. Ties go to the lit side, so the quarter shows its terminator column in light grey.
+double litThreshold(int n, double angle) {
+    const double target = kDiscPixels * (1 - std::cos(angle)) / 2;
+    std::set<double> levels;
+    forEachDiscPixel([&](int row, int column) { levels.insert(litShare(angle, row, column)); });
+    const int fewest = n == 14 ? kDiscPixels : 1;
+    const int most = n == 14 ? kDiscPixels : kDiscPixels - 1;
+    double best = 2;
+    double bestDistance = 1e9;
+    for (double level : levels) {
+        int count = 0;
+        forEachDiscPixel([&](int row, int column) { count += litShare(angle, row, column) >= level; });
+        const double distance = std::abs(count - target);
+        if (count >= fewest && count <= most && distance < bestDistance - 1e-9) {
+            best = level;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+QRgb pixelColour(double share, double threshold) {
+    if (share >= threshold) {
+        return share >= kFullCoverage ? kLit : kMostlyLit;
+    }
+    return share <= kNoCoverage ? kDark : kMostlyDark;
+}
+
+// Pictures 1 .. 14; the waning ones are their mirror images.
+QImage waxingPicture(int n) {
+    QImage image(16, 16, QImage::Format_RGB888);
+    image.fill(kBackground);
+    const double angle = 2 * std::numbers::pi * n / kMoonPictures;
+    const double threshold = litThreshold(n, angle);
+    forEachDiscPixel([&](int row, int column) {
+        image.setPixel(column, row, pixelColour(litShare(angle, row, column), threshold));
+    });
+    return image;
+}
+
+QImage newMoon() {
+    QImage image(16, 16, QImage::Format_RGB888);
+    image.fill(kBackground);
+    forEachDiscPixel([&](int row, int column) { image.setPixel(column, row, kDark); });
+    return image;
+}
+
+// Mirrors about column 8, the disc's middle column; column 0 stays background.
+QImage mirroredDisc(const QImage& waxing) {
+    QImage image = waxing.copy();
+    forEachDiscPixel([&](int row, int column) {
+        image.setPixel(column, row, waxing.pixel(16 - column, row));
+    });
+    return image;
+}
+
+}  // namespace
+
+QImage moonPicture(int n) {
+    if (n < 1 || n > kMoonPictures) {
+        throw std::out_of_range("moon picture " + std::to_string(n));
+    }
+    if (n == kMoonPictures) {
+        return newMoon();
+    }
+    return n <= 14 ? waxingPicture(n) : mirroredDisc(waxingPicture(kMoonPictures - n));
+}
+
+int litPixels(const QImage& picture) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = picture.pixel(x, y) | 0xff000000;
+            count += pixel == kLit || pixel == kMostlyLit;
+        }
+    }
+    return count;
+}
+
+void writeMoonPictures(const QString& folder) {
+    int previous = 0;
+    for (int n = 1; n <= kMoonPictures; ++n) {
+        const QImage picture = moonPicture(n);
+        const int lit = litPixels(picture);
+        if (n <= 14 && lit <= previous) {
+            throw std::logic_error("moon picture " + std::to_string(n) + " is no brighter");
+        }
+        previous = lit;
+        save(picture, QDir(folder).filePath(QString::number(n) + QStringLiteral(".bmp")), "BMP");
+    }
+}
+
+}  // namespace makepictures

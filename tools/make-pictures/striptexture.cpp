@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "striptexture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace makepictures {
+namespace {
+
+constexpr int kSize = 64;
+constexpr int kFibreStep = 16;  // lattice spacing of the brushed streaks; divides kSize
+
+// Base colour: a light warm grey, so navy text and the faces keep their contrast.
+constexpr double kBaseRed = 218;
+constexpr double kBaseGreen = 212;
+constexpr double kBaseBlue = 198;
+
+// A deterministic hash of a lattice point (lowbias32), mapped to -1 .. 1.
+double noise(int x, int y, std::uint32_t seed) {
+    std::uint32_t h = std::uint32_t(x) * 0x9e3779b1u ^ std::uint32_t(y) * 0x85ebca77u ^ seed;
+    h ^= h >> 16;
+    h *= 0x7feb352du;
+    h ^= h >> 15;
+    h *= 0x846ca68bu;
+    h ^= h >> 16;
+    return h / double(0xffffffffu) * 2 - 1;
+}
+
+int wrap(int value) { return (value % kSize + kSize) % kSize; }
+
+// Smooth noise along a row, periodic in x with the texture's width, so tiles meet cleanly.
+double streak(int x, int row) {
+    const int cell = x / kFibreStep;
+    const double t = double(x % kFibreStep) / kFibreStep;
+    const double smooth = t * t * (3 - 2 * t);
+    const double left = noise(wrap(cell * kFibreStep), row, 0x51a7e5u);
+    const double right = noise(wrap((cell + 1) * kFibreStep), row, 0x51a7e5u);
+    return left + (right - left) * smooth;
+}
+
+// Brightness offset of a pixel: streaks that run across a few neighbouring rows, a faint
+// two-by-two weave and a fine grain.
+double shade(int x, int y) {
+    const double brushed =
+        0.5 * streak(x, y) + 0.3 * streak(x, wrap(y - 1)) + 0.2 * streak(x, wrap(y + 1));
+    const double weave = ((x / 2 + y / 2) % 2 == 0) ? 1.0 : -1.0;
+    const double grain = noise(x, y, 0x7a11u);
+    return 7.0 * brushed + 1.5 * weave + 2.5 * grain;
+}
+
+int channel(double value) { return std::clamp(int(std::lround(value)), 0, 255); }
+
+}  // namespace
+
+QImage stripTexture() {
+    QImage image(kSize, kSize, QImage::Format_RGB888);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const double s = shade(x, y);
+            image.setPixel(x, y, qRgb(channel(kBaseRed + s), channel(kBaseGreen + s),
+                                      channel(kBaseBlue + 0.9 * s)));
+        }
+    }
+    return image;
+}
+
+}  // namespace makepictures
