@@ -32,7 +32,7 @@ struct DateTime {
 
 bool isLeapYear(int year);  // the Gregorian rule
 int daysInMonth(int year, int month);
-bool isValid(const Date& date);
+bool isValid(const Date& date);  // a real day of the years 1 to 9999
 
 // Days since 30 December 1899 (2 May 2000 is 36648), and back.
 long long daySerial(const Date& date);

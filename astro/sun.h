@@ -22,7 +22,7 @@ inline constexpr const char* kNoSunset = "No sunset this date";
 enum EventKind { Sunrise = 1, Sunset = 2 };
 
 struct SunScan {
-    bool scanned = false;                   // false when the place is not configured (a 0)
+    bool scanned = false;                    // false when the place is not configured (a 0)
     std::optional<std::string> sunriseText;  // the last sunrise-kind text written by the scan
     std::optional<std::string> sunsetText;   // the last sunset-kind text written by the scan
     std::vector<std::string> messages;       // in the order they are shown
@@ -40,8 +40,8 @@ SunScan sunRiseSet(const Date& date, double latitude, double longitude, double g
 class SunTexts {
 public:
     struct Shown {
-        std::string sunrise;  // for the sunrise label
-        std::string sunset;   // for the sunset label
+        std::string sunrise;                // for the sunrise label
+        std::string sunset;                 // for the sunset label
         std::vector<std::string> messages;  // the first scan's, then the second's
     };
     Shown compute(const Date& date, double latitude, double longitude, double gmtOffset,

@@ -18,6 +18,7 @@
 #include "tcurrencyedit.h"
 
 namespace solvane {
+
 TColorComboBox* THome::colorBox(int k) const {
     TColorComboBox* const boxes[kColourCount] = {ColorComboBox1, ColorComboBox2, ColorComboBox3,
                                                  ColorComboBox4, ColorComboBox5, ColorComboBox6};
@@ -68,6 +69,7 @@ void THome::showEvent(QShowEvent* event) {
     guarded([this] { FormActivate(); });
 }
 
+// The dialog opens in the middle of the screen the year view is on, not over the year view.
 void THome::centreOnScreen() {
     const QScreen* shown = yearView_ ? yearView_->screen() : QGuiApplication::primaryScreen();
     if (!shown)

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <algorithm>
 
 #include "guard.h"
 #include "offset_list.h"
@@ -92,10 +93,14 @@ THome::THome(QWidget* yearView, QWidget* parent)
     setWindowTitle(QStringLiteral("Parameters"));
     setFixedSize(kClientSize);
     setBackground(this, kDialogColour);
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
+    // "MS Sans Serif" at 8 points (11 pixels high), or the nearest sans font the desktop has:
+    // the labels fit their places only with a font of its width.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
+    font.setPixelSize(11);
     setFont(font);
 
     createPlaceGroup();
@@ -141,10 +146,17 @@ void THome::createPlaceGroup() {
     ComboBox1->setAccessibleName(QStringLiteral("Offset List"));
     setTextColour(ComboBox1, cl::Navy);
     Label4->setBuddy(ComboBox1);
+    // A chosen entry shows from its start, as the list does.
+    connect(ComboBox1, &QComboBox::currentIndexChanged, ComboBox1->lineEdit(),
+            [edit = ComboBox1->lineEdit()] { edit->setCursorPosition(0); });
 
     CheckBox1 = make<QCheckBox>(Panel3, "CheckBox1", {7, 107, 109, 17});
     CheckBox1->setText(QStringLiteral("Display military time"));
     setTextColour(CheckBox1, cl::Navy);
+    // The style's check mark may be wider than the desktop's own; the text then takes the
+    // room up to the Hints box rather than being cut.
+    constexpr int kRoomBeforeHints = 139 - 7 - 3;
+    CheckBox1->resize(std::clamp(CheckBox1->sizeHint().width(), 109, kRoomBeforeHints), 17);
     CheckBox2 = make<QCheckBox>(Panel3, "CheckBox2", {139, 107, 45, 17});
     CheckBox2->setText(QStringLiteral("Hints"));
     setTextColour(CheckBox2, cl::Navy);

@@ -26,6 +26,8 @@ if ! cmake --build "$build" -j2 --target solvane_fuzz >"$work/build.log" 2>&1; t
     exit 1
 fi
 mkdir -p fuzz-corpus/artifacts
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 # Inputs too large or too regular for the fuzzer to come upon by itself.
 hostile=$work/hostile

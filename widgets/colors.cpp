@@ -28,8 +28,9 @@ QColor systemColour(int index) {
             return palette.color(QPalette::Button);
         case 17:  // grey text
             return palette.color(QPalette::Disabled, QPalette::Text);
-        case 19:  // inactive caption text
-            return palette.color(QPalette::Inactive, QPalette::HighlightedText);
+        case 19:  // inactive caption text: a light grey on the desktop's classic scheme, and
+                  // the month calendars' trailing days must stay readable on white
+            return palette.color(QPalette::Disabled, QPalette::WindowText);
         default:
             return palette.color(QPalette::Window);
     }
@@ -38,7 +39,8 @@ QColor systemColour(int index) {
 }  // namespace
 
 QColor toQColor(TColor colour) {
-    if (colour < 0) return systemColour(colour & 0xFF);
+    if (colour < 0)
+        return systemColour(colour & 0xFF);
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 

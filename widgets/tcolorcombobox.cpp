@@ -16,12 +16,10 @@ struct NamedColour {
 };
 
 constexpr NamedColour kColours[] = {
-    {"Black", cl::Black},   {"Maroon", cl::Maroon}, {"Green", cl::Green},
-    {"Olive", cl::Olive},   {"Navy", cl::Navy},     {"Purple", cl::Purple},
-    {"Teal", cl::Teal},     {"Gray", cl::Gray},     {"Silver", cl::Silver},
-    {"Red", cl::Red},       {"Lime", cl::Lime},     {"Yellow", cl::Yellow},
-    {"Blue", cl::Blue},     {"Fuchsia", cl::Fuchsia}, {"Aqua", cl::Aqua},
-    {"White", cl::White},
+    {"Black", cl::Black},   {"Maroon", cl::Maroon},   {"Green", cl::Green}, {"Olive", cl::Olive},
+    {"Navy", cl::Navy},     {"Purple", cl::Purple},   {"Teal", cl::Teal},   {"Gray", cl::Gray},
+    {"Silver", cl::Silver}, {"Red", cl::Red},         {"Lime", cl::Lime},   {"Yellow", cl::Yellow},
+    {"Blue", cl::Blue},     {"Fuchsia", cl::Fuchsia}, {"Aqua", cl::Aqua},   {"White", cl::White},
 };
 
 QIcon swatch(TColor colour, const QSize& size) {
@@ -55,7 +53,8 @@ void TColorComboBox::setColorValue(TColor colour) {
     const bool changed = colour != value_ || currentIndex() < 0;
     value_ = colour;
     setCurrentIndex(findData(colour));
-    if (changed) emit OnChange();
+    if (changed)
+        emit OnChange();
 }
 
 }  // namespace solvane

@@ -45,7 +45,8 @@ struct DecimalText {
 // away from zero, as a user reading the number expects (2.675 gives 2.68, not 2.67).
 DecimalText roundDecimal(double value, int decimals) {
     DecimalText result;
-    if (!std::isfinite(value)) value = 0;  // no text for what is not a number
+    if (!std::isfinite(value))
+        value = 0;  // no text for what is not a number
     result.negative = std::signbit(value);
     // "d.dddddddddddddde±XX": the 15 significant digits and the exponent.
     const QString scientific = QString::number(std::fabs(value), 'e', 14);
@@ -69,14 +70,16 @@ DecimalText roundDecimal(double value, int decimals) {
     }
     result.whole = digits.left(pointPosition);
     result.fraction = digits.mid(pointPosition);
-    if (result.isZero()) result.negative = false;
+    if (result.isZero())
+        result.negative = false;
     return result;
 }
 
 QString joined(const DecimalText& number, int minimumWholeDigits) {
     QString text = number.negative ? QStringLiteral("-") : QString();
     text += number.whole.rightJustified(minimumWholeDigits, u'0');
-    if (!number.fraction.isEmpty()) text += numberLocale().decimalPoint() + number.fraction;
+    if (!number.fraction.isEmpty())
+        text += numberLocale().decimalPoint() + number.fraction;
     return text;
 }
 
@@ -87,7 +90,8 @@ TCurrencyEdit::TCurrencyEdit(QWidget* parent) : QLineEdit(parent) {
     // What the user types is the edit text; it becomes Value when the field is left.
     connect(this, &QLineEdit::textEdited, this, [this](const QString& typed) {
         guarded([&] {
-            if (typed == text_) return;
+            if (typed == text_)
+                return;
             text_ = typed;
             emit OnChange();
         });
@@ -120,17 +124,22 @@ void TCurrencyEdit::setText(const QString& text) {
 }
 
 void TCurrencyEdit::setDisplayFormat(const QString& format) {
-    if (format == displayFormat_) return;
+    if (format == displayFormat_)
+        return;
     displayFormat_ = format;
     showCurrent();
 }
 
-QString TCurrencyEdit::displayText() const { return formatValue(value_, displayFormat_); }
+QString TCurrencyEdit::displayText() const {
+    return formatValue(value_, displayFormat_);
+}
 
 QString TCurrencyEdit::editText(double value) {
     DecimalText number = roundDecimal(value, 2);
-    if (number.isZero()) return QString();
-    while (number.fraction.endsWith(u'0')) number.fraction.chop(1);
+    if (number.isZero())
+        return QString();
+    while (number.fraction.endsWith(u'0'))
+        number.fraction.chop(1);
     return joined(number, 1);
 }
 
@@ -165,12 +174,14 @@ void TCurrencyEdit::focusOutEvent(QFocusEvent* event) {
     const bool changed = restored != text_;
     text_ = restored;
     showCurrent();
-    if (changed) emit OnChange();
+    if (changed)
+        emit OnChange();
 }
 
 void TCurrencyEdit::showCurrent() {
     const QString shown = hasFocus() ? text_ : displayText();
-    if (QLineEdit::text() != shown) QLineEdit::setText(shown);
+    if (QLineEdit::text() != shown)
+        QLineEdit::setText(shown);
 }
 
 }  // namespace solvane

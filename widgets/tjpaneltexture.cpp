@@ -15,32 +15,37 @@ void TJPanelTexture::setJTexture(const QImage& image) {
 }
 
 void TJPanelTexture::setJStyleTexture(TJPanelTextureStyle style) {
-    if (style == style_) return;
+    if (style == style_)
+        return;
     style_ = style;
     update();
 }
 
 void TJPanelTexture::setJTransparent(bool on) {
-    if (on == transparent_) return;
+    if (on == transparent_)
+        return;
     transparent_ = on;
     update();
 }
 
 void TJPanelTexture::setJTransColor(TColor colour) {
-    if (colour == transColor_) return;
+    if (colour == transColor_)
+        return;
     transColor_ = colour;
     update();
 }
 
 QVector<QRect> TJPanelTexture::tileRects(const QRect& area, const QSize& tile) {
     QVector<QRect> tiles;
-    if (tile.width() <= 0 || tile.height() <= 0) return tiles;  // would never advance
+    if (tile.width() <= 0 || tile.height() <= 0)
+        return tiles;  // would never advance
     const int right = area.x() + area.width();
     const int bottom = area.y() + area.height();
     for (int y = area.y(); y < bottom; y += tile.height()) {
         for (int x = area.x(); x < right; x += tile.width()) {
             // Only a tile that passes the edge is cut; one that ends on it is drawn whole.
-            tiles.append(QRect(x, y, qMin(tile.width(), right - x), qMin(tile.height(), bottom - y)));
+            tiles.append(
+                QRect(x, y, qMin(tile.width(), right - x), qMin(tile.height(), bottom - y)));
         }
     }
     return tiles;
@@ -71,7 +76,8 @@ void TJPanelTexture::paintEvent(QPaintEvent*) {
     painter.fillRect(area, toQColor(Color()));
     // A private copy for this paint only: nothing of it outlives the paint.
     const QImage copy = texture_.copy();
-    if (transparent_) painter.fillRect(area, toQColor(transColor_));
+    if (transparent_)
+        painter.fillRect(area, toQColor(transColor_));
     switch (style_) {
         case txStretch:
             painter.drawImage(area, copy);

@@ -35,15 +35,16 @@ QTableView* dayGrid(QCalendarWidget* calendar) {
 }  // namespace
 
 TMonthCalendar::TMonthCalendar(QWidget* parent)
-    : QCalendarWidget(parent),
-      colors_{clWindow, clWindowText, clActiveCaption, cl::White, cl::White, clInactiveCaptionText} {
+    : QCalendarWidget(parent), colors_{clWindow,  clWindowText, clActiveCaption,
+                                       cl::White, cl::White,    clInactiveCaptionText} {
     // The default range begins in 1752; the year view pages back to 1700.
     setDateRange(minimumDate(), maximumDate());
     setGridVisible(false);
     setVerticalHeaderFormat(NoVerticalHeader);
     setHorizontalHeaderFormat(SingleLetterDayNames);
     setAutoFillBackground(true);
-    if (QWidget* bar = navigationBar(this)) bar->setFixedHeight(kNavigationBarHeight);
+    if (QWidget* bar = navigationBar(this))
+        bar->setFixedHeight(kNavigationBarHeight);
     if (QTableView* grid = dayGrid(this)) {
         // Eight columns (with week numbers) must share 197 pixels evenly.
         grid->horizontalHeader()->setMinimumSectionSize(0);
@@ -62,14 +63,16 @@ TMonthCalendar::TMonthCalendar(QWidget* parent)
 
 void TMonthCalendar::followPage(int year, int month) {
     const QDate selected = selectedDate();
-    if (selected.year() == year && selected.month() == month) return;
+    if (selected.year() == year && selected.month() == month)
+        return;
     const QDate first(year, month, 1);
     setSelectedDate(QDate(year, month, qMin(selected.day(), first.daysInMonth())));
 }
 
 void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
     QCalendarWidget::paintCell(painter, rect, date);
-    if (date != clock().today()) return;
+    if (date != clock().today())
+        return;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QPen(QColor(Qt::red), 1));
@@ -78,7 +81,9 @@ void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date)
     painter->restore();
 }
 
-QDate TMonthCalendar::Date() const { return selectedDate(); }
+QDate TMonthCalendar::Date() const {
+    return selectedDate();
+}
 
 void TMonthCalendar::setDate(QDate date) {
     if (!date.isValid() || date < minimumDate() || date > maximumDate())
@@ -88,28 +93,42 @@ void TMonthCalendar::setDate(QDate date) {
 }
 
 TColor TMonthCalendar::CalColors(int index) const {
-    if (index < 0 || index >= int(colors_.size())) return cl::Black;
+    if (index < 0 || index >= int(colors_.size()))
+        return cl::Black;
     return colors_[size_t(index)];
 }
 
 void TMonthCalendar::setCalColors(int index, TColor colour) {
-    if (index < 0 || index >= int(colors_.size())) return;
-    if (colors_[size_t(index)] == colour) return;
+    if (index < 0 || index >= int(colors_.size()))
+        return;
+    if (colors_[size_t(index)] == colour)
+        return;
     colors_[size_t(index)] = colour;
     applyColors();
 }
 
-bool TMonthCalendar::WeekNumbers() const { return verticalHeaderFormat() == ISOWeekNumbers; }
+bool TMonthCalendar::WeekNumbers() const {
+    return verticalHeaderFormat() == ISOWeekNumbers;
+}
 
 void TMonthCalendar::setWeekNumbers(bool on) {
-    if (WeekNumbers() == on) return;
+    if (WeekNumbers() == on)
+        return;
     setVerticalHeaderFormat(on ? ISOWeekNumbers : NoVerticalHeader);
 }
 
-QString TMonthCalendar::Hint() const { return hint(this); }
-void TMonthCalendar::setHint(const QString& text) { solvane::setHint(this, text); }
-bool TMonthCalendar::ShowHint() const { return showHint(this); }
-void TMonthCalendar::setShowHint(bool on) { solvane::setShowHint(this, on); }
+QString TMonthCalendar::Hint() const {
+    return hint(this);
+}
+void TMonthCalendar::setHint(const QString& text) {
+    solvane::setHint(this, text);
+}
+bool TMonthCalendar::ShowHint() const {
+    return showHint(this);
+}
+void TMonthCalendar::setShowHint(bool on) {
+    solvane::setShowHint(this, on);
+}
 
 void TMonthCalendar::applyFont() {
     // A small sans font, so that the header and six weeks fit in a 197 x 153 control.
@@ -163,7 +182,8 @@ void TMonthCalendar::applyColors() {
     header.setForeground(text);
     header.setBackground(monthBack);
     setHeaderTextFormat(header);
-    if (QTableView* grid = dayGrid(this)) grid->viewport()->update();
+    if (QTableView* grid = dayGrid(this))
+        grid->viewport()->update();
 }
 
 }  // namespace solvane

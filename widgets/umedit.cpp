@@ -24,9 +24,12 @@ QString validCharsOf(TumNumberEditKind kind) {
 }
 
 int hexDigitValue(QChar c) {
-    if (c >= u'0' && c <= u'9') return c.unicode() - u'0';
-    if (c >= u'A' && c <= u'F') return c.unicode() - u'A' + 10;
-    if (c >= u'a' && c <= u'f') return c.unicode() - u'a' + 10;
+    if (c >= u'0' && c <= u'9')
+        return c.unicode() - u'0';
+    if (c >= u'A' && c <= u'F')
+        return c.unicode() - u'A' + 10;
+    if (c >= u'a' && c <= u'f')
+        return c.unicode() - u'a' + 10;
     return 0;  // only typing is filtered; anything else that arrives is worth nothing
 }
 
@@ -48,10 +51,13 @@ bool isEditingKey(const QKeyEvent* event) {
 
 // TumEdit --------------------------------------------------------------------------------
 
-TumEdit::TumEdit(QWidget* parent) : QLineEdit(parent) { applyAlignment(); }
+TumEdit::TumEdit(QWidget* parent) : QLineEdit(parent) {
+    applyAlignment();
+}
 
 void TumEdit::setAlignment(TAlignment alignment) {
-    if (alignment == alignment_) return;
+    if (alignment == alignment_)
+        return;
     alignment_ = alignment;
     applyAlignment();
     update();
@@ -61,8 +67,10 @@ void TumEdit::setAlignment(TAlignment alignment) {
 // Alignment says. Qt mirrors left and right for right-to-left layouts.
 void TumEdit::applyAlignment() {
     Qt::Alignment horizontal = Qt::AlignLeft;
-    if (!focused_ && alignment_ == taRightJustify) horizontal = Qt::AlignRight;
-    if (!focused_ && alignment_ == taCenter) horizontal = Qt::AlignHCenter;
+    if (!focused_ && alignment_ == taRightJustify)
+        horizontal = Qt::AlignRight;
+    if (!focused_ && alignment_ == taCenter)
+        horizontal = Qt::AlignHCenter;
     QLineEdit::setAlignment(horizontal | Qt::AlignVCenter);
 }
 
@@ -110,7 +118,8 @@ void TumNumberEdit::setValue(qint32 value) {
 
 void TumNumberEdit::setMaxValue(qint32 maxValue) {
     maxValue_ = maxValue;
-    if (maxValue != 0 && maxValue < value_) setValue(maxValue);
+    if (maxValue != 0 && maxValue < value_)
+        setValue(maxValue);
 }
 
 QString TumNumberEdit::numberToText(qint32 value, TumNumberEditKind kind) {
@@ -129,10 +138,12 @@ QString TumNumberEdit::numberToText(qint32 value, TumNumberEditKind kind) {
 bool TumNumberEdit::textToNumber(const QString& text, TumNumberEditKind kind, qint32* value) {
     if (kind == neDec) {
         static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-        if (!decimal.match(text).hasMatch()) return false;
+        if (!decimal.match(text).hasMatch())
+            return false;
         bool ok = false;
         const qint32 number = text.toInt(&ok, 10);
-        if (ok) *value = number;
+        if (ok)
+            *value = number;
         return ok;
     }
     // Hexadecimal and binary sum their digits in 32 bits and wrap; they never fail.
@@ -169,10 +180,13 @@ void TumNumberEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TumNumberEdit::withinBound(const QString& text, qint32 number) const {
-    if (maxValue_ == 0) return true;
-    if (number > maxValue_ || number < 0) return false;
+    if (maxValue_ == 0)
+        return true;
+    if (number > maxValue_ || number < 0)
+        return false;
     const QString bound = numberToText(maxValue_, kind_);
-    if (text.size() != bound.size()) return text.size() < bound.size();
+    if (text.size() != bound.size())
+        return text.size() < bound.size();
     // At equal length the digit texts compare as the numbers do. Upper case, because the
     // bound is written in upper case and "ff" is as much 255 as "FF" is.
     return text.toUpper() <= bound;

@@ -1,3 +1,87 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 #pragma once
+
+// The moon control: computes the moon's phase angle from the clock, from a date-and-time
+// text or takes a given angle, and draws the lit part of the moon. The main window uses only
+// its phase computation; the drawing is there for a control that is seen.
+
+#include <QDateTime>
+#include <QString>
+#include <QWidget>
+#include <QtGlobal>
+#include <functional>
+
+namespace solvane {
+
+// A colour laid out 0x00BBGGRR (red in the low byte), as the widgets library keeps it; the
+// moon control cannot use that library, so it names the same type here.
+using TColor = qint32;
+
+class TMoon : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int BackgroundColor READ BackgroundColor WRITE SetBackgroundColor)
+    Q_PROPERTY(int BorderSize READ BorderSize WRITE SetBorderSize)
+    Q_PROPERTY(QString CustomTime READ CustomTime WRITE SetCustomTime)
+    Q_PROPERTY(THemisphere Hemisphere READ Hemisphere WRITE SetHemisphere)
+    Q_PROPERTY(int MoonColor READ MoonColor WRITE SetMoonColor)
+    Q_PROPERTY(double Phase READ Phase WRITE SetPhase)
+    Q_PROPERTY(TMoonDisplayType MoonDisplayType READ MoonDisplayType WRITE SetMoonDisplayType)
+
+public:
+    enum THemisphere { heNorthern, heSouthern };
+    Q_ENUM(THemisphere)
+    // Where the angle comes from: the clock, CustomTime, or Phase as set.
+    enum TMoonDisplayType { mdtUseSystemTime, mdtUseCustomTime, mdtUsePhaseAngle };
+    Q_ENUM(TMoonDisplayType)
+
+    using ClockFunction = std::function<QDateTime()>;
+
+    explicit TMoon(QWidget* parent = nullptr);
+
+    TColor BackgroundColor() const { return backgroundColor_; }
+    int BorderSize() const { return borderSize_; }
+    const QString& CustomTime() const { return customTime_; }
+    THemisphere Hemisphere() const { return hemisphere_; }
+    TColor MoonColor() const { return moonColor_; }
+    // Radians: 0 new moon, pi/2 first quarter, pi full moon, 3pi/2 last quarter.
+    double Phase() const { return phase_; }
+    TMoonDisplayType MoonDisplayType() const { return displayType_; }
+
+    void SetBackgroundColor(TColor colour);
+    void SetBorderSize(int pixels);
+    // Also switches to mdtUseCustomTime.
+    void SetCustomTime(const QString& text);
+    void SetHemisphere(THemisphere hemisphere);
+    void SetMoonColor(TColor colour);
+    // Also switches to mdtUsePhaseAngle.
+    void SetPhase(double angle);
+    void SetMoonDisplayType(TMoonDisplayType type);
+
+    // The phase angle for the current mode, in (0, 2pi] when computed from a time; stored in
+    // Phase except in mdtUsePhaseAngle. In mdtUseSystemTime CustomTime becomes the clock's
+    // time as text, without a change of mode. Throws std::runtime_error when CustomTime is
+    // not a date and time (month/day/year order).
+    double CalcPhase();
+
+    // The local time that mdtUseSystemTime reads; the system clock unless replaced.
+    void setClock(ClockFunction clock);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Paint(double phase);
+    QDateTime now() const;
+
+    TColor backgroundColor_ = 0;
+    int borderSize_ = 2;
+    QString customTime_;
+    THemisphere hemisphere_ = heNorthern;
+    TColor moonColor_ = 0xFFFFFF;
+    double phase_ = 0;
+    TMoonDisplayType displayType_ = mdtUseSystemTime;
+    ClockFunction clock_;
+};
+
+}  // namespace solvane

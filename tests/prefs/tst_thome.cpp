@@ -148,7 +148,7 @@ void TestTHome::layout_data() {
     QTest::addRow("Label4") << "Label4" << QRect(13, 85, -1, -1) << "Offset List";
     QTest::addRow("GMT offset") << "CurrencyEditGMT3" << QRect(63, 57, 121, 21) << "";
     QTest::addRow("Offset List") << "ComboBox1" << QRect(63, 81, 121, 21) << "";
-    QTest::addRow("CheckBox1") << "CheckBox1" << QRect(7, 107, 109, 17) << "Display military time";
+    QTest::addRow("CheckBox1") << "CheckBox1" << QRect(7, 107, -1, -1) << "Display military time";
     QTest::addRow("CheckBox2") << "CheckBox2" << QRect(139, 107, 45, 17) << "Hints";
     QTest::addRow("Label8") << "Label8" << QRect(7, 86, -1, -1) << " Backgnd Color";
     QTest::addRow("Label11") << "Label11" << QRect(104, 86, -1, -1) << "Outline Color";

@@ -17,12 +17,10 @@ private slots:
 
     void listsTheSixteenColoursInOrder() {
         const QVector<QPair<QString, TColor>> expected{
-            {"Black", 0},          {"Maroon", 128},       {"Green", 32768},
-            {"Olive", 32896},      {"Navy", 8388608},     {"Purple", 8388736},
-            {"Teal", 8421376},     {"Gray", 8421504},     {"Silver", 12632256},
-            {"Red", 255},          {"Lime", 65280},       {"Yellow", 65535},
-            {"Blue", 16711680},    {"Fuchsia", 16711935}, {"Aqua", 16776960},
-            {"White", 16777215}};
+            {"Black", 0},         {"Maroon", 128},       {"Green", 32768},   {"Olive", 32896},
+            {"Navy", 8388608},    {"Purple", 8388736},   {"Teal", 8421376},  {"Gray", 8421504},
+            {"Silver", 12632256}, {"Red", 255},          {"Lime", 65280},    {"Yellow", 65535},
+            {"Blue", 16711680},   {"Fuchsia", 16711935}, {"Aqua", 16776960}, {"White", 16777215}};
         QCOMPARE(box_->count(), expected.size());
         for (int i = 0; i < box_->count(); ++i) {
             QCOMPARE(box_->itemText(i), expected[i].first);
@@ -46,8 +44,8 @@ private slots:
         QTest::addRow("listed colour, new") << cl::Black << cl::Navy << "Navy" << 1;
         QTest::addRow("listed colour, same") << cl::Navy << cl::Navy << "Navy" << 0;
         QTest::addRow("unlisted colour") << cl::Navy << TColor(0x123456) << "" << 1;
-        QTest::addRow("unlisted colour written again") << TColor(0x123456) << TColor(0x123456)
-                                                       << "" << 1;
+        QTest::addRow("unlisted colour written again")
+            << TColor(0x123456) << TColor(0x123456) << "" << 1;
         QTest::addRow("listed after unlisted") << TColor(0x123456) << cl::White << "White" << 1;
         QTest::addRow("system colour") << cl::Black << TColor(-16777201) << "" << 1;
     }

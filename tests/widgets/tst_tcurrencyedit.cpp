@@ -49,15 +49,24 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("text");
-        QTest::addRow("0: half up") << 5.5 << "0" << "6";
-        QTest::addRow("0: negative half away from zero") << -3.5 << "0" << "-4";
-        QTest::addRow("0: below half") << 5.49 << "0" << "5";
-        QTest::addRow("0: zero") << 0.0 << "0" << "0";
-        QTest::addRow("0: small negative is no -0") << -0.4 << "0" << "0";
-        QTest::addRow("00.00: padded") << 5.5 << "00.00" << "05.50";
-        QTest::addRow("00.00: wide whole part") << 123.456 << "00.00" << "123.46";
-        QTest::addRow("00.00: negative") << -3.5 << "00.00" << "-03.50";
-        QTest::addRow("00.00: zero") << 0.0 << "00.00" << "00.00";
+        QTest::addRow("0: half up") << 5.5 << "0"
+                                    << "6";
+        QTest::addRow("0: negative half away from zero") << -3.5 << "0"
+                                                         << "-4";
+        QTest::addRow("0: below half") << 5.49 << "0"
+                                       << "5";
+        QTest::addRow("0: zero") << 0.0 << "0"
+                                 << "0";
+        QTest::addRow("0: small negative is no -0") << -0.4 << "0"
+                                                    << "0";
+        QTest::addRow("00.00: padded") << 5.5 << "00.00"
+                                       << "05.50";
+        QTest::addRow("00.00: wide whole part") << 123.456 << "00.00"
+                                                << "123.46";
+        QTest::addRow("00.00: negative") << -3.5 << "00.00"
+                                         << "-03.50";
+        QTest::addRow("00.00: zero") << 0.0 << "00.00"
+                                     << "00.00";
     }
     void formatValue() {
         QFETCH(double, value);
@@ -94,10 +103,10 @@ private slots:
         QTest::addRow("blanks around") << " 7 " << 7.0 << "";
         QTest::addRow("empty means zero") << "" << 0.0 << "";
         QTest::addRow("letters") << "abc" << 1.25 << "'abc' is not a valid floating point value";
-        QTest::addRow("group separator") << "1,000" << 1.25
-                                         << "'1,000' is not a valid floating point value";
-        QTest::addRow("two points") << "1.2.3" << 1.25
-                                    << "'1.2.3' is not a valid floating point value";
+        QTest::addRow("group separator")
+            << "1,000" << 1.25 << "'1,000' is not a valid floating point value";
+        QTest::addRow("two points")
+            << "1.2.3" << 1.25 << "'1.2.3' is not a valid floating point value";
     }
     void setText() {
         QFETCH(QString, text);

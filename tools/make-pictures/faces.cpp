@@ -162,21 +162,21 @@ QImage weekNumbers() {
 // 15 x 15: an open-ended wrench, for the Parameters dialog.
 QImage parameters() {
     return fromArt({
-        ".......SSSS....",
-        "......ShhsS....",
-        "......ShsS...S.",
-        ".....ShsS...SS.",
-        ".....ShssS.SsS.",
-        ".....ShsssSssS.",
-        ".....ShssssssS.",
-        "....ShssssssS..",
-        "...ShsssSSSS...",
-        "..ShsssS.......",
-        ".ShsssS........",
-        "ShsssS.........",
-        "ShssS..........",
-        "SssS...........",
-        ".SS............",
+        ".........SSS...",
+        "........ShsS...",
+        ".......ShsS....",
+        ".......ShS...SS",
+        ".......ShsS.ShS",
+        ".......ShssSssS",
+        "......ShsssssS.",
+        ".....ShssSSSS..",
+        "....ShssS......",
+        "...ShssS.......",
+        "..ShssS........",
+        ".ShssS.........",
+        ".ShsS..........",
+        ".SSS...........",
+        "...............",
     });
 }
 

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "pixelart.h"
@@ -64,30 +66,87 @@ QPainterPath crescentPath(const Shape& s) {
     return outer.subtracted(cut);
 }
 
-void paint(QPainter& painter, const Shape& s) {
-    painter.setBrush(s.fill ? QBrush(QColor(s.fill)) : QBrush(Qt::NoBrush));
-    painter.setPen(s.stroke ? QPen(QColor(s.stroke), s.strokeWidth) : QPen(Qt::NoPen));
-    switch (s.kind) {
-        case Shape::Rect:
-            painter.drawRoundedRect(s.box, s.radius, s.radius);
-            break;
-        case Shape::Circle:
-            painter.drawEllipse(s.box);
-            break;
-        case Shape::Crescent:
-            painter.drawPath(crescentPath(s));
-            break;
+// Rectangles land on whole pixels and outlines are whole pixels wide, centred on the edge
+// as in the SVG; circles keep their smooth edges.
+class PixelPainter {
+public:
+    PixelPainter(QPainter& painter, int size) : painter_(painter), scale_(size / kCanvas) {}
+
+    void paint(const Shape& s) {
+        switch (s.kind) {
+            case Shape::Rect:
+                paintRect(s);
+                break;
+            case Shape::Circle:
+                paintCircle(s);
+                break;
+            case Shape::Crescent:
+                painter_.setTransform(QTransform::fromScale(scale_, scale_));
+                fill(crescentPath(s), s.fill);
+                painter_.resetTransform();
+                break;
+        }
     }
-}
+
+private:
+    int pixels(double units) const { return int(std::lround(units * scale_)); }
+    int strokePixels(const Shape& s) const { return std::max(1, pixels(s.strokeWidth)); }
+
+    void fill(const QPainterPath& path, QRgb colour) {
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(QColor(colour));
+        painter_.drawPath(path);
+    }
+
+    static QPainterPath rounded(const QRectF& box, double radius) {
+        QPainterPath path;
+        path.addRoundedRect(box, std::max(0.0, radius), std::max(0.0, radius));
+        return path;
+    }
+
+    void paintRect(const Shape& s) {
+        const QRect box(QPoint(pixels(s.box.left()), pixels(s.box.top())),
+                        QPoint(pixels(s.box.right()) - 1, pixels(s.box.bottom()) - 1));
+        const double radius = s.radius * scale_;
+        if (s.fill) {
+            fill(rounded(box, radius), s.fill);
+        }
+        if (s.stroke) {
+            const int width = strokePixels(s);
+            const int out = width / 2;
+            const QRectF outer = QRectF(box).adjusted(-out, -out, out, out);
+            const QRectF inner = outer.adjusted(width, width, -width, -width);
+            fill(rounded(outer, radius + out).subtracted(rounded(inner, radius + out - width)),
+                 s.stroke);
+        }
+    }
+
+    void paintCircle(const Shape& s) {
+        const QPointF centre = s.box.center() * scale_;
+        const double radius = s.box.width() / 2 * scale_;
+        const double half = s.stroke ? s.strokeWidth * scale_ / 2 : 0;
+        QPainterPath disc;
+        if (s.stroke) {
+            disc.addEllipse(centre, radius + half, radius + half);
+            fill(disc, s.stroke);
+            disc.clear();
+        }
+        disc.addEllipse(centre, radius - half, radius - half);
+        fill(disc, s.fill);
+    }
+
+    QPainter& painter_;
+    double scale_;
+};
 
 QImage rendered(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / kCanvas, size / kCanvas);
+    PixelPainter pixelPainter(painter, size);
     for (const Shape& shape : design()) {
-        paint(painter, shape);
+        pixelPainter.paint(shape);
     }
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
@@ -101,28 +160,43 @@ QString paintAttributes(const Shape& s) {
     if (s.stroke) {
         text += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"")
                     .arg(colour(s.stroke), number(s.strokeWidth));
+    } else {
+        text += QStringLiteral(" stroke=\"none\"");
     }
     return text;
 }
 
-QString svgPathData(const QPainterPath& path) {
-    QString d;
-    for (int i = 0; i < path.elementCount(); ++i) {
-        const QPainterPath::Element e = path.elementAt(i);
-        if (e.isMoveTo()) {
-            d += QStringLiteral("M%1 %2").arg(number(e.x), number(e.y));
-        } else if (e.isLineTo()) {
-            d += QStringLiteral("L%1 %2").arg(number(e.x), number(e.y));
-        } else if (e.isCurveTo()) {
-            const auto c2 = path.elementAt(i + 1);
-            const auto end = path.elementAt(i + 2);
-            d += QStringLiteral("C%1 %2 %3 %4 %5 %6")
-                     .arg(number(e.x), number(e.y), number(c2.x), number(c2.y), number(end.x),
-                          number(end.y));
-            i += 2;
-        }
-    }
-    return d + QStringLiteral("Z");
+// Whether an SVG arc from `from` to `to` around `centre` that passes `via` runs the way of
+// increasing angle (the sweep flag).
+bool sweepsForward(QPointF centre, QPointF from, QPointF via, QPointF to) {
+    const auto angle = [&](QPointF p) { return std::atan2(p.y() - centre.y(), p.x() - centre.x()); };
+    const auto forward = [&](QPointF p) {
+        return std::fmod(angle(p) - angle(from) + 4 * M_PI, 2 * M_PI);
+    };
+    return forward(via) < forward(to);
+}
+
+// The crescent as two arcs: the outer circle's far side, then the cut circle's near side.
+QString svgCrescentData(const Shape& s) {
+    const QPointF c1 = s.box.center();
+    const QPointF c2 = s.cut.center();
+    const double r1 = s.box.width() / 2;
+    const double r2 = s.cut.width() / 2;
+    const QPointF axis = c2 - c1;
+    const double d = std::hypot(axis.x(), axis.y());
+    const QPointF unit = axis / d;
+    const double a = (r1 * r1 - r2 * r2 + d * d) / (2 * d);  // from c1 to the common chord
+    const double h = std::sqrt(r1 * r1 - a * a);
+    const QPointF chord = c1 + unit * a;
+    const QPointF p1 = chord + QPointF(-unit.y(), unit.x()) * h;
+    const QPointF p2 = chord - QPointF(-unit.y(), unit.x()) * h;
+    const QPointF far = c1 - unit * r1;
+    const QPointF near = c2 - unit * r2;
+    return QStringLiteral("M%1 %2A%3 %3 0 %4 %5 %6 %7A%8 %8 0 %9 %10 %1 %2Z")
+        .arg(number(p1.x()), number(p1.y()), number(r1), QString::number(int(a > 0)),
+             QString::number(int(sweepsForward(c1, p1, far, p2))), number(p2.x()),
+             number(p2.y()), number(r2), QString::number(int(d - a < 0)))
+        .arg(int(sweepsForward(c2, p2, near, p1)));
 }
 
 QString svgElement(const Shape& s) {
@@ -137,7 +211,7 @@ QString svgElement(const Shape& s) {
                      number(s.box.width() / 2), paintAttributes(s));
         case Shape::Crescent:
             return QStringLiteral("<path d=\"%1\"%2/>")
-                .arg(svgPathData(crescentPath(s)), paintAttributes(s));
+                .arg(svgCrescentData(s), paintAttributes(s));
     }
     return {};
 }

@@ -47,7 +47,7 @@ double shade(int x, int y) {
         0.5 * streak(x, y) + 0.3 * streak(x, wrap(y - 1)) + 0.2 * streak(x, wrap(y + 1));
     const double weave = ((x / 2 + y / 2) % 2 == 0) ? 1.0 : -1.0;
     const double grain = noise(x, y, 0x7a11u);
-    return 7.0 * brushed + 1.5 * weave + 2.5 * grain;
+    return 10.0 * brushed + 2.0 * weave + 2.5 * grain;
 }
 
 int channel(double value) { return std::clamp(int(std::lround(value)), 0, 255); }

@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The 10 ms timer, driven tick by tick: today's sun times coming back, the year laid out
+// again when a month shows today, and the timer sleeping whenever a tick could change nothing.
+
+#include <QAbstractEventDispatcher>
+#include <QLabel>
+#include <QTest>
+
+#include "app_fixture.h"
+
+using namespace solvane;
+using namespace solvane::test;
+
+namespace {
+
+QStringList newYorkPrefs() {
+    return placePrefs(QStringLiteral("00"), QStringLiteral("W\u00b073.99"),
+                      QStringLiteral("N\u00b040.75"), QStringLiteral("-5"));
+}
+
+QColor textColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+void tick(TCalendar& calendar, int times) {
+    for (int i = 0; i < times; ++i) calendar.Timer1Timer();
+}
+
+// What the event loop does before it waits for the next event.
+void idle() { emit QAbstractEventDispatcher::instance()->aboutToBlock(); }
+
+QStringList titles(const AppFixture& app) {
+    QStringList all;
+    for (int k = 1; k <= 12; ++k) all << app.title(k);
+    return all;
+}
+
+QStringList yearTitles(int year) {
+    QStringList all;
+    for (int m = 1; m <= 12; ++m)
+        all << QLocale().standaloneMonthName(m) + QLatin1Char(' ') + QString::number(year);
+    return all;
+}
+
+}  // namespace
+
+class TodayTimerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sunTimesComeBackAfter300Ticks_data() {
+        QTest::addColumn<QDate>("clicked");
+        QTest::addRow("after start") << QDate();
+        QTest::addRow("after a click on 15 June") << QDate(2026, 6, 15);
+    }
+    void sunTimesComeBackAfter300Ticks() {
+        QFETCH(QDate, clicked);
+        AppFixture app(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), newYorkPrefs());
+        TCalendar& c = *app.calendar;
+        c.FormActivate();
+        const QString todaysSunrise = c.Label3->text();
+        if (clicked.isValid()) {
+            app.month(6)->setDate(clicked);
+            c.MonthCalendarClick(6);
+            QVERIFY(c.Label3->text() != todaysSunrise);
+        }
+        QCOMPARE(textColour(c.Label3), toQColor(cl::Maroon));
+        tick(c, 300);
+        QCOMPARE(c.SunDisplayCountdown, 0);
+        QCOMPARE(textColour(c.Label4), toQColor(cl::Maroon));
+        tick(c, 1);
+        QCOMPARE(c.SunDisplayCountdown, -1);
+        QCOMPARE(c.Label3->text(), todaysSunrise);
+        QCOMPARE(textColour(c.Label3), toQColor(cl::Navy));
+        QCOMPARE(textColour(c.Label4), toQColor(cl::Navy));
+    }
+
+    void selectingTodayLaysTheYearOut_data() {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<bool>("afterPrevious");
+        QTest::addRow("in January's calendar") << 1 << false;
+        QTest::addRow("in May's calendar") << 5 << false;
+        QTest::addRow("in December's calendar") << 12 << false;
+        QTest::addRow("while 2025 is shown: back to 2026") << 3 << true;
+    }
+    void selectingTodayLaysTheYearOut() {
+        QFETCH(int, month);
+        QFETCH(bool, afterPrevious);
+        AppFixture app;
+        TCalendar& c = *app.calendar;
+        c.FormActivate();
+        if (afterPrevious) c.BitBtn2Click();
+        tick(c, 301);
+        app.month(2)->setHint(QStringLiteral("26.040"));
+        app.month(month)->setSelectedDate(QDate(2026, 12, 7));
+        QVERIFY(c.Timer1->isActive());
+        tick(c, 1);
+        for (int k = 1; k <= 12; ++k) {
+            QCOMPARE(app.month(k)->Date(), QDate(2026, k, 1));
+            QCOMPARE(app.month(k)->Hint(), QString());
+        }
+        QCOMPARE(titles(app), yearTitles(2026));
+    }
+
+    void timerSleepsWhenNoTickCanChangeAnything() {
+        AppFixture app;
+        TCalendar& c = *app.calendar;
+        c.FormActivate();
+        QVERIFY(c.Timer1->isActive());  // the load's sun times count down
+        tick(c, 300);
+        QVERIFY(c.Timer1->isActive());
+        tick(c, 1);
+        QVERIFY(!c.Timer1->isActive());
+
+        c.MonthCalendarClick(3);  // a day click shows that day's sun times
+        QVERIFY(c.Timer1->isActive());
+        tick(c, 301);
+        QVERIFY(!c.Timer1->isActive());
+
+        // A caption changed behind the timer's back is put right on the next tick.
+        c.Panel(30)->setCaption(QStringLiteral("Date Panel"));
+        idle();
+        QVERIFY(c.Timer1->isActive());
+        tick(c, 1);
+        QCOMPARE(app.title(1), QStringLiteral("January 2026"));
+        QVERIFY(!c.Timer1->isActive());
+    }
+
+    void firstOfMonthClearsHintsWithinOneTick() {
+        // December's calendar holds today after every layout: each tick lays the year out
+        // again, which changes nothing until a hint is set.
+        AppFixture app(QDateTime(QDate(2026, 12, 1), QTime(10, 0)));
+        TCalendar& c = *app.calendar;
+        c.FormActivate();
+        tick(c, 301);
+        QVERIFY(!c.Timer1->isActive());
+        app.month(4)->setHint(QStringLiteral("26.091"));
+        idle();
+        QVERIFY(c.Timer1->isActive());
+        tick(c, 1);
+        QCOMPARE(app.month(4)->Hint(), QString());
+        QVERIFY(!c.Timer1->isActive());
+    }
+
+    void layingOutTheSameYearRepaintsNothing() {
+        AppFixture app(QDateTime(QDate(2026, 12, 1), QTime(10, 0)));
+        TCalendar& c = *app.calendar;
+        c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
+        QTRY_VERIFY(c.FirstActivated);
+        c.Timer1->stop();
+        tick(c, 302);
+        QTest::qWait(50);  // let the first repaints through
+        int paints = 0;
+        struct PaintCounter : QObject {
+            int* count;
+            explicit PaintCounter(int* c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) ++*count;
+                return false;
+            }
+        } counter(&paints);
+        for (QWidget* w : c.findChildren<QWidget*>()) w->installEventFilter(&counter);
+        tick(c, 5);
+        QTest::qWait(50);
+        QCOMPARE(paints, 0);
+    }
+
+    void midnightWakesTheTimer() {
+        // 15 June was clicked on the last evening of November; no month holds 30 November.
+        AppFixture app(QDateTime(QDate(2026, 11, 30), QTime(23, 59, 59, 900)));
+        TCalendar& c = *app.calendar;
+        c.FormActivate();
+        app.month(6)->setDate(QDate(2026, 6, 15));
+        c.MonthCalendarClick(6);
+        tick(c, 301);
+        QVERIFY(!c.Timer1->isActive());
+        QVERIFY(c.midnightTimer->isActive());
+        QVERIFY(c.midnightTimer->remainingTime() <= 100);
+        QCOMPARE(app.month(6)->Hint(), QStringLiteral("26.166"));
+        // Midnight: December's calendar now holds today, and the next tick clears the hint.
+        app.platform.setNow(QDateTime(QDate(2026, 12, 1), QTime(0, 0, 0, 50)));
+        QTRY_COMPARE(app.month(6)->Hint(), QString());
+        QTRY_VERIFY(!c.Timer1->isActive());
+        QVERIFY(c.midnightTimer->isActive());  // at the latest a minute later
+        QVERIFY(c.midnightTimer->remainingTime() <= 60'000);
+    }
+};
+
+QTEST_MAIN(TodayTimerTest)
+#include "tst_today_timer.moc"

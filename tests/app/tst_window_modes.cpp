@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The strip's mode buttons: always on top, the notification area, week numbers, the
+// Parameters dialog and exit.
+
+#include <QApplication>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+#include "app_fixture.h"
+
+using namespace solvane;
+using namespace solvane::test;
+
+namespace {
+
+// A shown window with its first activation done, showing 2025 so that a stray activation,
+// which would date the view from today, shows.
+struct ShownApp : AppFixture {
+    ShownApp() {
+        calendar->trayAvailable = [this] { return trayAvailable; };
+        calendar->showModally = [this](QDialog& dialog) { modalDialogs << &dialog; };
+        calendar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(calendar.get()));
+        QTRY_VERIFY(calendar->FirstActivated);
+        calendar->BitBtn2Click();
+        calendar->MonthCalendar(4)->setHint(QStringLiteral("25.091"));
+    }
+    TCalendar& c = *calendar;
+    bool trayAvailable = true;
+    QList<QDialog*> modalDialogs;
+};
+
+}  // namespace
+
+class WindowModesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void alwaysOnTopAlternates() {
+        ShownApp app;
+        const QPoint where = app.c.pos();
+        for (bool onTop : {true, false}) {
+            app.c.SpeedButton1Click();
+            QCOMPARE(app.c.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+            QVERIFY(app.c.isVisible());
+            QCOMPARE(app.c.pos(), where);
+            QCOMPARE(app.c.focusWidget(), app.c.Panel(1));
+            QCOMPARE(app.month(4)->Hint(), QString());
+        }
+        QTest::qWait(20);
+        QCOMPARE(app.title(1), QStringLiteral("January 2025"));  // no activation on re-show
+    }
+
+    void weekNumbersAlternate() {
+        ShownApp app;
+        for (int shown : {1, 0}) {
+            app.c.SpeedButton5Click();
+            QCOMPARE(app.c.WeekNumbersShown, shown);
+            for (int k = 1; k <= 12; ++k) QCOMPARE(app.month(k)->WeekNumbers(), shown == 1);
+        }
+    }
+
+    void trayHidesAndTheIconBringsTheWindowBackUnchanged_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addRow("tray button") << false;
+        QTest::addRow("Tray menu item") << true;
+    }
+    void trayHidesAndTheIconBringsTheWindowBackUnchanged() {
+        QFETCH(bool, fromMenu);
+        ShownApp app;
+        QVERIFY(app.c.RxTrayIcon1->isVisible());
+        fromMenu ? app.c.Tray1Click() : app.c.SpeedButton2Click();
+        QVERIFY(!app.c.isVisible());
+        // The menu item keeps the hints; the button clears them.
+        QCOMPARE(app.month(4)->Hint(), fromMenu ? QStringLiteral("25.091") : QString());
+        QVERIFY(app.c.RxTrayIcon1->isVisible());
+        app.c.RxTrayIcon1Click();
+        QVERIFY(app.c.isVisible());
+        QTest::qWait(20);
+        QCOMPARE(app.title(1), QStringLiteral("January 2025"));
+        QVERIFY(app.platform.boxes.isEmpty());
+    }
+
+    void withoutNotificationAreaTheWindowStaysAndSaysWhyOnce() {
+        ShownApp app;
+        app.trayAvailable = false;
+        app.c.SpeedButton2Click();
+        app.c.Tray1Click();
+        app.c.SpeedButton2Click();
+        QVERIFY(app.c.isVisible());
+        QCOMPARE(app.platform.boxes,
+                 (QVector<Box>{{Box::Message, QStringLiteral("There is no notification area on "
+                                                             "this desktop, so Solvane stays "
+                                                             "visible.")}}));
+    }
+
+    void parametersOpensModallyOverTheWindowCentre() {
+        ShownApp app;
+        app.c.SpeedButton4Click();
+        const QRect outer = app.c.frameGeometry();
+        QCOMPARE(app.platform.pointerMoves.last(),
+                 outer.topLeft() + QPoint(outer.width() / 2 + 50, outer.height() / 2 + 60));
+        QCOMPARE(app.modalDialogs, (QList<QDialog*>{app.home.get()}));
+        QCOMPARE(app.month(4)->Hint(), QString());
+    }
+
+    void exitClosesTheWindow() {
+        ShownApp app;
+        app.c.SpeedButton3Click();
+        QVERIFY(!app.c.isVisible());
+    }
+};
+
+QTEST_MAIN(WindowModesTest)
+#include "tst_window_modes.moc"
