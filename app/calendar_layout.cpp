@@ -188,9 +188,9 @@ void TCalendar::createToolStrip() {
     Moon1 = new TMoon(strip);
     Moon1->setObjectName(QStringLiteral("Moon1"));
     Moon1->setGeometry(158, -29, 20, 19);
-    Moon1->setCustomTime(QStringLiteral("10/3/01 1:02:13 PM"));
-    Moon1->setPhase(3.3285272346711317);
-    Moon1->setMoonDisplayType(mdtUsePhaseAngle);
+    Moon1->SetCustomTime(QStringLiteral("10/3/01 1:02:13 PM"));
+    Moon1->SetPhase(3.3285272346711317);
+    Moon1->SetMoonDisplayType(TMoon::mdtUsePhaseAngle);
 
     // The full-year Lefts are set by creation; SpeedButton5 keeps the one given here.
     const auto button = [strip](const char* name, int left, int width, const char* faceName,

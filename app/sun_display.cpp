@@ -90,7 +90,7 @@ void TCalendar::CalcSun(const QString& dateText) {
 
 // The moon as it stands at 6 PM local time of the date.
 void TCalendar::showMoonPicture(const QString& dateText) {
-    Moon1->setCustomTime(dateText + QStringLiteral(" 6:00:00 PM"));
+    Moon1->SetCustomTime(dateText + QStringLiteral(" 6:00:00 PM"));
     Moon1->CalcPhase();
     const int bucket = astro::moonBucket(Moon1->Phase());
     if (bucket == 0)

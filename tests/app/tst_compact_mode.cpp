@@ -48,8 +48,9 @@ private slots:
         for (int n : {1, 3, 5}) QCOMPARE(app.c.Panel(n)->Caption(), QString());
         for (int k = 1; k <= 12; ++k) QCOMPARE(app.month(k)->isEnabled(), k <= 3);
         for (int n : {34, 35, 36}) QVERIFY(app.c.Panel(n)->isHidden());
-        for (QWidget* w : {app.c.Image1, app.c.Image2, app.c.Image3, app.c.Label3, app.c.Label4,
-                           app.c.SpeedButton6})
+        for (QWidget* w : std::initializer_list<QWidget*>{app.c.Image1, app.c.Image2, app.c.Image3,
+                                                          app.c.Label3, app.c.Label4,
+                                                          app.c.SpeedButton6})
             QVERIFY(w->isHidden());
         QVERIFY(!app.c.SpeedButton7->isHidden());
         QCOMPARE(app.c.pos(), app.c.CompactPos);
