@@ -36,7 +36,9 @@ QString dateTimeText(const QDateTime& moment) {
 }
 
 // The whole turns taken off, truncating toward zero as the angle's own sign goes.
-double withoutTurns(double angle) { return angle - std::trunc(angle / kTwoPi) * kTwoPi; }
+double withoutTurns(double angle) {
+    return angle - std::trunc(angle / kTwoPi) * kTwoPi;
+}
 
 // Rectangles and ellipses are given as left, top, right, bottom with the right and bottom
 // edges outside the shape, as the original drawing code sets them out: (l, t, r, b) covers
@@ -121,9 +123,13 @@ void TMoon::SetMoonDisplayType(TMoonDisplayType type) {
     }
 }
 
-void TMoon::setClock(ClockFunction clock) { clock_ = std::move(clock); }
+void TMoon::setClock(ClockFunction clock) {
+    clock_ = std::move(clock);
+}
 
-QDateTime TMoon::now() const { return clock_(); }
+QDateTime TMoon::now() const {
+    return clock_();
+}
 
 double TMoon::CalcPhase() {
     astro::DateTime moment;
@@ -137,7 +143,8 @@ double TMoon::CalcPhase() {
             break;
         }
         case mdtUseCustomTime: {
-            const auto read = astro::parseDateTimeText(customTime_.toStdString(), now().date().year());
+            const auto read =
+                astro::parseDateTimeText(customTime_.toStdString(), now().date().year());
             if (!read) {
                 throw std::runtime_error("'" + customTime_.toStdString() +
                                          "' is not a valid date and time");

@@ -23,11 +23,25 @@ struct Span {
     int first;
     int last;
 };
-constexpr std::array<Span, 15> kDisc = {{{6, 10}, {4, 12}, {3, 13}, {2, 14}, {2, 14},
-                                         {1, 15}, {1, 15}, {1, 15}, {1, 15}, {1, 15},
-                                         {2, 14}, {2, 14}, {3, 13}, {4, 12}, {6, 10}}};
+constexpr std::array<Span, 15> kDisc = {{{6, 10},
+                                         {4, 12},
+                                         {3, 13},
+                                         {2, 14},
+                                         {2, 14},
+                                         {1, 15},
+                                         {1, 15},
+                                         {1, 15},
+                                         {1, 15},
+                                         {1, 15},
+                                         {2, 14},
+                                         {2, 14},
+                                         {3, 13},
+                                         {4, 12},
+                                         {6, 10}}};
 
-QString moonPath(int n) { return QStringLiteral(":/moon/%1.bmp").arg(n); }
+QString moonPath(int n) {
+    return QStringLiteral(":/moon/%1.bmp").arg(n);
+}
 
 QImage moon(int n) {
     const QImage image(moonPath(n));
@@ -37,10 +51,14 @@ QImage moon(int n) {
     return image;
 }
 
-QRgb rgbAt(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000; }
+QRgb rgbAt(const QImage& image, int x, int y) {
+    return image.pixel(x, y) | 0xff000000;
+}
 
 // A pixel counts as lit when it is white or the light grey of a mostly lit terminator pixel.
-bool isLit(QRgb pixel) { return pixel == kWhite || pixel == kLightGrey; }
+bool isLit(QRgb pixel) {
+    return pixel == kWhite || pixel == kLightGrey;
+}
 
 int litArea(const QImage& image) {
     int count = 0;
@@ -101,8 +119,11 @@ private slots:
                 const QRgb pixel = rgbAt(image, x, y);
                 const bool inDisc = y < 15 && x >= kDisc[y].first && x <= kDisc[y].last;
                 QVERIFY2(inDisc != (pixel == kGrey),
-                         qPrintable(QStringLiteral("(%1, %2) %3").arg(x).arg(y).arg(
-                             inDisc ? "is background inside the disc" : "is not background")));
+                         qPrintable(QStringLiteral("(%1, %2) %3")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(inDisc ? "is background inside the disc"
+                                                    : "is not background")));
                 QVERIFY2(pixel == kGrey || pixel == kWhite || pixel == kBlack ||
                              pixel == kLightGrey || pixel == kLightBlue,
                          qPrintable(QStringLiteral("(%1, %2) has colour %3")
@@ -188,10 +209,9 @@ private slots:
         for (int y = 0; y < 23; ++y) {
             for (int x = 0; x < 64; ++x) {
                 const double contrast = (luminance(texture.pixel(x, y)) + 0.05) / (navy + 0.05);
-                QVERIFY2(contrast >= 7, qPrintable(QStringLiteral("(%1, %2) contrast %3")
-                                                       .arg(x)
-                                                       .arg(y)
-                                                       .arg(contrast)));
+                QVERIFY2(
+                    contrast >= 7,
+                    qPrintable(QStringLiteral("(%1, %2) contrast %3").arg(x).arg(y).arg(contrast)));
             }
         }
     }

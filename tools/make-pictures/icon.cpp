@@ -33,15 +33,17 @@ const Colours kColours;
 // optional outline.
 struct Shape {
     enum Kind { Rect, Circle, Crescent } kind;
-    QRectF box;           // the rectangle, or the circle's bounding box
-    double radius = 0;    // corner radius of a rectangle
-    QRectF cut;           // the circle taken out of a crescent
-    QRgb fill = 0;        // 0: not filled
-    QRgb stroke = 0;      // 0: no outline
+    QRectF box;         // the rectangle, or the circle's bounding box
+    double radius = 0;  // corner radius of a rectangle
+    QRectF cut;         // the circle taken out of a crescent
+    QRgb fill = 0;      // 0: not filled
+    QRgb stroke = 0;    // 0: no outline
     double strokeWidth = 0;
 };
 
-QRectF circleBox(double cx, double cy, double r) { return {cx - r, cy - r, 2 * r, 2 * r}; }
+QRectF circleBox(double cx, double cy, double r) {
+    return {cx - r, cy - r, 2 * r, 2 * r};
+}
 
 const std::vector<Shape>& design() {
     const Colours& c = kColours;
@@ -152,11 +154,16 @@ QImage rendered(int size) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QString number(double v) { return QString::number(v, 'g', 6); }
-QString colour(QRgb rgb) { return QColor(rgb).name(); }
+QString number(double v) {
+    return QString::number(v, 'g', 6);
+}
+QString colour(QRgb rgb) {
+    return QColor(rgb).name();
+}
 
 QString paintAttributes(const Shape& s) {
-    QString text = QStringLiteral(" fill=\"%1\"").arg(s.fill ? colour(s.fill) : QStringLiteral("none"));
+    QString text =
+        QStringLiteral(" fill=\"%1\"").arg(s.fill ? colour(s.fill) : QStringLiteral("none"));
     if (s.stroke) {
         text += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"")
                     .arg(colour(s.stroke), number(s.strokeWidth));
@@ -169,7 +176,9 @@ QString paintAttributes(const Shape& s) {
 // Whether an SVG arc from `from` to `to` around `centre` that passes `via` runs the way of
 // increasing angle (the sweep flag).
 bool sweepsForward(QPointF centre, QPointF from, QPointF via, QPointF to) {
-    const auto angle = [&](QPointF p) { return std::atan2(p.y() - centre.y(), p.x() - centre.x()); };
+    const auto angle = [&](QPointF p) {
+        return std::atan2(p.y() - centre.y(), p.x() - centre.x());
+    };
     const auto forward = [&](QPointF p) {
         return std::fmod(angle(p) - angle(from) + 4 * M_PI, 2 * M_PI);
     };
@@ -194,15 +203,16 @@ QString svgCrescentData(const Shape& s) {
     const QPointF near = c2 - unit * r2;
     return QStringLiteral("M%1 %2A%3 %3 0 %4 %5 %6 %7A%8 %8 0 %9 %10 %1 %2Z")
         .arg(number(p1.x()), number(p1.y()), number(r1), QString::number(int(a > 0)),
-             QString::number(int(sweepsForward(c1, p1, far, p2))), number(p2.x()),
-             number(p2.y()), number(r2), QString::number(int(d - a < 0)))
+             QString::number(int(sweepsForward(c1, p1, far, p2))), number(p2.x()), number(p2.y()),
+             number(r2), QString::number(int(d - a < 0)))
         .arg(int(sweepsForward(c2, p2, near, p1)));
 }
 
 QString svgElement(const Shape& s) {
     switch (s.kind) {
         case Shape::Rect:
-            return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\"%6/>")
+            return QStringLiteral(
+                       "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\"%6/>")
                 .arg(number(s.box.x()), number(s.box.y()), number(s.box.width()),
                      number(s.box.height()), number(s.radius), paintAttributes(s));
         case Shape::Circle:
@@ -210,8 +220,7 @@ QString svgElement(const Shape& s) {
                 .arg(number(s.box.center().x()), number(s.box.center().y()),
                      number(s.box.width() / 2), paintAttributes(s));
         case Shape::Crescent:
-            return QStringLiteral("<path d=\"%1\"%2/>")
-                .arg(svgCrescentData(s), paintAttributes(s));
+            return QStringLiteral("<path d=\"%1\"%2/>").arg(svgCrescentData(s), paintAttributes(s));
     }
     return {};
 }
@@ -220,8 +229,9 @@ QString svgElement(const Shape& s) {
 const Palette& iconPalette() {
     const Colours& c = kColours;
     static const Palette palette = {
-        {'.', qRgba(0, 0, 0, 0)}, {'P', c.paper}, {'L', c.outline}, {'H', c.header},
-        {'K', c.ring},           {'y', c.sun},   {'Y', c.sunLight}, {'o', c.sunRim}, {'m', c.moon},
+        {'.', qRgba(0, 0, 0, 0)}, {'P', c.paper},  {'L', c.outline},
+        {'H', c.header},          {'K', c.ring},   {'y', c.sun},
+        {'Y', c.sunLight},        {'o', c.sunRim}, {'m', c.moon},
     };
     return palette;
 }
@@ -252,38 +262,22 @@ QImage icon16() {
 QImage icon32() {
     return fromArt(
         {
-            "................................",
-            "................................",
-            "........KK............KK........",
-            "........KK............KK........",
-            "........KK............KK........",
-            "....LLLLKKLLLLLLLLLLLLKKLLLL....",
-            "...LHHHHKKHHHHHHHHHHHHKKHHHHL...",
-            "...LHHHHKKHHHHHHHHHHHHKKHHHHL...",
-            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
-            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
-            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
-            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
-            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPoooooPPPPPPmPPPPPPPPL...",
-            "...LPPPoyyyyyoPPPPmmPPPPPPPPL...",
-            "...LPPoyYYyyyyoPPmmmPPPPPPPPL...",
-            "...LPPoyYyyyyyoPPmmmPPPPPPPPL...",
-            "...LPPoyyyyyyyoPPmmmPPPPPPPPL...",
-            "...LPPoyyyyyyyoPPmmmmPPPPPPPL...",
-            "...LPPoyyyyyyyoPPmmmmmmPPmPPL...",
-            "...LPPPoyyyyyoPPPPmmmmmmmPPPL...",
-            "...LPPPPoooooPPPPPPmmmmmPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "....LLLLLLLLLLLLLLLLLLLLLLLL....",
-            "................................",
-            "................................",
+            "................................", "................................",
+            "........KK............KK........", "........KK............KK........",
+            "........KK............KK........", "....LLLLKKLLLLLLLLLLLLKKLLLL....",
+            "...LHHHHKKHHHHHHHHHHHHKKHHHHL...", "...LHHHHKKHHHHHHHHHHHHKKHHHHL...",
+            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...", "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
+            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...", "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
+            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...", "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...", "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...", "...LPPPPoooooPPPPPPmPPPPPPPPL...",
+            "...LPPPoyyyyyoPPPPmmPPPPPPPPL...", "...LPPoyYYyyyyoPPmmmPPPPPPPPL...",
+            "...LPPoyYyyyyyoPPmmmPPPPPPPPL...", "...LPPoyyyyyyyoPPmmmPPPPPPPPL...",
+            "...LPPoyyyyyyyoPPmmmmPPPPPPPL...", "...LPPoyyyyyyyoPPmmmmmmPPmPPL...",
+            "...LPPPoyyyyyoPPPPmmmmmmmPPPL...", "...LPPPPoooooPPPPPPmmmmmPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...", "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...", "....LLLLLLLLLLLLLLLLLLLLLLLL....",
+            "................................", "................................",
         },
         iconPalette());
 }

@@ -18,8 +18,8 @@ namespace {
 constexpr QRgb kBackground = qRgb(191, 191, 191);
 constexpr QRgb kLit = qRgb(255, 255, 255);
 constexpr QRgb kDark = qRgb(0, 0, 0);
-constexpr QRgb kMostlyLit = qRgb(211, 211, 211);    // terminator pixel, more light than shade
-constexpr QRgb kMostlyDark = qRgb(128, 128, 255);   // terminator pixel, more shade than light
+constexpr QRgb kMostlyLit = qRgb(211, 211, 211);   // terminator pixel, more light than shade
+constexpr QRgb kMostlyDark = qRgb(128, 128, 255);  // terminator pixel, more shade than light
 
 struct Span {
     int first;
@@ -81,7 +81,8 @@ double litThreshold(int n, double angle) {
     double bestDistance = 1e9;
     for (double level : levels) {
         int count = 0;
-        forEachDiscPixel([&](int row, int column) { count += litShare(angle, row, column) >= level; });
+        forEachDiscPixel(
+            [&](int row, int column) { count += litShare(angle, row, column) >= level; });
         const double distance = std::abs(count - target);
         if (count >= fewest && count <= most && distance < bestDistance - 1e-9) {
             best = level;
@@ -120,9 +121,8 @@ QImage newMoon() {
 // Mirrors about column 8, the disc's middle column; column 0 stays background.
 QImage mirroredDisc(const QImage& waxing) {
     QImage image = waxing.copy();
-    forEachDiscPixel([&](int row, int column) {
-        image.setPixel(column, row, waxing.pixel(16 - column, row));
-    });
+    forEachDiscPixel(
+        [&](int row, int column) { image.setPixel(column, row, waxing.pixel(16 - column, row)); });
     return image;
 }
 

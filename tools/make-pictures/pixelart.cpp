@@ -10,30 +10,30 @@ namespace makepictures {
 
 const Palette& facePalette() {
     static const Palette palette = {
-        {'.', qRgba(0, 0, 0, 0)},       // transparent
-        {'k', qRgb(0, 0, 0)},           // black
-        {'n', qRgb(0, 0, 128)},         // navy, the strip's text colour
-        {'N', qRgb(0, 0, 72)},          // deep navy
-        {'b', qRgb(40, 84, 204)},       // blue
-        {'B', qRgb(132, 164, 236)},     // light blue
-        {'w', qRgb(255, 255, 255)},     // white
-        {'W', qRgb(226, 232, 242)},     // cool off-white
-        {'l', qRgb(196, 196, 196)},     // light grey
-        {'g', qRgb(140, 140, 140)},     // grey
-        {'G', qRgb(84, 84, 84)},        // dark grey
-        {'r', qRgb(218, 36, 30)},       // red
-        {'R', qRgb(136, 0, 0)},         // dark red
-        {'p', qRgb(250, 128, 112)},     // light red
-        {'y', qRgb(255, 212, 0)},       // yellow
-        {'Y', qRgb(255, 242, 160)},     // pale yellow
-        {'o', qRgb(244, 138, 0)},       // orange
-        {'O', qRgb(184, 76, 0)},        // dark orange
-        {'u', qRgb(112, 76, 40)},       // brown, the horizon
-        {'e', qRgb(28, 156, 60)},       // green
-        {'E', qRgb(8, 96, 32)},         // dark green
-        {'s', qRgb(150, 158, 172)},     // steel
-        {'S', qRgb(84, 92, 108)},       // dark steel
-        {'h', qRgb(220, 226, 234)},     // steel highlight
+        {'.', qRgba(0, 0, 0, 0)},    // transparent
+        {'k', qRgb(0, 0, 0)},        // black
+        {'n', qRgb(0, 0, 128)},      // navy, the strip's text colour
+        {'N', qRgb(0, 0, 72)},       // deep navy
+        {'b', qRgb(40, 84, 204)},    // blue
+        {'B', qRgb(132, 164, 236)},  // light blue
+        {'w', qRgb(255, 255, 255)},  // white
+        {'W', qRgb(226, 232, 242)},  // cool off-white
+        {'l', qRgb(196, 196, 196)},  // light grey
+        {'g', qRgb(140, 140, 140)},  // grey
+        {'G', qRgb(84, 84, 84)},     // dark grey
+        {'r', qRgb(218, 36, 30)},    // red
+        {'R', qRgb(136, 0, 0)},      // dark red
+        {'p', qRgb(250, 128, 112)},  // light red
+        {'y', qRgb(255, 212, 0)},    // yellow
+        {'Y', qRgb(255, 242, 160)},  // pale yellow
+        {'o', qRgb(244, 138, 0)},    // orange
+        {'O', qRgb(184, 76, 0)},     // dark orange
+        {'u', qRgb(112, 76, 40)},    // brown, the horizon
+        {'e', qRgb(28, 156, 60)},    // green
+        {'E', qRgb(8, 96, 32)},      // dark green
+        {'s', qRgb(150, 158, 172)},  // steel
+        {'S', qRgb(84, 92, 108)},    // dark steel
+        {'h', qRgb(220, 226, 234)},  // steel highlight
     };
     return palette;
 }

@@ -6,9 +6,9 @@
 // character stands for one pixel, looked up in a palette. Small faces stay crisp because
 // nothing is scaled or smoothed on the way to the file.
 
+#include <QtGui/qrgb.h>
 #include <QImage>
 #include <QString>
-#include <QtGui/qrgb.h>
 #include <initializer_list>
 #include <map>
 #include <string>

@@ -28,7 +28,9 @@ double noise(int x, int y, std::uint32_t seed) {
     return h / double(0xffffffffu) * 2 - 1;
 }
 
-int wrap(int value) { return (value % kSize + kSize) % kSize; }
+int wrap(int value) {
+    return (value % kSize + kSize) % kSize;
+}
 
 // Smooth noise along a row, periodic in x with the texture's width, so tiles meet cleanly.
 double streak(int x, int row) {
@@ -50,7 +52,9 @@ double shade(int x, int y) {
     return 10.0 * brushed + 2.0 * weave + 2.5 * grain;
 }
 
-int channel(double value) { return std::clamp(int(std::lround(value)), 0, 255); }
+int channel(double value) {
+    return std::clamp(int(std::lround(value)), 0, 255);
+}
 
 }  // namespace
 
@@ -59,8 +63,9 @@ QImage stripTexture() {
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
             const double s = shade(x, y);
-            image.setPixel(x, y, qRgb(channel(kBaseRed + s), channel(kBaseGreen + s),
-                                      channel(kBaseBlue + 0.9 * s)));
+            image.setPixel(
+                x, y,
+                qRgb(channel(kBaseRed + s), channel(kBaseGreen + s), channel(kBaseBlue + 0.9 * s)));
         }
     }
     return image;
