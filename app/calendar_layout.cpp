@@ -315,7 +315,6 @@ void TCalendar::connectHandlers() {
             [this](int key) { guarded([&] { umNumberEdit1KeyDown(key); }); });
     installClickHandler(umNumberEdit1, [this] { umNumberEdit1Click(); });
     connect(Timer1, &QTimer::timeout, this, guard(this, &TCalendar::Timer1Timer));
-    Timer1->start();
 }
 
 }  // namespace solvane

@@ -14,7 +14,9 @@ QPixmap moonPicture(int number) {
     image = image.convertToFormat(QImage::Format_RGB32);
     const QRgb background = image.pixel(0, image.height() - 1);
     QPixmap picture = QPixmap::fromImage(image);
-    picture.setMask(QBitmap::fromImage(image.createMaskFromColor(background, Qt::MaskOutColor)));
+    // The image's mask marks the grey pixels with its second colour, white, and a bitmap takes
+    // white as transparent: MaskInColor is what makes the grey see-through.
+    picture.setMask(QBitmap::fromImage(image.createMaskFromColor(background, Qt::MaskInColor)));
     return picture;
 }
 

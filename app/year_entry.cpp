@@ -27,6 +27,8 @@ void TCalendar::BitBtn6Click() {
     movePointerFromCorner(box->x() + Panel(29)->x() + SpeedButton54->x() + 43,
                           box->y() + Panel(29)->x() + SpeedButton54->y() + 22);
     umNumberEdit1->setFocus();
+    // An edit field selects its text when it takes the focus, so a year typed replaces it.
+    umNumberEdit1->selectAll();
 }
 
 void TCalendar::umNumberEdit1Click() {

@@ -10,7 +10,8 @@ set -euo pipefail
 build=$1 bindir=$2 progdir=$3 datadir=$4
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+manifest=$build/install_manifest_Unspecified.txt
+trap 'rm -rf "$work" "$manifest"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # The component keeps the manifest of this test apart from the user's install_manifest.txt.
@@ -49,9 +50,7 @@ DESTDIR=$work/dest install_into /opt/solvane-test
 check_layout "$work/dest/opt/solvane-test" /opt/solvane-test
 [ ! -e /opt/solvane-test ] || fail "the DESTDIR install wrote outside DESTDIR"
 
-manifest=$build/install_manifest_Unspecified.txt
-"$source_dir/scripts/uninstall.sh" "$manifest" >/dev/null
+DESTDIR=$work/dest "$source_dir/scripts/uninstall.sh" "$manifest" >/dev/null
 left=$(find "$work/dest" -type f -o -type l)
 [ "$left" = "$work/dest/opt/solvane-test/$progdir/prefs.cal" ] || fail "uninstall left: $left"
-rm -f "$manifest"
 echo "install layout: ok"

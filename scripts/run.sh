@@ -11,9 +11,6 @@ build=${SOLVANE_BUILD_DIR:-build}
 cmake --preset release -B "$build" >/dev/null
 cmake --build "$build" -j2 --target solvane
 
-# The program keeps its settings in prefs.cal beside its executable and never makes one.
-[ -f "$build/app/prefs.cal" ] || cp prefs/default-prefs.cal "$build/app/prefs.cal"
-
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "run.sh: no display (DISPLAY and WAYLAND_DISPLAY are unset), so Solvane cannot open its window; run this from a desktop session ($build/app/solvane is built)." >&2
     exit 1

@@ -4,7 +4,8 @@
 #
 # Removes what `cmake --install build` installed, as listed in the manifest it wrote
 # (build/install_manifest.txt unless another is given), except prefs.cal: that file holds the
-# user's settings, and this script says how to remove it too.
+# user's settings, and this script says how to remove it too. DESTDIR is honoured as by the
+# install.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 manifest=${1:-build/install_manifest.txt}
@@ -14,8 +15,9 @@ if [ ! -f "$manifest" ]; then
 fi
 
 kept=
-while IFS= read -r path; do
+while IFS= read -r path || [ -n "$path" ]; do
     [ -n "$path" ] || continue
+    path=${DESTDIR:-}$path
     if [ "$(basename -- "$path")" = prefs.cal ]; then
         [ -e "$path" ] && kept=$path
         continue

@@ -241,7 +241,8 @@ void TestNavigation::yearEntry() {
     QCOMPARE(app.month(1)->Date(), QDate(year ? year : 2026, 1, 1));
     QCOMPARE(app.month(12)->Date(), QDate(year ? year : 2026, 12, 1));
     if (warned) {
-        QCOMPARE(app.platform.boxes, QVector<Box>{{Box::Warning, kYearWarning}});
+        const QVector<Box> warning{{Box::Warning, kYearWarning}};
+        QCOMPARE(app.platform.boxes, warning);
         // Desktop 1920 x 1080: its centre plus (10, 37).
         QCOMPARE(app.platform.pointerMoves, QVector<QPoint>{QPoint(970, 577)});
     } else {

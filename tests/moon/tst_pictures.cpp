@@ -227,7 +227,7 @@ private slots:
         QTest::addRow("compact") << "compact" << QSize(26, 13) << QSize(32, 19);
         QTest::addRow("year entry") << "yearentry" << QSize(13, 13) << QSize(25, 19);
         QTest::addRow("compact width") << "width" << QSize(14, 14) << QSize(21, 19);
-        QTest::addRow("close") << "close" << QSize(11, 11) << QSize(48, 19);
+        QTest::addRow("close") << "close" << QSize(12, 12) << QSize(48, 19);
         QTest::addRow("week numbers") << "weeknumbers" << QSize(15, 11) << QSize(29, 19);
         QTest::addRow("parameters") << "parameters" << QSize(15, 15) << QSize(29, 19);
         QTest::addRow("always on top") << "ontop" << QSize(13, 13) << QSize(29, 19);

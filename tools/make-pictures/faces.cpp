@@ -125,20 +125,21 @@ QImage width() {
     });
 }
 
-// 11 x 11: the close button's cross.
+// 12 x 12: the close button's cross.
 QImage close() {
     return fromArt({
-        "RR.......RR",
-        "RrR.....RrR",
-        ".RrR...RrR.",
-        "..RrR.RrR..",
-        "...RrRrR...",
-        "....RrR....",
-        "...RrRrR...",
-        "..RrR.RrR..",
-        ".RrR...RrR.",
-        "RrR.....RrR",
-        "RR.......RR",
+        ".RR......RR.",
+        "RrrR....RrrR",
+        "RrrrR..RrrrR",
+        ".RrrrRRrrrR.",
+        "..RrrrrrrR..",
+        "...RrrrrR...",
+        "...RrrrrR...",
+        "..RrrrrrrR..",
+        ".RrrrRRrrrR.",
+        "RrrrR..RrrrR",
+        "RrrR....RrrR",
+        ".RR......RR.",
     });
 }
 

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <stdexcept>
 
 #include "pixelart.h"
@@ -180,7 +181,7 @@ bool sweepsForward(QPointF centre, QPointF from, QPointF via, QPointF to) {
         return std::atan2(p.y() - centre.y(), p.x() - centre.x());
     };
     const auto forward = [&](QPointF p) {
-        return std::fmod(angle(p) - angle(from) + 4 * M_PI, 2 * M_PI);
+        return std::fmod(angle(p) - angle(from) + 4 * std::numbers::pi, 2 * std::numbers::pi);
     };
     return forward(via) < forward(to);
 }
@@ -247,10 +248,10 @@ QImage icon16() {
             "LHHHHHHHHHHHHHHL",
             "LPPPPPPPPPPPPPPL",
             "LPPPPPPPPPPPPPPL",
-            "LPPoooPPPPmPPPPL",
+            "LPPoooPPPPmmmPPL",
             "LPoyyyoPPmmPPPPL",
             "LPoyyyoPPmmPPPPL",
-            "LPoyyyoPPmmmPmPL",
+            "LPoyyyoPPmmPPPPL",
             "LPPoooPPPPmmmPPL",
             "LPPPPPPPPPPPPPPL",
             "LPPPPPPPPPPPPPPL",
@@ -259,28 +260,46 @@ QImage icon16() {
         iconPalette());
 }
 
+// clang-format off
 QImage icon32() {
     return fromArt(
         {
-            "................................", "................................",
-            "........KK............KK........", "........KK............KK........",
-            "........KK............KK........", "....LLLLKKLLLLLLLLLLLLKKLLLL....",
-            "...LHHHHKKHHHHHHHHHHHHKKHHHHL...", "...LHHHHKKHHHHHHHHHHHHKKHHHHL...",
-            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...", "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
-            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...", "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
-            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...", "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...", "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...", "...LPPPPoooooPPPPPPmPPPPPPPPL...",
-            "...LPPPoyyyyyoPPPPmmPPPPPPPPL...", "...LPPoyYYyyyyoPPmmmPPPPPPPPL...",
-            "...LPPoyYyyyyyoPPmmmPPPPPPPPL...", "...LPPoyyyyyyyoPPmmmPPPPPPPPL...",
-            "...LPPoyyyyyyyoPPmmmmPPPPPPPL...", "...LPPoyyyyyyyoPPmmmmmmPPmPPL...",
-            "...LPPPoyyyyyoPPPPmmmmmmmPPPL...", "...LPPPPoooooPPPPPPmmmmmPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...", "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
-            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...", "....LLLLLLLLLLLLLLLLLLLLLLLL....",
-            "................................", "................................",
+            "................................",
+            "................................",
+            "........KK............KK........",
+            "........KK............KK........",
+            "........KK............KK........",
+            "....LLLLKKLLLLLLLLLLLLKKLLLL....",
+            "...LHHHHKKHHHHHHHHHHHHKKHHHHL...",
+            "...LHHHHKKHHHHHHHHHHHHKKHHHHL...",
+            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
+            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
+            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
+            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
+            "...LHHHHHHHHHHHHHHHHHHHHHHHHL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPoooooPPPPPPmPPPPPPPPL...",
+            "...LPPPoyyyyyoPPPPmmPPPPPPPPL...",
+            "...LPPoyYYyyyyoPPmmmPPPPPPPPL...",
+            "...LPPoyYyyyyyoPPmmmPPPPPPPPL...",
+            "...LPPoyyyyyyyoPPmmmPPPPPPPPL...",
+            "...LPPoyyyyyyyoPPmmmmPPPPPPPL...",
+            "...LPPoyyyyyyyoPPmmmmmmPPmPPL...",
+            "...LPPPoyyyyyoPPPPmmmmmmmPPPL...",
+            "...LPPPPoooooPPPPPPmmmmmPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "...LPPPPPPPPPPPPPPPPPPPPPPPPL...",
+            "....LLLLLLLLLLLLLLLLLLLLLLLL....",
+            "................................",
+            "................................",
         },
         iconPalette());
 }
+// clang-format on
 
 }  // namespace
 

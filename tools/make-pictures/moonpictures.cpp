@@ -27,21 +27,12 @@ struct Span {
 };
 
 // The disc, rows 0 .. 14 from the top; column 0 and row 15 stay background.
-constexpr std::array<Span, 15> kDisc = {{{6, 10},
-                                         {4, 12},
-                                         {3, 13},
-                                         {2, 14},
-                                         {2, 14},
-                                         {1, 15},
-                                         {1, 15},
-                                         {1, 15},
-                                         {1, 15},
-                                         {1, 15},
-                                         {2, 14},
-                                         {2, 14},
-                                         {3, 13},
-                                         {4, 12},
-                                         {6, 10}}};
+// clang-format off
+constexpr std::array<Span, 15> kDisc = {{
+    {6, 10}, {4, 12}, {3, 13}, {2, 14}, {2, 14},
+    {1, 15}, {1, 15}, {1, 15}, {1, 15}, {1, 15},
+    {2, 14}, {2, 14}, {3, 13}, {4, 12}, {6, 10}}};
+// clang-format on
 constexpr int kDiscPixels = 177;
 constexpr double kDiscCentre = 8.5;  // the middle of column 8, in pixel-edge coordinates
 constexpr double kFullCoverage = 0.9;

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The program as it starts for a user, built for end-to-end tests: the same window, dialog
+// and start-up order, on a clock fixed by the first argument, with message boxes that print
+// a line "BOX <kind>: <text>" and return at once instead of waiting for a click. It runs the
+// event loop for a while (second argument, milliseconds), prints what the window shows, then
+// clicks the next-year button as a user would and prints the view again.
+//
+// Usage: solvane-e2e YYYY-MM-DDTHH:MM[:SS] [milliseconds]
+
+#include <QApplication>
+#include <QDateTime>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+#include <memory>
+
+#include "hint_style.h"
+#include "platform.h"
+#include "tcalendar.h"
+#include "thome.h"
+#include "tpanel.h"
+
+namespace {
+
+class FixedClock final : public solvane::Clock {
+public:
+    explicit FixedClock(const QDateTime& now) : now_(now) {}
+    QDateTime now() const override { return now_; }
+
+private:
+    QDateTime now_;
+};
+
+class PrintedBoxes final : public solvane::MessageBoxes {
+public:
+    void error(const QString& text) override { print("error", text); }
+    void warning(const QString& text) override { print("warning", text); }
+    void message(const QString& text) override { print("message", text); }
+
+private:
+    static void print(const char* kind, const QString& text) {
+        std::printf("BOX %s: %s\n", kind, qPrintable(text));
+        std::fflush(stdout);
+    }
+};
+
+void printState(const char* when, const solvane::TCalendar& calendar) {
+    std::printf("STATE %s visible: %s\n", when, calendar.isVisible() ? "yes" : "no");
+    std::printf("STATE %s caption: %s\n", when, qPrintable(calendar.windowTitle()));
+    std::printf("STATE %s first month: %s\n", when, qPrintable(calendar.Panel(30)->Caption()));
+    std::printf("STATE %s last month: %s\n", when, qPrintable(calendar.Panel(41)->Caption()));
+    std::printf("STATE %s sunrise: %s\n", when, qPrintable(calendar.Label3->text()));
+    std::printf("STATE %s sunset: %s\n", when, qPrintable(calendar.Label4->text()));
+    std::fflush(stdout);
+}
+
+void runEventLoop(int milliseconds) {
+    QTimer::singleShot(milliseconds, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const QDateTime now = argc > 1 ? QDateTime::fromString(QString::fromLocal8Bit(argv[1]), Qt::ISODate)
+                                   : QDateTime();
+    if (!now.isValid()) {
+        std::fputs("usage: solvane-e2e YYYY-MM-DDTHH:MM[:SS] [milliseconds]\n", stderr);
+        return 2;
+    }
+    const int milliseconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 1500;
+
+    FixedClock clock(now);
+    PrintedBoxes boxes;
+    solvane::setPlatform(solvane::Platform{&clock, &boxes, nullptr, nullptr});
+
+    // The start-up of the program itself.
+    QApplication::setApplicationName(QStringLiteral("Solvane"));
+    solvane::installHintTimings(application);
+    solvane::TCalendar calendar;
+    const auto home = std::make_unique<solvane::THome>(&calendar);
+    calendar.setHome(home.get());
+    calendar.show();
+
+    runEventLoop(milliseconds);
+    printState("start", calendar);
+
+    QTest::mouseClick(calendar.SpeedButton9, Qt::LeftButton);
+    runEventLoop(200);
+    printState("next", calendar);
+
+    calendar.setHome(nullptr);
+    return calendar.isVisible() ? 0 : 1;
+}

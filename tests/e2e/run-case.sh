@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Solvane developers
+# SPDX-License-Identifier: MIT
+#
+# One end-to-end case: copies the program into a folder of its own with the case's prefs.cal
+# (or none), runs it, and checks the messages it showed, what the window shows before and
+# after a click on the next-year button, and that prefs.cal is byte for byte as it was.
+# Usage: run-case.sh SOLVANE_E2E CASE
+set -euo pipefail
+binary=$1 case=$2
+dir=$(cd "$(mktemp -d)" && pwd -P)
+trap 'rm -rf "$dir"' EXIT
+cp "$binary" "$dir/solvane"
+
+colours='16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n'
+now=2026-12-07T10:00:00
+boxes=()   # the distinct message lines expected, in any order
+expect=()  # lines expected in the output
+case $case in
+missing-prefs)
+    boxes=("BOX error: Cannot open file $dir/prefs.cal")
+    expect=("STATE start first month: Date Panel" "STATE next first month: Date Panel")
+    ;;
+bad-colour)
+    printf '00\r\n\r\n\r\n\r\n16711680\r\n65535\r\nabc\r\n8388608\r\n12632256\r\n12632256\r\n' >"$dir/prefs.cal"
+    boxes=("BOX error: 'abc' is not a valid integer value")
+    expect=("STATE start first month: Date Panel" "STATE next first month: Date Panel")
+    ;;
+twelve-lines)
+    printf "00\r\n\r\n\r\n\r\n${colours}two more\r\nlines\r\n" >"$dir/prefs.cal"
+    expect=("STATE start first month: January 2026" "STATE start last month: December 2026"
+        "STATE next first month: January 2027" "STATE next last month: December 2027")
+    ;;
+new-york)
+    printf "00\r\nW\xb073.99\r\nN\xb040.75\r\n-5\r\n${colours}" >"$dir/prefs.cal"
+    expect=("STATE start first month: January 2026" "STATE next first month: January 2027")
+    ;;
+bad-place)
+    printf "00\r\nW\xb0west\r\nN\xb0north\r\n-5\r\n${colours}" >"$dir/prefs.cal"
+    boxes=("BOX warning: Invalid N/S degrees in preferences."
+        "BOX warning: Invalid W/E degrees in preferences.")
+    expect=("STATE start first month: January 2026" "STATE next first month: January 2027")
+    ;;
+polar-june)
+    now=2026-06-21T12:00:00
+    printf "11\r\nE\xb015.65\r\nN\xb078.22\r\n1\r\n${colours}" >"$dir/prefs.cal"
+    boxes=("BOX message: Sun up or down all day")
+    expect=("STATE start first month: January 2026" "STATE next first month: January 2027")
+    ;;
+*)
+    echo "unknown case $case" >&2
+    exit 2
+    ;;
+esac
+[ -e "$dir/prefs.cal" ] && cp "$dir/prefs.cal" "$dir.before" && trap 'rm -rf "$dir" "$dir.before"' EXIT
+
+status=0
+(cd "$dir" && timeout 60 ./solvane "$now" 1500 >"$dir/out.txt" 2>"$dir/err.txt") || status=$?
+cat "$dir/out.txt"
+
+fail() {
+    echo "FAIL ($case): $*" >&2
+    grep -v 'XDG_RUNTIME_DIR\|propagateSizeHints' "$dir/err.txt" >&2 || true
+    exit 1
+}
+[ "$status" -eq 0 ] || fail "the program exited with status $status"
+for line in "${expect[@]}" "STATE next visible: yes"; do
+    grep -qxF -- "$line" "$dir/out.txt" || fail "missing: $line"
+done
+actual=$(grep '^BOX ' "$dir/out.txt" | sort -u || true)
+wanted=$( ((${#boxes[@]})) && printf '%s\n' "${boxes[@]}" | sort -u || true)
+[ "$actual" = "$wanted" ] || fail "messages differ; expected: ${wanted:-none}"
+if [ "$case" = new-york ]; then
+    grep -qE '^STATE start sunrise: 7:[0-9]{2}A$' "$dir/out.txt" || fail "sunrise in New York"
+    grep -qE '^STATE start sunset: 4:[0-9]{2}P$' "$dir/out.txt" || fail "sunset in New York"
+fi
+
+if [ -e "$dir.before" ]; then
+    cmp -s "$dir.before" "$dir/prefs.cal" || fail "prefs.cal was changed"
+else
+    [ ! -e "$dir/prefs.cal" ] || fail "prefs.cal was created"
+fi
+echo "e2e $case: ok"
