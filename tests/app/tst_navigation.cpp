@@ -3,6 +3,7 @@
 //
 // Year navigation, the year entry box and clicks on days.
 
+#include <QApplication>
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
@@ -309,6 +310,7 @@ void TestNavigation::trailingDayReturnsToThisYear() {
     AppFixture app;
     app.calendar->show();
     QTRY_VERIFY(app.calendar->FirstActivated);
+    QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
     app.calendar->BitBtn3Click();
     QCOMPARE(app.title(1), QStringLiteral("January 2027"));
     // January 2027 ends on a Sunday: the grid's last rows show February's first days.
@@ -318,6 +320,8 @@ void TestNavigation::trailingDayReturnsToThisYear() {
     QCOMPARE(hints(app), noHints());
     QCOMPARE(app.calendar->windowTitle(),
              QStringLiteral("Solvane     Today:  (12) Dec 07, 2026     Julian: 26.341"));
+    // No calendar keeps the keyboard focus.
+    QCOMPARE(QApplication::focusWidget(), app.calendar->Panel(1));
 }
 
 void TestNavigation::spanOfTwoClicks_data() {

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QEventLoop>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -58,9 +59,11 @@ void printState(const char* when, const solvane::TCalendar& calendar) {
     std::fflush(stdout);
 }
 
+// A loop of its own: quitting the application's loop would close every window.
 void runEventLoop(int milliseconds) {
-    QTimer::singleShot(milliseconds, qApp, &QCoreApplication::quit);
-    QApplication::exec();
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 }  // namespace
