@@ -60,25 +60,32 @@ void TCalendar::BitBtn1Click() {
     ResetCalendarHints();
     if (WeekNumbersShown)
         showWeekNumbers(false);
-    if (!CompactMode) {
-        CompactMode = true;
-        for (int k = 4; k <= 12; ++k)
-            MonthCalendar(k)->setEnabled(false);
-        // The strip moves up to row 2, and these would be drawn over it.
-        for (int n = 34; n <= 36; ++n)
-            Panel(n)->hide();
-        move(CompactPos);
-        for (QWidget* w : {Image1, Image2, Image3, Label3, Label4})
-            w->hide();
-        SmallCal();
-        pointerToStripButton(SpeedButton8, kPointerRightOfCompactButton);
-        Panel(1)->setFocus();
-        return;
-    }
+    if (CompactMode)
+        leaveCompactMode();
+    else
+        enterCompactMode();
+}
+
+void TCalendar::enterCompactMode() {
+    CompactMode = true;
+    // Calendars outside the compact window take no input.
+    for (int k = 4; k <= 12; ++k)
+        MonthCalendar(k)->setEnabled(false);
+    // The strip moves up to row 2, and these would be drawn over it.
+    for (int n = 34; n <= 36; ++n)
+        Panel(n)->hide();
+    move(CompactPos);
+    for (QWidget* w : {Image1, Image2, Image3, Label3, Label4})
+        w->hide();
+    SmallCal();
+    pointerToStripButton(SpeedButton8, kPointerRightOfCompactButton);
+    Panel(1)->setFocus();
+}
+
+void TCalendar::leaveCompactMode() {
     for (int k = 1; k <= 12; ++k)
         MonthCalendar(k)->setEnabled(true);
-    for (int k = 1; k <= 3; ++k)
-        SavedCompactDates[size_t(k - 1)] = MonthCalendar(k)->Date();
+    saveCompactDates();
     CompactMode = false;
     RedateMode = RedateMode::FromFirstYear;
     SpeedButton10->setText(formatDate(clock().today(), "yyyy"));
@@ -86,10 +93,12 @@ void TCalendar::BitBtn1Click() {
         w->show();
     SpeedButton6->show();
     SpeedButton7->hide();
-    FormActivate();
+    FormActivate();  // January to December of the year the row was in
     Panel(1)->setCaption(QStringLiteral("1 "));
     Panel(3)->setCaption(QStringLiteral("2 "));
     Panel(5)->setCaption(QStringLiteral("3 "));
+    // The compact window remembers where the user left it; the full year goes back to where
+    // it stood at the first activation.
     CompactPos = pos();
     move(FullPos);
     for (int n = 34; n <= 36; ++n)
@@ -100,11 +109,15 @@ void TCalendar::BitBtn1Click() {
     pointerToStripButton(SpeedButton8, kPointerRightOfCompactButton);
 }
 
-void TCalendar::BitBtn7Click() {
-    ResetCalendarHints();
-    CompactWidth = CompactWidth % 3 + 1;
+void TCalendar::saveCompactDates() {
     for (int k = 1; k <= 3; ++k)
         SavedCompactDates[size_t(k - 1)] = MonthCalendar(k)->Date();
+}
+
+void TCalendar::BitBtn7Click() {
+    ResetCalendarHints();
+    CompactWidth = CompactWidth % 3 + 1;  // 2, 3, 1, 2, ...
+    saveCompactDates();
     SmallCal();
 }
 

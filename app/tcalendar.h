@@ -220,6 +220,9 @@ private:
     void setMonthTitle(int k, const QDate& date);
     void armMidnightTimer();
     void showWeekNumbers(bool on);
+    void enterCompactMode();
+    void leaveCompactMode();
+    void saveCompactDates();
     void applyStripLayout(int width);  // the compact layout of 1, 2 or 3 months
     void pointerToStripButton(const QToolButton* button, int dx);
     void hideToTray();

@@ -3,6 +3,7 @@
 #include "tmonthcalendar.h"
 
 #include <QHeaderView>
+#include <QLayout>
 #include <QPainter>
 #include <QTableView>
 #include <QTextCharFormat>
@@ -23,6 +24,9 @@ constexpr TColor clInactiveCaptionText = -16777197;
 // The navigation bar takes the top of a 197 x 153 control; the year view covers it with its
 // own panels, so the day grid must start where it does.
 constexpr int kNavigationBarHeight = 27;
+// The year view shows only the top 138 pixels of each month: the bottom band (where a month
+// control writes today's date) stays free so that the header and all six weeks fit above it.
+constexpr int kHiddenBottomBand = 15;
 
 QWidget* navigationBar(QCalendarWidget* calendar) {
     return calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
@@ -45,6 +49,8 @@ TMonthCalendar::TMonthCalendar(QWidget* parent)
     setAutoFillBackground(true);
     if (QWidget* bar = navigationBar(this))
         bar->setFixedHeight(kNavigationBarHeight);
+    if (layout())
+        layout()->setContentsMargins(0, 0, 0, kHiddenBottomBand);
     if (QTableView* grid = dayGrid(this)) {
         // Eight columns (with week numbers) must share 197 pixels evenly.
         grid->horizontalHeader()->setMinimumSectionSize(0);

@@ -22,9 +22,9 @@ struct StartedApp : AppFixture {
     QStringList row() const { return {title(1), title(2), title(3)}; }
     QList<int> stripLefts() const {
         QList<int> lefts;
-        for (QToolButton* b : {c.SpeedButton11, c.SpeedButton10, c.SpeedButton9, c.SpeedButton8,
-                               c.SpeedButton7, c.SpeedButton3, c.SpeedButton6, c.SpeedButton5,
-                               c.SpeedButton1, c.SpeedButton2})
+        for (QToolButton* b :
+             {c.SpeedButton11, c.SpeedButton10, c.SpeedButton9, c.SpeedButton8, c.SpeedButton7,
+              c.SpeedButton3, c.SpeedButton6, c.SpeedButton5, c.SpeedButton1, c.SpeedButton2})
             lefts << b->x();
         return lefts;
     }
@@ -45,12 +45,15 @@ private slots:
         QVERIFY(app.c.CompactMode);
         QCOMPARE(app.row(), kDecJanFeb);
         QCOMPARE(app.c.SpeedButton10->text(), QStringLiteral("Jan 2026"));
-        for (int n : {1, 3, 5}) QCOMPARE(app.c.Panel(n)->Caption(), QString());
-        for (int k = 1; k <= 12; ++k) QCOMPARE(app.month(k)->isEnabled(), k <= 3);
-        for (int n : {34, 35, 36}) QVERIFY(app.c.Panel(n)->isHidden());
-        for (QWidget* w : std::initializer_list<QWidget*>{app.c.Image1, app.c.Image2, app.c.Image3,
-                                                          app.c.Label3, app.c.Label4,
-                                                          app.c.SpeedButton6})
+        for (int n : {1, 3, 5})
+            QCOMPARE(app.c.Panel(n)->Caption(), QString());
+        for (int k = 1; k <= 12; ++k)
+            QCOMPARE(app.month(k)->isEnabled(), k <= 3);
+        for (int n : {34, 35, 36})
+            QVERIFY(app.c.Panel(n)->isHidden());
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{app.c.Image1, app.c.Image2, app.c.Image3, app.c.Label3,
+                                             app.c.Label4, app.c.SpeedButton6})
             QVERIFY(w->isHidden());
         QVERIFY(!app.c.SpeedButton7->isHidden());
         QCOMPARE(app.c.pos(), app.c.CompactPos);
@@ -98,8 +101,9 @@ private slots:
                                   << QList<int>{130, 159, 238, 270, 304, 333, 356, 382, 412, 442};
         QTest::addRow("1 month") << 2 << 1 << QSize(197, 166) << 205 << 203
                                  << QList<int>{0, 27, 104, 131, 165, 266, 356, 639, 412, 349};
-        QTest::addRow("2 months again") << 3 << 2 << QSize(396, 167) << 398 << 397
-                                        << QList<int>{33, 62, 141, 173, 207, 238, 356, 287, 317, 347};
+        QTest::addRow("2 months again")
+            << 3 << 2 << QSize(396, 167) << 398 << 397
+            << QList<int>{33, 62, 141, 173, 207, 238, 356, 287, 317, 347};
     }
     void widthCyclesKeepingTheRow() {
         QFETCH(int, presses);
@@ -110,7 +114,8 @@ private slots:
         QFETCH(QList<int>, lefts);
         StartedApp app;
         app.c.BitBtn1Click();
-        for (int i = 0; i < presses; ++i) app.c.BitBtn7Click();
+        for (int i = 0; i < presses; ++i)
+            app.c.BitBtn7Click();
         QCOMPARE(app.c.CompactWidth, width);
         QCOMPARE(app.row(), kDecJanFeb);
         QCOMPARE(app.c.size(), client);
@@ -138,7 +143,8 @@ private slots:
         QCOMPARE(app.c.size(), QSize(794, 453));
         QCOMPARE(app.c.Panel(28)->geometry(), QRect(-1, 428, 795, 25));
         QCOMPARE(app.stripLefts(), (QList<int>{236, 265, 344, 378, 207, 446, 412, 639, 701, 732}));
-        for (int n : {34, 35, 36}) QVERIFY(!app.c.Panel(n)->isHidden());
+        for (int n : {34, 35, 36})
+            QVERIFY(!app.c.Panel(n)->isHidden());
         QVERIFY(!app.c.SpeedButton6->isHidden());
         QVERIFY(app.c.SpeedButton7->isHidden());
         QCOMPARE(app.c.SpeedButton10->text(), QStringLiteral("2026"));
@@ -147,9 +153,9 @@ private slots:
 
         // The next entry shows the row it was left with.
         app.c.BitBtn1Click();
-        QCOMPARE(app.row(), (QStringList{QStringLiteral("January 2027"),
-                                         QStringLiteral("February 2027"),
-                                         QStringLiteral("March 2027")}));
+        QCOMPARE(app.row(),
+                 (QStringList{QStringLiteral("January 2027"), QStringLiteral("February 2027"),
+                              QStringLiteral("March 2027")}));
         QCOMPARE(app.c.pos(), QPoint(300, 200));
     }
 
@@ -160,7 +166,8 @@ private slots:
             QVERIFY(app.month(7)->WeekNumbers());
             app.c.BitBtn1Click();
             QCOMPARE(app.c.WeekNumbersShown, 0);
-            for (int k = 1; k <= 12; ++k) QVERIFY(!app.month(k)->WeekNumbers());
+            for (int k = 1; k <= 12; ++k)
+                QVERIFY(!app.month(k)->WeekNumbers());
         }
     }
 };

@@ -20,18 +20,24 @@ QStringList newYorkPrefs() {
                       QStringLiteral("N\u00b040.75"), QStringLiteral("-5"));
 }
 
-QColor textColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+QColor textColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
 
 void tick(TCalendar& calendar, int times) {
-    for (int i = 0; i < times; ++i) calendar.Timer1Timer();
+    for (int i = 0; i < times; ++i)
+        calendar.Timer1Timer();
 }
 
 // What the event loop does before it waits for the next event.
-void idle() { emit QAbstractEventDispatcher::instance()->aboutToBlock(); }
+void idle() {
+    emit QAbstractEventDispatcher::instance()->aboutToBlock();
+}
 
 QStringList titles(const AppFixture& app) {
     QStringList all;
-    for (int k = 1; k <= 12; ++k) all << app.title(k);
+    for (int k = 1; k <= 12; ++k)
+        all << app.title(k);
     return all;
 }
 
@@ -89,7 +95,8 @@ private slots:
         AppFixture app;
         TCalendar& c = *app.calendar;
         c.FormActivate();
-        if (afterPrevious) c.BitBtn2Click();
+        if (afterPrevious)
+            c.BitBtn2Click();
         tick(c, 301);
         app.month(2)->setHint(QStringLiteral("26.040"));
         app.month(month)->setSelectedDate(QDate(2026, 12, 7));
@@ -156,11 +163,13 @@ private slots:
             int* count;
             explicit PaintCounter(int* c) : count(c) {}
             bool eventFilter(QObject*, QEvent* e) override {
-                if (e->type() == QEvent::Paint) ++*count;
+                if (e->type() == QEvent::Paint)
+                    ++*count;
                 return false;
             }
         } counter(&paints);
-        for (QWidget* w : c.findChildren<QWidget*>()) w->installEventFilter(&counter);
+        for (QWidget* w : c.findChildren<QWidget*>())
+            w->installEventFilter(&counter);
         tick(c, 5);
         QTest::qWait(50);
         QCOMPARE(paints, 0);

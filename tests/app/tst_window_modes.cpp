@@ -60,7 +60,8 @@ private slots:
         for (int shown : {1, 0}) {
             app.c.SpeedButton5Click();
             QCOMPARE(app.c.WeekNumbersShown, shown);
-            for (int k = 1; k <= 12; ++k) QCOMPARE(app.month(k)->WeekNumbers(), shown == 1);
+            for (int k = 1; k <= 12; ++k)
+                QCOMPARE(app.month(k)->WeekNumbers(), shown == 1);
         }
     }
 
