@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "ordinal.h"
 #include "sun.h"
@@ -21,6 +22,7 @@ class QLabel;
 class QMenu;
 class QAction;
 class QDialog;
+class QEventLoopLocker;
 class QSystemTrayIcon;
 class QTimer;
 class QToolButton;
@@ -228,6 +230,9 @@ private:
     void hideToTray();
     std::array<MonthTitle, 12> monthTitles_{};
     bool trayNoticeShown_ = false;
+    // Held while the window is hidden in the notification area: closing a message box then
+    // closes the last visible window, which must not end the program.
+    std::shared_ptr<QEventLoopLocker> keepRunningWhileHidden_;
 };
 
 }  // namespace solvane

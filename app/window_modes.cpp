@@ -4,6 +4,7 @@
 // The tool strip's mode buttons: always on top, hiding into the notification area and back,
 // week numbers, the Parameters dialog and exit.
 
+#include <QEventLoopLocker>
 #include <QSystemTrayIcon>
 #include <QToolButton>
 
@@ -57,6 +58,7 @@ void TCalendar::hideToTray() {
     // Without a notification area there would be no icon to bring the window back.
     if (trayAvailable()) {
         hide();
+        keepRunningWhileHidden_ = std::make_shared<QEventLoopLocker>();
         return;
     }
     if (trayNoticeShown_)
@@ -73,6 +75,7 @@ void TCalendar::RxTrayIcon1Click() {
     showAgainWithoutActivation();
     raise();
     activateWindow();
+    keepRunningWhileHidden_.reset();
 }
 
 void TCalendar::SpeedButton3Click() {

@@ -5,8 +5,10 @@
 // Parameters dialog and exit.
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 
 #include "app_fixture.h"
 
@@ -84,6 +86,30 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(app.title(1), QStringLiteral("January 2025"));
         QVERIFY(app.platform.boxes.isEmpty());
+    }
+
+    void hiddenInTheTrayTheProgramOutlivesItsMessageBoxes() {
+        // A box closed while the window is hidden is the last window closed; only closing the
+        // year view may end the program.
+        QApplication::setQuitOnLastWindowClosed(true);
+        ShownApp app;
+        app.c.SpeedButton2Click();
+        bool ranOn = false;
+        QTimer::singleShot(0, [] {
+            QMessageBox box(QMessageBox::Information, QString(), QStringLiteral("No sunrise"));
+            QTimer::singleShot(0, &box, &QDialog::accept);
+            box.exec();
+        });
+        QTimer::singleShot(200, &app.c, [&] {
+            ranOn = true;
+            app.c.RxTrayIcon1Click();
+            app.c.SpeedButton3Click();
+        });
+        QTimer::singleShot(5000, qApp, &QCoreApplication::quit);  // should the close not end it
+        QApplication::exec();
+        QApplication::setQuitOnLastWindowClosed(false);
+        QVERIFY(ranOn);
+        QVERIFY(!app.c.isVisible());
     }
 
     void withoutNotificationAreaTheWindowStaysAndSaysWhyOnce() {
