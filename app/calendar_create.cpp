@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "datetext.h"
+#include "fonts.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "tjpaneltexture.h"
@@ -24,17 +25,6 @@ constexpr QSize kClientSize(794, 453);
 // Where the window stands while it is created, before it is first shown and centred.
 constexpr QPoint kLayoutPosition(91, 122);
 
-QFont windowFont() {
-    // "MS Sans Serif" at 8 points (11 pixels high), or the nearest sans font the desktop has.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
 }  // namespace
 
 TCalendar::TCalendar(QWidget* parent)
@@ -43,7 +33,7 @@ TCalendar::TCalendar(QWidget* parent)
     setObjectName(QStringLiteral("Calendar"));
     setWindowTitle(QStringLiteral(" "));
     setWindowIcon(QIcon(QStringLiteral(":/icons/solvane-32.png")));
-    setFont(windowFont());
+    setFont(classicSansFont());
     // The outline colour of the preferences replaces this once they are loaded.
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(cl::Maroon));

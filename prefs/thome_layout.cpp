@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "fonts.h"
 #include "guard.h"
 #include "offset_list.h"
 #include "tcolorcombobox.h"
@@ -93,15 +94,7 @@ THome::THome(QWidget* yearView, QWidget* parent)
     setWindowTitle(QStringLiteral("Parameters"));
     setFixedSize(kClientSize);
     setBackground(this, kDialogColour);
-    // "MS Sans Serif" at 8 points (11 pixels high), or the nearest sans font the desktop has:
-    // the labels fit their places only with a font of its width.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(classicSansFont());
 
     createPlaceGroup();
     createColourGroup();

@@ -12,6 +12,8 @@ void reportError(const std::exception& e) {
     }
 }
 
-void reportUnknownError() { boxes().error(QStringLiteral("Unknown error")); }
+void reportUnknownError() {
+    boxes().error(QStringLiteral("Unknown error"));
+}
 
 }  // namespace solvane

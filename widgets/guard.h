@@ -27,7 +27,8 @@ void guarded(F&& handler) noexcept {
     }
 }
 
-// Wraps a member handler for connect(): connect(b, &QPushButton::clicked, this, guard(this, &X::Y)).
+// Wraps a member handler for connect(): connect(b, &QPushButton::clicked, this, guard(this,
+// &X::Y)).
 template <typename Obj>
 auto guard(Obj* obj, void (Obj::*handler)()) {
     return [obj, handler](auto&&...) { guarded([&] { (obj->*handler)(); }); };

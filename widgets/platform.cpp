@@ -55,15 +55,21 @@ Platform& current() {
 
 }  // namespace
 
-Platform& platform() { return current(); }
+Platform& platform() {
+    return current();
+}
 
 Platform setPlatform(const Platform& replacement) {
     Platform previous = current();
     Platform& p = current();
-    if (replacement.clock) p.clock = replacement.clock;
-    if (replacement.boxes) p.boxes = replacement.boxes;
-    if (replacement.pointer) p.pointer = replacement.pointer;
-    if (replacement.executableDir) p.executableDir = replacement.executableDir;
+    if (replacement.clock)
+        p.clock = replacement.clock;
+    if (replacement.boxes)
+        p.boxes = replacement.boxes;
+    if (replacement.pointer)
+        p.pointer = replacement.pointer;
+    if (replacement.executableDir)
+        p.executableDir = replacement.executableDir;
     return previous;
 }
 

@@ -58,9 +58,17 @@ Platform& platform();
 // Replaces every non-null member; returns the previous platform.
 Platform setPlatform(const Platform& replacement);
 
-inline Clock& clock() { return *platform().clock; }
-inline MessageBoxes& boxes() { return *platform().boxes; }
-inline Pointer& pointer() { return *platform().pointer; }
-inline QString executableDir() { return platform().executableDir->path(); }
+inline Clock& clock() {
+    return *platform().clock;
+}
+inline MessageBoxes& boxes() {
+    return *platform().boxes;
+}
+inline Pointer& pointer() {
+    return *platform().pointer;
+}
+inline QString executableDir() {
+    return platform().executableDir->path();
+}
 
 }  // namespace solvane

@@ -9,6 +9,7 @@
 #include <QTextCharFormat>
 
 #include "error.h"
+#include "fonts.h"
 #include "guard.h"
 #include "hints.h"
 
@@ -138,11 +139,7 @@ void TMonthCalendar::setShowHint(bool on) {
 
 void TMonthCalendar::applyFont() {
     // A small sans font, so that the header and six weeks fit in a 197 x 153 control.
-    QFont small = font();
-    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                       QStringLiteral("Sans Serif")});
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(classicSansFont());
 }
 
 void TMonthCalendar::applyColors() {

@@ -8,7 +8,8 @@ namespace solvane {
 namespace {
 
 void drawBevel(QPainter& painter, QRect& r, TPanel::Bevel bevel) {
-    if (bevel == TPanel::bvNone) return;
+    if (bevel == TPanel::bvNone)
+        return;
     const QColor light = bevel == TPanel::bvRaised ? Qt::white : QColor(128, 128, 128);
     const QColor dark = bevel == TPanel::bvRaised ? QColor(128, 128, 128) : Qt::white;
     painter.setPen(light);
@@ -28,32 +29,37 @@ TPanel::TPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void TPanel::setCaption(const QString& caption) {
-    if (caption == caption_) return;
+    if (caption == caption_)
+        return;
     caption_ = caption;
     setAccessibleName(caption);
     update();
 }
 
 void TPanel::setColor(TColor colour) {
-    if (colour == color_) return;
+    if (colour == color_)
+        return;
     color_ = colour;
     update();
 }
 
 void TPanel::setFontColor(TColor colour) {
-    if (colour == fontColor_) return;
+    if (colour == fontColor_)
+        return;
     fontColor_ = colour;
     update();
 }
 
 void TPanel::setBevelOuter(Bevel bevel) {
-    if (bevel == bevelOuter_) return;
+    if (bevel == bevelOuter_)
+        return;
     bevelOuter_ = bevel;
     update();
 }
 
 void TPanel::setBevelInner(Bevel bevel) {
-    if (bevel == bevelInner_) return;
+    if (bevel == bevelInner_)
+        return;
     bevelInner_ = bevel;
     update();
 }

@@ -44,7 +44,7 @@ protected:
 
 private:
     QString caption_;
-    TColor color_ = -16777201;  // the desktop's button face
+    TColor color_ = -16777201;      // the desktop's button face
     TColor fontColor_ = -16777208;  // the desktop's window text
     Bevel bevelOuter_ = bvRaised;
     Bevel bevelInner_ = bvNone;

@@ -229,8 +229,8 @@ private slots:
         calendar_->setDate(QDate(2026, 8, 31));
         const QRect cell = dayCell(*calendar_, 31, true);
         QVERIFY(cell.isValid());
-        const QPoint bottom = dayGrid(*calendar_)->viewport()->mapTo(calendar_.get(),
-                                                                      cell.bottomLeft());
+        const QPoint bottom =
+            dayGrid(*calendar_)->viewport()->mapTo(calendar_.get(), cell.bottomLeft());
         QVERIFY2(bottom.y() < 138, qPrintable(QString::number(bottom.y())));
     }
 
