@@ -18,8 +18,9 @@ cmake --build "$build" -j2 --target solvane >/dev/null
 work=$(mktemp -d)
 xvfb_pid= app_pid=
 cleanup() {
-    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    set +e
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -37,8 +38,10 @@ export DISPLAY=":$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The clock starts at the fixed time and runs on; Qt's timers keep the real monotonic clock.
-(cd "$work" && FAKETIME_DONT_FAKE_MONOTONIC=1 LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC \
-    exec faketime -f '@2026-12-07 10:00:00' ./solvane 2>/dev/null) &
+# libfaketime is preloaded directly, so that the process started is the program itself.
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
+(cd "$work" && LD_PRELOAD=$faketime_lib FAKETIME='@2026-12-07 10:00:00' FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC exec ./solvane 2>/dev/null) &
 app_pid=$!
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvane' | head -n 1)

@@ -74,7 +74,7 @@ if ! ./scripts/setup.sh; then
 fi
 
 suite release release "$build"
-# The same settings as the "asan" test preset. Qt's and fontconfig's caches kept until exit are
+# The same settings as the "asan" test preset. The caches fontconfig keeps until exit are
 # not leaks of ours: scripts/lsan.supp names them.
 suite sanitizers asan "$asan_build" \
     ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \

@@ -70,8 +70,9 @@ void runEventLoop(int milliseconds) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    const QDateTime now = argc > 1 ? QDateTime::fromString(QString::fromLocal8Bit(argv[1]), Qt::ISODate)
-                                   : QDateTime();
+    const QDateTime now = argc > 1
+                              ? QDateTime::fromString(QString::fromLocal8Bit(argv[1]), Qt::ISODate)
+                              : QDateTime();
     if (!now.isValid()) {
         std::fputs("usage: solvane-e2e YYYY-MM-DDTHH:MM[:SS] [milliseconds]\n", stderr);
         return 2;

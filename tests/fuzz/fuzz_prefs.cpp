@@ -4,7 +4,8 @@
 // Loads arbitrary bytes as "prefs.cal" through the Parameters dialog, as every activation of
 // the main window does. Whatever the bytes, the load either succeeds or raises one of the two
 // errors the user may see; anything else (another error, a crash, a hang, a read out of
-// bounds) is a fault.
+// bounds) is a fault. What loaded must also survive Save: the file it writes loads again into
+// the same ten lines.
 
 #include <QApplication>
 #include <QFile>
@@ -53,12 +54,14 @@ std::unique_ptr<QWidget> makeYearView() {
 
 bool isExpectedError(const QString& text) {
     return text.startsWith(QLatin1String("Cannot open file ")) ||
-           (text.startsWith(u'\'') && text.endsWith(QLatin1String("' is not a valid integer value")));
+           (text.startsWith(u'\'') &&
+            text.endsWith(QLatin1String("' is not a valid integer value")));
 }
 
 void writePrefs(const uint8_t* data, size_t size) {
     QFile file(harness->platform->prefsPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) fail("cannot write", file.fileName());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fail("cannot write", file.fileName());
     if (size > 0 && file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
                         static_cast<qint64>(size)) {
         fail("cannot write", file.fileName());
@@ -69,11 +72,28 @@ void writePrefs(const uint8_t* data, size_t size) {
 // the place texts must cope with them.
 void checkLoaded(const solvane::THome& home) {
     for (const QString& line : home.Memo1) {
-        if (line.contains(u'\r') || line.contains(u'\n')) fail("line break inside a line", line);
+        if (line.contains(u'\r') || line.contains(u'\n'))
+            fail("line break inside a line", line);
     }
-    if (home.PreferenceFlags != home.memoLine(0)) fail("flags differ from line 0", home.PreferenceFlags);
+    if (home.PreferenceFlags != home.memoLine(0))
+        fail("flags differ from line 0", home.PreferenceFlags);
     (void)solvane::astro::latitudeFromText(home.memoLine(2).toStdString());
     (void)solvane::astro::longitudeNumberFromText(home.memoLine(1).toStdString());
+}
+
+// Save, then load what was saved: nothing may be lost or refused on the way.
+void checkSaveRoundTrip(solvane::THome& home) {
+    try {
+        home.SavePreferences();
+        const QStringList saved = home.Memo1;
+        if (saved.size() != 10)
+            fail("save did not build ten lines", saved.join(u'|'));
+        home.LoadPreferences();
+        if (home.Memo1 != saved)
+            fail("saved lines read back differently", home.Memo1.join(u'|'));
+    } catch (const solvane::Error& error) {
+        fail("saved preferences do not load", error.text());
+    }
 }
 
 }  // namespace
@@ -91,12 +111,15 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writePrefs(data, size);
     solvane::THome& home = *harness->home;
+    harness->platform->boxes.clear();
     try {
         home.LoadPreferences();
-        checkLoaded(home);
     } catch (const solvane::Error& error) {
-        if (!isExpectedError(error.text())) fail("unexpected error", error.text());
+        if (!isExpectedError(error.text()))
+            fail("unexpected error", error.text());
+        return 0;
     }
-    harness->platform->boxes.clear();
+    checkLoaded(home);
+    checkSaveRoundTrip(home);
     return 0;
 }

@@ -27,8 +27,10 @@ using namespace solvane::astro;
 
 void checkDate(std::string_view text, int todayYear) {
     const auto date = parseDateText(text, todayYear);
-    if (!date) return;
-    if (!isValid(*date)) fail("invalid date accepted", text);
+    if (!date)
+        return;
+    if (!isValid(*date))
+        fail("invalid date accepted", text);
     if (parseDateText(formatDate(*date, "m/d/yyyy"), todayYear) != date) {
         fail("date does not read back", text);
     }
@@ -42,7 +44,8 @@ void checkDate(std::string_view text, int todayYear) {
 
 void checkDateTime(std::string_view text, int todayYear) {
     const auto dateTime = parseDateTimeText(text, todayYear);
-    if (!dateTime) return;
+    if (!dateTime)
+        return;
     if (!isValid(dateTime->date) || dateTime->hour < 0 || dateTime->hour > 23 ||
         dateTime->minute < 0 || dateTime->minute > 59 || dateTime->second < 0 ||
         dateTime->second > 59 || dateTime->msec < 0 || dateTime->msec > 999) {
@@ -57,15 +60,19 @@ void checkDateTime(std::string_view text, int todayYear) {
 
 void checkPlace(std::string_view text) {
     for (const auto& value : {latitudeFromText(text), longitudeNumberFromText(text)}) {
-        if (!value) continue;
-        if (!std::isfinite(*value)) fail("place number not finite", text);
+        if (!value)
+            continue;
+        if (!std::isfinite(*value))
+            fail("place number not finite", text);
         (void)twoDecimalText(*value);
     }
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) { return 0; }
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The first two bytes pick the year of "today" (1 .. 9999) that short years are put near.
