@@ -181,8 +181,14 @@ double roundTo2Decimals(double value) {
     if (roundUp && incrementDigits(digits)) {
         digits.insert(digits.begin(), '1');
     }
-    std::string rounded = (negative ? "-" : "") + digits.substr(0, digits.size() - 2) + "." +
-                          digits.substr(digits.size() - 2);
+    std::string rounded;
+    rounded.reserve(digits.size() + 2);
+    if (negative) {
+        rounded += '-';
+    }
+    rounded.append(digits, 0, digits.size() - 2);
+    rounded += '.';
+    rounded.append(digits, digits.size() - 2, 2);
     double out = 0;
     std::from_chars(rounded.data(), rounded.data() + rounded.size(), out);
     return out;
