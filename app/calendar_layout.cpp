@@ -46,12 +46,6 @@ QFont boldFont(const QWidget* widget) {
     return font;
 }
 
-void setTextColour(QWidget* widget, TColor colour, QPalette::ColorRole role) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, toQColor(colour));
-    widget->setPalette(palette);
-}
-
 TPanel* makeCover(QWidget* parent, int number, QRect geometry) {
     auto* panel = new TPanel(parent);
     panel->setObjectName(QStringLiteral("Panel%1").arg(number));
@@ -90,7 +84,7 @@ QLabel* makeTimeLabel(QWidget* parent, const QString& name, QRect geometry, cons
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    setTextColour(label, cl::Navy, QPalette::WindowText);
+    setTextColour(label, cl::Navy);
     label->setAccessibleName(hintText);
     setHint(label, hintText);
     setShowHint(label, false);
@@ -201,7 +195,7 @@ void TCalendar::createToolStrip() {
     SpeedButton11 = button("SpeedButton11", 0, 25, "left", tr("Previous year"));
     SpeedButton10 = button("SpeedButton10", 0, 75, "", tr("Current year"));
     SpeedButton10->setFont(boldFont(SpeedButton10));
-    setTextColour(SpeedButton10, cl::Navy, QPalette::ButtonText);
+    setTextColour(SpeedButton10, cl::Navy);
     SpeedButton9 = button("SpeedButton9", 0, 25, "right", tr("Next year"));
     SpeedButton8 = button("SpeedButton8", 0, 32, "compact", tr("Compact view"));
     SpeedButton6 = button("SpeedButton6", 0, 25, "yearentry", tr("Enter a year"));
@@ -247,7 +241,7 @@ void TCalendar::createYearEntry() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(4, 10);
     Label1->setFont(boldFont(Label1));
-    setTextColour(Label1, cl::Navy, QPalette::WindowText);
+    setTextColour(Label1, cl::Navy);
     Label1->adjustSize();
 
     umNumberEdit1 = new TumNumberEdit(box);
@@ -270,7 +264,7 @@ void TCalendar::createYearEntry() {
     SpeedButton54->setGeometry(0, 0, 62, 19);
     SpeedButton54->setAutoRaise(true);
     SpeedButton54->setText(tr("OK"));
-    setTextColour(SpeedButton54, cl::Navy, QPalette::ButtonText);
+    setTextColour(SpeedButton54, cl::Navy);
 }
 
 void TCalendar::createDatePanels() {

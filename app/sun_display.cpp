@@ -27,14 +27,6 @@ constexpr int kLatitudeLine = 2;
 // How long the strip shows a computed day before the timer brings today back, in ticks.
 constexpr int kSunDisplayTicks = 300;
 
-void setLabelColour(QLabel* label, TColor colour) {
-    QPalette palette = label->palette();
-    if (palette.color(QPalette::WindowText) == toQColor(colour))
-        return;
-    palette.setColor(QPalette::WindowText, toQColor(colour));
-    label->setPalette(palette);
-}
-
 }  // namespace
 
 // Reads one coordinate of the place; a text that is not a number is reported and the last
@@ -81,8 +73,8 @@ void TCalendar::CalcSun(const QString& dateText) {
     for (const std::string& message : shown.messages)
         boxes().message(QString::fromStdString(message));
 
-    setLabelColour(Label3, cl::Maroon);
-    setLabelColour(Label4, cl::Maroon);
+    setTextColour(Label3, cl::Maroon);
+    setTextColour(Label4, cl::Maroon);
     SunDisplayCountdown = kSunDisplayTicks;
     wake();  // the timer counts it down
     showMoonPicture(dateText);

@@ -40,15 +40,6 @@ void showExactly(TMonthCalendar* calendar, const QDate& day) {
         calendar->setDate(day);
 }
 
-void setTextColour(QLabel* label, TColor colour) {
-    const QColor wanted = toQColor(colour);
-    QPalette palette = label->palette();
-    if (palette.color(QPalette::WindowText) == wanted)
-        return;
-    palette.setColor(QPalette::WindowText, wanted);
-    label->setPalette(palette);
-}
-
 }  // namespace
 
 void TCalendar::setUpTodayTimer() {

@@ -27,15 +27,6 @@ constexpr TColor kDialogColour = 11063520;    // red 224, green 208, blue 168
 constexpr TColor kSaveFrameColour = 9482432;  // red 192, green 176, blue 144
 constexpr QSize kClientSize{401, 164};
 
-void setTextColour(QWidget* widget, TColor colour) {
-    QPalette palette = widget->palette();
-    const QColor text = toQColor(colour);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
-    widget->setPalette(palette);
-}
-
 void setBackground(QWidget* widget, TColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, toQColor(colour));

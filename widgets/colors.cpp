@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace solvane {
 namespace {
@@ -46,6 +47,22 @@ QColor toQColor(TColor colour) {
 
 TColor fromQColor(const QColor& colour) {
     return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
+void setTextColour(QWidget* widget, TColor colour) {
+    const QColor text = toQColor(colour);
+    QPalette palette = widget->palette();
+    const QPalette::ColorRole roles[] = {QPalette::WindowText, QPalette::Text,
+                                         QPalette::ButtonText};
+    bool changed = false;
+    for (QPalette::ColorRole role : roles) {
+        if (palette.color(role) != text) {
+            palette.setColor(role, text);
+            changed = true;
+        }
+    }
+    if (changed)
+        widget->setPalette(palette);
 }
 
 }  // namespace solvane

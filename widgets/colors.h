@@ -8,6 +8,8 @@
 #include <QColor>
 #include <QtGlobal>
 
+class QWidget;
+
 namespace solvane {
 
 using TColor = qint32;
@@ -34,5 +36,9 @@ constexpr TColor White = 16777215;
 // Resolves system colours (negative values) through the application palette.
 QColor toQColor(TColor colour);
 TColor fromQColor(const QColor& colour);
+
+// The colour a control writes its text in (labels, edits, buttons alike). Writing the colour a
+// control already has changes nothing and repaints nothing.
+void setTextColour(QWidget* widget, TColor colour);
 
 }  // namespace solvane
