@@ -83,9 +83,12 @@ double litThreshold(int n, double angle) {
     return best;
 }
 
-QRgb pixelColour(double share, double threshold) {
+// A lit pixel on the bright limb stays white even when the crescent covers it only in part:
+// the pictures are shown with their grey made transparent, and a crescent drawn in light grey
+// alone would vanish against the tool strip.
+QRgb pixelColour(double share, double threshold, bool onLimb) {
     if (share >= threshold) {
-        return share >= kFullCoverage ? kLit : kMostlyLit;
+        return share >= kFullCoverage || onLimb ? kLit : kMostlyLit;
     }
     return share <= kNoCoverage ? kDark : kMostlyDark;
 }
@@ -97,7 +100,8 @@ QImage waxingPicture(int n) {
     const double angle = 2 * std::numbers::pi * n / kMoonPictures;
     const double threshold = litThreshold(n, angle);
     forEachDiscPixel([&](int row, int column) {
-        image.setPixel(column, row, pixelColour(litShare(angle, row, column), threshold));
+        const bool onLimb = column == kDisc[row].last;  // a waxing moon is lit from the right
+        image.setPixel(column, row, pixelColour(litShare(angle, row, column), threshold, onLimb));
     });
     return image;
 }
