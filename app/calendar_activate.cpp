@@ -20,11 +20,11 @@
 namespace solvane {
 
 // The window system's activation, as far as Qt can tell it: the window runs FormActivate
-// when it is shown from hidden (the first show, and coming back from the notification
-// area), once the show has been handled. Closing a modal dialog or message box of the
-// program hands the focus back without a show, so it runs nothing, and neither does
-// switching between programs. Shows that the window system starts by itself (a window
-// restored by the window manager) are left alone.
+// when it is shown from hidden (the first show above all), once the show has been handled;
+// the notification-area icon brings the window back as it was left, without one. Closing a
+// modal dialog or message box of the program hands the focus back without a show, so it
+// runs nothing, and neither does switching between programs. Shows that the window system
+// starts by itself (a window restored by the window manager) are left alone.
 void TCalendar::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous() || !activateOnShow_)

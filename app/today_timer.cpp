@@ -89,13 +89,13 @@ bool TCalendar::tickCanChangeSomething() const {
 }
 
 void TCalendar::countDownSunDisplay() {
-    if (SunDisplayCountdown > 0) {
+    // The tick that brings the countdown to 0 is the one that shows today again, so a day's
+    // times stay for exactly 300 ticks.
+    if (SunDisplayCountdown > 0)
         --SunDisplayCountdown;
-        return;
-    }
     // While a computation waits in one of its warning boxes, the ticks that run meanwhile must
     // not start the same computation, and the same box, again: it sets the countdown when done.
-    if (SunDisplayCountdown < 0 || sunBusy())
+    if (SunDisplayCountdown != 0 || sunBusy())
         return;
     SunDisplayCountdown = -1;  // also when CalcSun fails: no computation again on every tick
     CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));

@@ -33,7 +33,8 @@ int hexDigitValue(QChar c) {
     return 0;  // only typing is filtered; anything else that arrives is worth nothing
 }
 
-// Keys that edit or move without typing a character of their own.
+// Keys that edit without typing a character of their own; the clipboard keys among them
+// are those without a letter (Shift+Insert, Ctrl+Insert, Shift+Delete).
 bool isEditingKey(const QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Backspace:
@@ -45,6 +46,15 @@ bool isEditingKey(const QKeyEvent* event) {
     return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
            event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll) ||
            event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+}
+
+// Ctrl with a letter types a control character (Ctrl+C is code 3, Ctrl+V code 22). No such
+// character is a digit, so the field drops it like any other: copy, cut and paste by Ctrl
+// and a letter do nothing here. AltGr arrives as Ctrl+Alt and types ordinary characters.
+bool typesControlCharacter(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    return modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier) &&
+           event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z;
 }
 
 }  // namespace
@@ -162,10 +172,18 @@ bool TumNumberEdit::textToNumber(const QString& text, TumNumberEditKind kind, qi
 void TumNumberEdit::keyPressEvent(QKeyEvent* event) {
     // Key-down handlers see every key, Enter included, before anything is dropped.
     emit OnKeyDown(event->key());
-    lastText_ = text();
-    lastSelStart_ = hasSelectedText() ? selectionStart() : cursorPosition();
+    // Only a key that types a character marks the text to go back to: moving the caret, or
+    // pasting with Shift+Insert, leaves the last good text as it was.
+    if (!event->text().isEmpty()) {
+        lastText_ = text();
+        lastSelStart_ = hasSelectedText() ? selectionStart() : cursorPosition();
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();  // Enter is for the key-down handlers only
+        return;
+    }
+    if (typesControlCharacter(event)) {
+        event->accept();
         return;
     }
     const QString typed = event->text();

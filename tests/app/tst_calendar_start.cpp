@@ -188,7 +188,7 @@ void TestCalendarStart::showActivatesOnlyFromHidden() {
     QTRY_VERIFY(app.calendar->FirstActivated);
     QCOMPARE(app.title(1), QStringLiteral("January 2026"));
 
-    // Moved to another year, then hidden into the tray and shown again: dated from today.
+    // Moved to another year, then hidden and shown again: dated from today.
     app.month(1)->setDate(QDate(2030, 1, 1));
     app.calendar->RedateMode = RedateMode::KeepFirst;
     app.calendar->FormActivate();

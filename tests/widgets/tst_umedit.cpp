@@ -230,14 +230,27 @@ private slots:
         QCOMPARE(edit.Value(), value);
     }
 
-    // Before the first keystroke or accepted change LastText is empty: a bad paste into the
-    // new field empties it.
+    // Before the first typed character or accepted change LastText is empty: a bad paste into
+    // the new field empties it, also after keys that type nothing.
+    void badPasteIntoNewFieldEmptiesIt_data() {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::addRow("pasted") << false;
+        QTest::addRow("End, then Shift+Insert") << true;
+    }
     void badPasteIntoNewFieldEmptiesIt() {
-        TumNumberEdit edit;
-        edit.selectAll();
-        edit.insert(QStringLiteral("x"));
-        QCOMPARE(edit.text(), QString());
-        QCOMPARE(edit.Value(), 0);
+        QFETCH(bool, byKeyboard);
+        Window window;
+        if (byKeyboard) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+            window.edit->setFocus();
+            QTest::keyClick(window.edit, Qt::Key_End);
+            QTest::keyClick(window.edit, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            window.edit->selectAll();
+            window.edit->insert(QStringLiteral("x"));
+        }
+        QCOMPARE(window.edit->text(), QString());
+        QCOMPARE(window.edit->Value(), 0);
     }
 
     void emptyingSetsZero() {
@@ -284,19 +297,41 @@ private slots:
         QCOMPARE(returns.count(), 0);
     }
 
-    void copyAndPasteByKeyboard() {
+    // Ctrl with a letter types a control character, which the field drops; the clipboard
+    // keys without a letter still work.
+    void clipboardKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("copied");
+        const auto row = [](const char* name, Qt::Key key, Qt::KeyboardModifier modifier,
+                            const char* clipboard, const char* text, const char* copied) {
+            QTest::addRow("%s", name) << int(key) << int(modifier) << QString(clipboard)
+                                      << QString(text) << QString(copied);
+        };
+        row("Ctrl+V pastes nothing", Qt::Key_V, Qt::ControlModifier, "1999", "12", "1999");
+        row("Ctrl+C copies nothing", Qt::Key_C, Qt::ControlModifier, "7", "12", "7");
+        row("Ctrl+X cuts nothing", Qt::Key_X, Qt::ControlModifier, "7", "12", "7");
+        row("Shift+Insert pastes", Qt::Key_Insert, Qt::ShiftModifier, "1999", "1999", "1999");
+        row("Shift+Insert rolls back a bad paste", Qt::Key_Insert, Qt::ShiftModifier, "19x9", "12",
+            "19x9");
+        row("Ctrl+Insert copies", Qt::Key_Insert, Qt::ControlModifier, "7", "12", "12");
+    }
+    void clipboardKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, text);
+        QFETCH(QString, copied);
         Window window;
-        QGuiApplication::clipboard()->setText(QStringLiteral("1999"));
+        QGuiApplication::clipboard()->setText(clipboard);
         window.edit->setText(QStringLiteral("12"));
         window.edit->setFocus();
         window.edit->selectAll();
-        QTest::keyClick(window.edit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(window.edit->text(), QStringLiteral("1999"));
-        QCOMPARE(window.edit->Value(), 1999);
-        QGuiApplication::clipboard()->setText(QStringLiteral("19x9"));
-        window.edit->selectAll();
-        QTest::keyClick(window.edit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(window.edit->text(), QStringLiteral("1999"));
+        QTest::keyClick(window.edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(window.edit->text(), text);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
 
     void alignmentShowsOnlyWithoutFocus_data() {
