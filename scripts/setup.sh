@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ qt6-base-dev # the build, Qt Widgets and Qt Test
-    fonts-dejavu-core                  # offscreen rendering needs a font
+    fonts-dejavu-core fonts-liberation # a font for offscreen rendering, and Arial's metrics
     xvfb xauth x11-utils xdotool imagemagick # screenshots and benchmarks under a virtual display
     faketime                           # a fixed date for the screenshots
     desktop-file-utils appstream       # checks of the desktop entry and the metainfo
