@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include "changed.h"
+
 namespace solvane {
 
 TJPanelTexture::TJPanelTexture(QWidget* parent) : TPanel(parent) {}
@@ -15,24 +17,18 @@ void TJPanelTexture::setJTexture(const QImage& image) {
 }
 
 void TJPanelTexture::setJStyleTexture(TJPanelTextureStyle style) {
-    if (style == style_)
-        return;
-    style_ = style;
-    update();
+    if (assignIfChanged(style_, style))
+        update();
 }
 
 void TJPanelTexture::setJTransparent(bool on) {
-    if (on == transparent_)
-        return;
-    transparent_ = on;
-    update();
+    if (assignIfChanged(transparent_, on))
+        update();
 }
 
 void TJPanelTexture::setJTransColor(TColor colour) {
-    if (colour == transColor_)
-        return;
-    transColor_ = colour;
-    update();
+    if (assignIfChanged(transColor_, colour))
+        update();
 }
 
 QVector<QRect> TJPanelTexture::tileRects(const QRect& area, const QSize& tile) {

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include "changed.h"
+
 namespace solvane {
 namespace {
 
@@ -29,39 +31,30 @@ TPanel::TPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void TPanel::setCaption(const QString& caption) {
-    if (caption == caption_)
+    if (!assignIfChanged(caption_, caption))
         return;
-    caption_ = caption;
     setAccessibleName(caption);
     update();
 }
 
 void TPanel::setColor(TColor colour) {
-    if (colour == color_)
-        return;
-    color_ = colour;
-    update();
+    if (assignIfChanged(color_, colour))
+        update();
 }
 
 void TPanel::setFontColor(TColor colour) {
-    if (colour == fontColor_)
-        return;
-    fontColor_ = colour;
-    update();
+    if (assignIfChanged(fontColor_, colour))
+        update();
 }
 
 void TPanel::setBevelOuter(Bevel bevel) {
-    if (bevel == bevelOuter_)
-        return;
-    bevelOuter_ = bevel;
-    update();
+    if (assignIfChanged(bevelOuter_, bevel))
+        update();
 }
 
 void TPanel::setBevelInner(Bevel bevel) {
-    if (bevel == bevelInner_)
-        return;
-    bevelInner_ = bevel;
-    update();
+    if (assignIfChanged(bevelInner_, bevel))
+        update();
 }
 
 void TPanel::paintEvent(QPaintEvent*) {
