@@ -17,10 +17,6 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-QColor colourOf(TColor colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 astro::DateTime toAstro(const QDateTime& moment) {
     const QDate date = moment.date();
     const QTime time = moment.time();
@@ -49,10 +45,10 @@ public:
     explicit Canvas(QPainter& painter) : painter_(painter) { painter_.setPen(Qt::NoPen); }
 
     void rectangle(int left, int top, int right, int bottom, TColor colour) {
-        painter_.fillRect(box(left, top, right, bottom), colourOf(colour));
+        painter_.fillRect(box(left, top, right, bottom), toQColor(colour));
     }
     void ellipse(int left, int top, int right, int bottom, TColor colour) {
-        painter_.setBrush(colourOf(colour));
+        painter_.setBrush(toQColor(colour));
         painter_.drawEllipse(box(left, top, right, bottom));
     }
 

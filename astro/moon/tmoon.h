@@ -12,11 +12,9 @@
 #include <QtGlobal>
 #include <functional>
 
-namespace solvane {
+#include "colors.h"
 
-// A colour laid out 0x00BBGGRR (red in the low byte), as the widgets library keeps it; the
-// moon control cannot use that library, so it names the same type here.
-using TColor = qint32;
+namespace solvane {
 
 class TMoon : public QWidget {
     Q_OBJECT
