@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "click_handler.h"
 #include "guard.h"
 #include "hints.h"
 #include "moon_picture.h"
@@ -307,7 +306,7 @@ void TCalendar::connectHandlers() {
             });
     connect(umNumberEdit1, &TumNumberEdit::OnKeyDown, this,
             [this](int key) { guarded([&] { umNumberEdit1KeyDown(key); }); });
-    installClickHandler(umNumberEdit1, [this] { umNumberEdit1Click(); });
+    connect(umNumberEdit1, &TumEdit::OnClick, this, guard(this, &TCalendar::umNumberEdit1Click));
     connect(Timer1, &QTimer::timeout, this, guard(this, &TCalendar::Timer1Timer));
 }
 
