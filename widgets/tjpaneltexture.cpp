@@ -3,6 +3,7 @@
 #include "tjpaneltexture.h"
 
 #include <QPainter>
+#include <QPixmap>
 
 #include "changed.h"
 
@@ -31,22 +32,6 @@ void TJPanelTexture::setJTransColor(TColor colour) {
         update();
 }
 
-QVector<QRect> TJPanelTexture::tileRects(const QRect& area, const QSize& tile) {
-    QVector<QRect> tiles;
-    if (tile.width() <= 0 || tile.height() <= 0)
-        return tiles;  // would never advance
-    const int right = area.x() + area.width();
-    const int bottom = area.y() + area.height();
-    for (int y = area.y(); y < bottom; y += tile.height()) {
-        for (int x = area.x(); x < right; x += tile.width()) {
-            // Only a tile that passes the edge is cut; one that ends on it is drawn whole.
-            tiles.append(
-                QRect(x, y, qMin(tile.width(), right - x), qMin(tile.height(), bottom - y)));
-        }
-    }
-    return tiles;
-}
-
 QRect TJPanelTexture::centerRect(const QRect& area, const QSize& texture) {
     QRect target(area.topLeft(), texture);
     if (texture.width() < area.width()) {
@@ -71,21 +56,22 @@ void TJPanelTexture::paintEvent(QPaintEvent*) {
     const QRect area = rect();
     painter.fillRect(area, toQColor(Color()));
     // A private copy for this paint only: nothing of it outlives the paint.
-    const QImage copy = texture_.copy();
+    const QPixmap copy = QPixmap::fromImage(texture_);
     if (transparent_)
         painter.fillRect(area, toQColor(transColor_));
     switch (style_) {
         case txStretch:
-            painter.drawImage(area, copy);
+            painter.drawPixmap(area, copy);
             break;
         case txCenter: {
             const QRect target = centerRect(area, copy.size());
-            painter.drawImage(target.topLeft(), copy, QRect(QPoint(0, 0), target.size()));
+            painter.drawPixmap(target.topLeft(), copy, QRect(QPoint(0, 0), target.size()));
             break;
         }
         case txTile:
-            for (const QRect& tile : tileRects(area, copy.size()))
-                painter.drawImage(tile.topLeft(), copy, QRect(QPoint(0, 0), tile.size()));
+            // Whole tiles from the top-left corner, row by row; the last of each row and the
+            // last row are cut at the panel's edge.
+            painter.drawTiledPixmap(area, copy);
             break;
         case txNone:
             break;

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QRect>
-#include <QVector>
 
 #include "tpanel.h"
 
@@ -32,9 +31,6 @@ public:
     TColor JTransColor() const { return transColor_; }
     void setJTransColor(TColor colour);
 
-    // Where txTile lays its tiles inside `area` for a texture of `tile` size: one rectangle
-    // per tile, row by row, cut only where a tile passes the right or bottom edge.
-    static QVector<QRect> tileRects(const QRect& area, const QSize& tile);
     // Where txCenter draws a texture of `texture` size inside `area`: centred where it is
     // smaller than the area, otherwise at the area's edge and cut to it.
     static QRect centerRect(const QRect& area, const QSize& texture);

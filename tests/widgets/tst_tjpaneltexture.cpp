@@ -40,45 +40,6 @@ private slots:
     void init() { platform_ = std::make_unique<test::FakePlatform>(); }
     void cleanup() { platform_.reset(); }
 
-    void tileRects_data() {
-        QTest::addColumn<QRect>("area");
-        QTest::addColumn<QSize>("tile");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QRect>("last");
-        QTest::addRow("tool strip 794 x 23")
-            << QRect(0, 0, 794, 23) << QSize(64, 64) << 13 << QRect(768, 0, 26, 23);
-        QTest::addRow("reduced strip 203 x 23")
-            << QRect(0, 0, 203, 23) << QSize(64, 64) << 4 << QRect(192, 0, 11, 23);
-        QTest::addRow("exact fit, no cut")
-            << QRect(0, 0, 128, 64) << QSize(64, 64) << 2 << QRect(64, 0, 64, 64);
-        QTest::addRow("two rows, both cut")
-            << QRect(0, 0, 100, 100) << QSize(64, 64) << 4 << QRect(64, 64, 36, 36);
-        QTest::addRow("area away from the origin")
-            << QRect(10, 5, 70, 20) << QSize(64, 64) << 2 << QRect(74, 5, 6, 20);
-        QTest::addRow("zero-width tile is empty")
-            << QRect(0, 0, 100, 23) << QSize(0, 64) << 0 << QRect();
-        QTest::addRow("zero-height tile is empty")
-            << QRect(0, 0, 100, 23) << QSize(64, 0) << 0 << QRect();
-    }
-    void tileRects() {
-        QFETCH(QRect, area);
-        QFETCH(QSize, tile);
-        QFETCH(int, count);
-        QFETCH(QRect, last);
-        const QVector<QRect> tiles = TJPanelTexture::tileRects(area, tile);
-        QCOMPARE(tiles.size(), count);
-        if (count == 0)
-            return;
-        QCOMPARE(tiles.last(), last);
-        // Row by row, each row from the left, every tile starting a texture width further.
-        for (qsizetype i = 1; i < tiles.size(); ++i) {
-            const QRect& a = tiles[i - 1];
-            const QRect& b = tiles[i];
-            QVERIFY2(b.y() > a.y() || (b.y() == a.y() && b.x() == a.x() + tile.width()),
-                     qPrintable(QStringLiteral("tile %1 out of order").arg(i)));
-        }
-    }
-
     void centerRect_data() {
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QSize>("texture");
@@ -123,18 +84,28 @@ private slots:
         QCOMPARE(panel.grab().toImage(), plain.grab().toImage());
     }
 
-    // A textured style covers everything: no caption, no bevels.
+    // Whole tiles from the top-left corner, cut only where they pass the right or bottom
+    // edge; a textured style covers everything: no caption, no bevels.
+    void tilesCoverThePanel_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addRow("tool strip 794 x 23: 13 tiles, the last 26 wide") << QSize(794, 23);
+        QTest::addRow("reduced strip 203 x 23: the last tile 11 wide") << QSize(203, 23);
+        QTest::addRow("exact fit, no cut") << QSize(128, 64);
+        QTest::addRow("two rows, both cut") << QSize(100, 100);
+    }
     void tilesCoverThePanel() {
+        QFETCH(QSize, size);
         TJPanelTexture panel;
-        panel.resize(150, 23);
+        panel.resize(size);
         panel.setCaption(QStringLiteral("never seen"));
         panel.setJStyleTexture(txTile);
         panel.setJTransparent(true);
         const QImage texture = gradient(64, 64);
         panel.setJTexture(texture);
         const QImage painted = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < 23; ++y)
-            for (int x = 0; x < 150; ++x)
+        QCOMPARE(painted.size(), size);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
                 if (painted.pixel(x, y) != texture.pixel(x % 64, y % 64))
                     QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y)));
     }
