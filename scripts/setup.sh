@@ -13,6 +13,7 @@ packages=(
     faketime                           # a fixed date for the screenshots
     desktop-file-utils appstream       # checks of the desktop entry and the metainfo
     clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes
+    clang-format                       # the format check
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
