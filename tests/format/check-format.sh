@@ -16,8 +16,8 @@ fi
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -d '' files < <(git ls-files -z -- '*.cpp' '*.h')
 else
-    mapfile -d '' files < <(find . \( -path './build*' -o -path './.git' \) -prune -o \
-        -type f \( -name '*.cpp' -o -name '*.h' \) -print0)
+    mapfile -d '' files < <(find . \( -path './build*' -o -path './out' -o -path './.git' \) \
+        -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) -print0)
 fi
 if [ ${#files[@]} -eq 0 ]; then
     echo "no C++ sources found under $PWD"
