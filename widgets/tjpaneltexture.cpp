@@ -83,10 +83,14 @@ void TJPanelTexture::paintEvent(QPaintEvent*) {
             painter.drawImage(target.topLeft(), copy, QRect(QPoint(0, 0), target.size()));
             break;
         }
-        case txTile:
-            for (const QRect& tile : tileRects(area, copy.size()))
-                painter.drawImage(tile.topLeft(), copy, QRect(QPoint(0, 0), tile.size()));
+        case txTile: {
+            // A texture drawn for a denser screen covers its size divided by its pixel ratio.
+            const qreal ratio = copy.devicePixelRatio();
+            for (const QRect& tile : tileRects(area, copy.deviceIndependentSize().toSize()))
+                painter.drawImage(QRectF(tile), copy,
+                                  QRectF(QPointF(0, 0), QSizeF(tile.size()) * ratio));
             break;
+        }
         case txNone:
             break;
     }
