@@ -138,7 +138,9 @@ QRgb sharpColour(double share, bool onLimb) {
     return share > kNoCoverage ? kMostlyDark : kDark;
 }
 
-QImage sharpWaxingPicture(double angle, bool lit) {
+// Picture `waxing` of 0 (new moon) to 14 (full): lit right of the terminator.
+QImage sharpWaxingPicture(int waxing) {
+    const double angle = 2 * std::numbers::pi * waxing / kMoonPictures;
     QImage image(kSharpSize, kSharpSize, QImage::Format_RGB888);
     image.fill(kBackground);
     for (int row = 0; row < kSharpSize; ++row) {
@@ -150,9 +152,10 @@ QImage sharpWaxingPicture(double angle, bool lit) {
         const int last = int(std::floor(kSharpCentreX + halfWidth - 0.5));
         const double terminator = kSharpCentreX + std::cos(angle) * halfWidth;
         for (int column = first; column <= last; ++column) {
-            const double share =
-                lit ? 1.0 : std::clamp(column + 1 - std::max<double>(column, terminator), 0.0, 1.0);
-            image.setPixel(column, row, sharpColour(share, column == last && lit == false));
+            double share = std::clamp(column + 1 - std::max<double>(column, terminator), 0.0, 1.0);
+            if (waxing == 0 || waxing == 14)
+                share = waxing == 14 ? 1.0 : 0.0;
+            image.setPixel(column, row, sharpColour(share, column == last));
         }
     }
     return image;
@@ -174,18 +177,10 @@ QImage moonPicture2x(int n) {
     if (n < 1 || n > kMoonPictures) {
         throw std::out_of_range("moon picture " + std::to_string(n));
     }
-    const int waxing = n <= 14 ? n : kMoonPictures - n;
-    const double angle = 2 * std::numbers::pi * waxing / kMoonPictures;
     if (n == kMoonPictures) {
-        QImage dark = sharpWaxingPicture(0, false);
-        for (int y = 0; y < kSharpSize; ++y)
-            for (int x = 0; x < kSharpSize; ++x)
-                if (dark.pixel(x, y) != (kBackground | 0xff000000))
-                    dark.setPixel(x, y, kDark);
-        return dark;
+        return sharpWaxingPicture(0);
     }
-    const QImage picture = sharpWaxingPicture(angle, n == 14);
-    return n <= 14 ? picture : sharpMirrored(picture);
+    return n <= 14 ? sharpWaxingPicture(n) : sharpMirrored(sharpWaxingPicture(kMoonPictures - n));
 }
 
 QImage moonPicture(int n) {
