@@ -19,7 +19,7 @@ QImage pictureImage(const QString& path);
 QPixmap picture(const QString& path);
 
 // The program's icon for windows and the notification area: every drawn size from 16 to 256
-// pixels, and the scalable drawing where the icon engine can read it.
+// pixels, and the scalable drawing where Qt's SVG icon engine is installed.
 QIcon windowIcon();
 
 }  // namespace solvane

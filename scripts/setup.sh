@@ -13,6 +13,7 @@ packages=(
     faketime                           # a fixed date for the screenshots
     desktop-file-utils appstream       # checks of the desktop entry and the metainfo
     weston qt6-wayland                 # the program under a headless Wayland compositor
+    libqt6svg6                         # the scalable window icon
     clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes
 )
 
