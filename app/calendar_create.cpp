@@ -9,6 +9,7 @@
 
 #include "datetext.h"
 #include "fonts.h"
+#include "pictures.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "tjpaneltexture.h"
@@ -32,7 +33,7 @@ TCalendar::TCalendar(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Calendar"));
     setWindowTitle(QStringLiteral(" "));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/solvane-32.png")));
+    setWindowIcon(windowIcon());
     setFont(classicSansFont());
     // The outline colour of the preferences replaces this once they are loaded.
     QPalette background = palette();

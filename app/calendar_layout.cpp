@@ -16,6 +16,7 @@
 #include "guard.h"
 #include "hints.h"
 #include "moon_picture.h"
+#include "pictures.h"
 #include "tcalendar.h"
 #include "tjpaneltexture.h"
 #include "tmonthcalendar.h"
@@ -63,7 +64,7 @@ TPanel* makeStrip(QWidget* parent, int number, QRect geometry) {
 }
 
 QPixmap face(const QString& name) {
-    return QPixmap(QStringLiteral(":/faces/%1.png").arg(name));
+    return picture(QStringLiteral(":/faces/%1.png").arg(name));
 }
 
 QLabel* makePicture(QWidget* parent, const QString& name, QRect geometry, const QString& hintText) {
@@ -102,17 +103,14 @@ QToolButton* makeSpeedButton(QWidget* parent, const QString& name, QRect geometr
         const QPixmap picture = face(faceName);
         button->setIcon(picture);
         if (!picture.isNull())
-            button->setIconSize(picture.size());
+            button->setIconSize(picture.deviceIndependentSize().toSize());
     }
     setShowHint(button, false);
     return button;
 }
 
 QImage stripTexture() {
-    QImage texture(QStringLiteral(":/texture/strip.png"));
-    if (texture.isNull())
-        texture.load(QStringLiteral(":/texture/strip.bmp"));
-    return texture;
+    return pictureImage(QStringLiteral(":/texture/strip.bmp"));
 }
 
 }  // namespace
@@ -220,7 +218,7 @@ void TCalendar::createToolStrip() {
 
     RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
-    RxTrayIcon1->setIcon(QIcon(QStringLiteral(":/icons/solvane-32.png")));
+    RxTrayIcon1->setIcon(windowIcon());
     RxTrayIcon1->setToolTip(QStringLiteral("Solvane"));
 
     Timer1 = new QTimer(this);

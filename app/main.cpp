@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <memory>
 
 #include "hint_style.h"
+#include "pictures.h"
 #include "tcalendar.h"
 #include "thome.h"
 
@@ -28,7 +28,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Solvane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/solvane-32.png")));
+    // Wayland's app_id: what desktops match to the launcher and the icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.solvane.Solvane"));
+    QApplication::setWindowIcon(solvane::windowIcon());
     solvane::installHintTimings(application);
 
     solvane::TCalendar calendar;

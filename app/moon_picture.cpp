@@ -5,10 +5,12 @@
 #include <QBitmap>
 #include <QImage>
 
+#include "pictures.h"
+
 namespace solvane {
 
 QPixmap moonPicture(int number) {
-    QImage image(QStringLiteral(":/moon/%1.bmp").arg(number));
+    QImage image = pictureImage(QStringLiteral(":/moon/%1.bmp").arg(number));
     if (image.isNull())
         return {};
     image = image.convertToFormat(QImage::Format_RGB32);

@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: MIT
 #
 # Installs into a temporary prefix twice and checks the layout, that the second install keeps
-# a prefs.cal the user edited, that a DESTDIR install is laid out the same, and that
-# uninstall.sh removes everything but prefs.cal.
+# a prefs.cal the user edited, that the uninstaller installed with the program removes
+# everything but prefs.cal without the build folder, that a DESTDIR install is laid out the
+# same (without an uninstaller, as a package manager removes what it staged), and that
+# scripts/uninstall.sh removes that with CMake's manifest.
 # Usage: check-install.sh BUILD_DIR BINDIR PROGRAM_DIR DATADIR (the last three relative).
 set -euo pipefail
 build=$1 bindir=$2 progdir=$3 datadir=$4
@@ -46,7 +48,16 @@ install_into "$prefix"
 check_layout "$prefix" "$prefix"
 cmp -s "$work/edited.cal" "$prefix/$progdir/prefs.cal" || fail "the second install replaced an edited prefs.cal"
 
+[ -x "$prefix/$datadir/solvane/uninstall.sh" ] || fail "no uninstaller in $datadir/solvane"
+grep -qx "$prefix/$bindir/solvane-almanac" "$prefix/$datadir/solvane/installed-files.txt" ||
+    fail "the uninstaller's list misses the almanac"
+"$prefix/$datadir/solvane/uninstall.sh" >/dev/null
+left=$(find "$prefix" -type f -o -type l)
+[ "$left" = "$prefix/$progdir/prefs.cal" ] || fail "the installed uninstaller left: $left"
+[ ! -e "$prefix/$datadir/solvane" ] || fail "the uninstaller left its own folder"
+
 DESTDIR=$work/dest install_into /opt/solvane-test
+[ ! -e "$work/dest/opt/solvane-test/$datadir/solvane" ] || fail "a DESTDIR install has an uninstaller"
 check_layout "$work/dest/opt/solvane-test" /opt/solvane-test
 [ ! -e /opt/solvane-test ] || fail "the DESTDIR install wrote outside DESTDIR"
 

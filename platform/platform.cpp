@@ -32,7 +32,11 @@ public:
 
 class DesktopPointer final : public Pointer {
 public:
-    void moveTo(QPoint screenPoint) override { QCursor::setPos(screenPoint); }
+    // Wayland lets no client move the pointer, and Qt warns at every try.
+    void moveTo(QPoint screenPoint) override {
+        if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            QCursor::setPos(screenPoint);
+    }
     QSize desktopSize() const override {
         QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->virtualGeometry().size() : QSize();

@@ -12,6 +12,8 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick # screenshots and benchmarks under a virtual display
     faketime                           # a fixed date for the screenshots
     desktop-file-utils appstream       # checks of the desktop entry and the metainfo
+    weston qt6-wayland                 # the program under a headless Wayland compositor
+    libqt6svg6                         # the scalable window icon
     clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes
     clang-format                       # the format check
 )

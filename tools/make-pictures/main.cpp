@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "doublesize.h"
 #include "faces.h"
 #include "icon.h"
 #include "moonpictures.h"
@@ -26,8 +27,11 @@ int main(int argc, char** argv) {
         const QDir out(QString::fromLocal8Bit(argv[1]));
         writeMoonPictures(out.filePath(QStringLiteral("moon")));
         save(stripTexture(), out.filePath(QStringLiteral("texture/strip.bmp")), "BMP");
+        save(stripTexture2x(), out.filePath(QStringLiteral("texture/strip@2x.bmp")), "BMP");
         for (const Face& face : faces()) {
             save(face.image, out.filePath(QStringLiteral("faces/%1.png").arg(face.name)), "PNG");
+            save(doubledPixelArt(face.image),
+                 out.filePath(QStringLiteral("faces/%1@2x.png").arg(face.name)), "PNG");
         }
         writeIcons(out.filePath(QStringLiteral("icons")));
     } catch (const std::exception& e) {

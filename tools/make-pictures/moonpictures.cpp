@@ -121,7 +121,67 @@ QImage mirroredDisc(const QImage& waxing) {
     return image;
 }
 
+// The 2x pictures: 32 x 32, a disc 30 pixels across centred where the 1x disc is (in
+// pixel-edge coordinates (17, 15), radius 15), so both show the same moon in the same place.
+// At this size the terminator needs no per-picture threshold: a pixel takes the colour of
+// its lit share, and the bright limb stays white so that thin crescents still show.
+constexpr int kSharpSize = 32;
+constexpr double kSharpCentreX = 17;
+constexpr double kSharpCentreY = 15;
+constexpr double kSharpRadius = 15;
+
+QRgb sharpColour(double share, bool onLimb) {
+    if (share >= kFullCoverage || (onLimb && share > 0))
+        return kLit;
+    if (share >= 0.5)
+        return kMostlyLit;
+    return share > kNoCoverage ? kMostlyDark : kDark;
+}
+
+// Picture `waxing` of 0 (new moon) to 14 (full): lit right of the terminator.
+QImage sharpWaxingPicture(int waxing) {
+    const double angle = 2 * std::numbers::pi * waxing / kMoonPictures;
+    QImage image(kSharpSize, kSharpSize, QImage::Format_RGB888);
+    image.fill(kBackground);
+    for (int row = 0; row < kSharpSize; ++row) {
+        const double dy = row + 0.5 - kSharpCentreY;
+        if (std::abs(dy) >= kSharpRadius)
+            continue;
+        const double halfWidth = std::sqrt(kSharpRadius * kSharpRadius - dy * dy);
+        const int first = int(std::ceil(kSharpCentreX - halfWidth - 0.5));
+        const int last = int(std::floor(kSharpCentreX + halfWidth - 0.5));
+        const double terminator = kSharpCentreX + std::cos(angle) * halfWidth;
+        for (int column = first; column <= last; ++column) {
+            double share = std::clamp(column + 1 - std::max<double>(column, terminator), 0.0, 1.0);
+            if (waxing == 0 || waxing == 14)
+                share = waxing == 14 ? 1.0 : 0.0;
+            image.setPixel(column, row, sharpColour(share, column == last));
+        }
+    }
+    return image;
+}
+
+// Mirrors about the disc's middle, pixel-edge column 17.
+QImage sharpMirrored(const QImage& waxing) {
+    QImage image = waxing.copy();
+    for (int row = 0; row < kSharpSize; ++row) {
+        for (int column = 2; column < kSharpSize; ++column)
+            image.setPixel(column, row, waxing.pixel(33 - column, row));
+    }
+    return image;
+}
+
 }  // namespace
+
+QImage moonPicture2x(int n) {
+    if (n < 1 || n > kMoonPictures) {
+        throw std::out_of_range("moon picture " + std::to_string(n));
+    }
+    if (n == kMoonPictures) {
+        return sharpWaxingPicture(0);
+    }
+    return n <= 14 ? sharpWaxingPicture(n) : sharpMirrored(sharpWaxingPicture(kMoonPictures - n));
+}
 
 QImage moonPicture(int n) {
     if (n < 1 || n > kMoonPictures) {
@@ -154,6 +214,8 @@ void writeMoonPictures(const QString& folder) {
         }
         previous = lit;
         save(picture, QDir(folder).filePath(QString::number(n) + QStringLiteral(".bmp")), "BMP");
+        save(moonPicture2x(n),
+             QDir(folder).filePath(QString::number(n) + QStringLiteral("@2x.bmp")), "BMP");
     }
 }
 

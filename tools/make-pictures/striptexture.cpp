@@ -9,6 +9,10 @@
 namespace makepictures {
 namespace {
 
+int channel(double value) {
+    return std::clamp(int(std::lround(value)), 0, 255);
+}
+
 constexpr int kSize = 64;
 constexpr int kFibreStep = 16;  // lattice spacing of the brushed streaks; divides kSize
 
@@ -33,27 +37,28 @@ int wrap(int value) {
 }
 
 // Smooth noise along a row, periodic in x with the texture's width, so tiles meet cleanly.
-double streak(int x, int row) {
-    const int cell = x / kFibreStep;
-    const double t = double(x % kFibreStep) / kFibreStep;
+// x may fall between pixels: the 2x texture samples it at half steps.
+double streak(double x, int row) {
+    const int cell = int(x) / kFibreStep;
+    const double t = (x - cell * kFibreStep) / kFibreStep;
     const double smooth = t * t * (3 - 2 * t);
     const double left = noise(wrap(cell * kFibreStep), row, 0x51a7e5u);
     const double right = noise(wrap((cell + 1) * kFibreStep), row, 0x51a7e5u);
     return left + (right - left) * smooth;
 }
 
-// Brightness offset of a pixel: streaks that run across a few neighbouring rows, a faint
-// two-by-two weave and a fine grain.
-double shade(int x, int y) {
+// Brightness offset of a point (x, y) of the 64 x 64 design: streaks that run across a few
+// neighbouring rows, a faint two-by-two weave, and the grain, which is given per pixel of the
+// picture being drawn so that a 2x texture has a grain of its own size.
+double shade(double x, int y, double grain) {
     const double brushed =
         0.5 * streak(x, y) + 0.3 * streak(x, wrap(y - 1)) + 0.2 * streak(x, wrap(y + 1));
-    const double weave = ((x / 2 + y / 2) % 2 == 0) ? 1.0 : -1.0;
-    const double grain = noise(x, y, 0x7a11u);
+    const double weave = ((int(x) / 2 + y / 2) % 2 == 0) ? 1.0 : -1.0;
     return 10.0 * brushed + 2.0 * weave + 2.5 * grain;
 }
 
-int channel(double value) {
-    return std::clamp(int(std::lround(value)), 0, 255);
+QRgb colour(double s) {
+    return qRgb(channel(kBaseRed + s), channel(kBaseGreen + s), channel(kBaseBlue + 0.9 * s));
 }
 
 }  // namespace
@@ -61,12 +66,17 @@ int channel(double value) {
 QImage stripTexture() {
     QImage image(kSize, kSize, QImage::Format_RGB888);
     for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            const double s = shade(x, y);
-            image.setPixel(
-                x, y,
-                qRgb(channel(kBaseRed + s), channel(kBaseGreen + s), channel(kBaseBlue + 0.9 * s)));
-        }
+        for (int x = 0; x < kSize; ++x)
+            image.setPixel(x, y, colour(shade(x, y, noise(x, y, 0x7a11u))));
+    }
+    return image;
+}
+
+QImage stripTexture2x() {
+    QImage image(2 * kSize, 2 * kSize, QImage::Format_RGB888);
+    for (int y = 0; y < 2 * kSize; ++y) {
+        for (int x = 0; x < 2 * kSize; ++x)
+            image.setPixel(x, y, colour(shade(x / 2.0, y / 2, noise(x, y, 0x2a11u))));
     }
     return image;
 }

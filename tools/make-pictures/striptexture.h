@@ -11,4 +11,8 @@ namespace makepictures {
 
 QImage stripTexture();
 
+// The same weave for screens of twice the density: 128 x 128, its streaks sampled at half
+// steps and a grain of its own pixel size.
+QImage stripTexture2x();
+
 }  // namespace makepictures
