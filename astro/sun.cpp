@@ -9,9 +9,9 @@ namespace solvane::astro {
 
 namespace {
 
-// Every constant and the order of every sum below is part of the result: times are compared
-// to the minute with those the calendar has always shown, so the arithmetic is written out
-// exactly and the library is built without fused multiply-add.
+// Every constant and the order of every sum below is part of the result: a change in the last
+// bit can move a time by a minute, so the arithmetic is written out exactly and the library is
+// built without fused multiply-add.
 constexpr double P1 = 3.14159265;           // pi, to the precision the times are fixed by
 constexpr double P2 = 2 * P1;               // a full turn, radians
 constexpr double DR = P1 / 180;             // radians per degree
