@@ -37,15 +37,20 @@ commands=(
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-run_one() {  # name|program|arguments...; appends the wall time in microseconds
-    local fields name start end
+split_command() {  # name|program|arguments... into the array `fields`
+    local options
     IFS='|' read -r -a fields <<<"$1"
-    name="${fields[0]}"
-    if [[ "$name" == almanac-* ]]; then
-        # The place options hold blanks-free texts joined by blanks above; split them again.
+    if [[ "${fields[0]}" == almanac-* ]]; then
+        # The place options are texts without blanks, joined by blanks above; split them again.
         read -r -a options <<<"${fields[2]}"
         fields=("${fields[0]}" "${fields[1]}" "${options[@]}" "${fields[@]:3}")
     fi
+}
+
+run_one() {  # appends the wall time of one launch, in microseconds
+    local name start end
+    split_command "$1"
+    name="${fields[0]}"
     start=$EPOCHREALTIME
     "${fields[1]}" "${fields[@]:2}" >/dev/null
     end=$EPOCHREALTIME
@@ -60,6 +65,17 @@ for ((round = 0; round < rounds; round++)); do
         run_one "${commands[$(((round + k) % ${#commands[@]}))]}"
     done
 done
+
+# Instructions per launch do not depend on the machine's load: print them when callgrind is
+# there.
+instructions() {
+    split_command "$1"
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "${fields[@]:1}" 2>&1 >/dev/null |
+        awk -v name="${fields[0]}" '/refs:/ { gsub(",", "", $NF); printf "%-13s %12d instructions\n", name, $NF }'
+}
+if command -v valgrind >/dev/null; then
+    for command in "${commands[@]}"; do instructions "$command"; done
+fi
 
 median() { sort -n "$work/$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 almanac_year=$(median almanac-year) hdate_year=$(median hdate-year)
