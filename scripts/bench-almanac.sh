@@ -76,6 +76,16 @@ instructions() {
 if command -v valgrind >/dev/null; then
     for command in "${commands[@]}"; do instructions "$command"; done
 fi
+# On a busy machine the wall time mostly waits for a core; the CPU time of each launch does
+# not. perf prints it when it is there.
+cpu_time() {
+    split_command "$1"
+    perf stat -r "$rounds" "${fields[@]:1}" 2>&1 >/dev/null |
+        awk -v name="${fields[0]}" '/task-clock/ { printf "%-13s %9.3f ms CPU per launch\n", name, $1 }'
+}
+if command -v perf >/dev/null && perf stat true >/dev/null 2>&1; then
+    for command in "${commands[@]}"; do cpu_time "$command"; done
+fi
 
 median() { sort -n "$work/$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 almanac_year=$(median almanac-year) hdate_year=$(median hdate-year)
