@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <utility>
 
@@ -213,7 +212,8 @@ std::variant<double, Refusal> placeNumber(const std::optional<std::string>& text
                                           double limit, const char* refusal) {
     const auto number = read(text.value_or(""));
     if (!number || std::fabs(*number) > limit) {
-        return Refusal{"solvane-almanac: " + std::string(refusal) + quoted(*text) + "\n", false};
+        return Refusal{
+            "solvane-almanac: " + std::string(refusal) + quoted(text.value_or("")) + "\n", false};
     }
     return *number;
 }
