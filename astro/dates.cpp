@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "dates.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,24 +10,14 @@ namespace solvane::astro {
 
 namespace {
 
+namespace chrono = std::chrono;
+
 constexpr int kMinYear = 1;
 constexpr int kMaxYear = 9999;
+constexpr chrono::sys_days kSerialEpoch = chrono::year{1899} / 12 / 30;  // serial day 0
 
-// Day counts of the proleptic Gregorian calendar after H. Hinnant's "days_from_civil":
-// the year is shifted to start on 1 March so that February's length comes last.
-constexpr long long kDaysFrom0000To1899_12_30 = 693899;  // 0000-03-01 epoch to 1899-12-30
-
-long long floorDiv(long long a, long long b) {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
-long long daysFromCivil(long long y, int m, int d) {
-    y -= m <= 2;
-    const long long era = floorDiv(y, 400);
-    const long long yoe = y - era * 400;                                   // 0 .. 399
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;  // 0 .. 365
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;           // 0 .. 146096
-    return era * 146097 + doe;
+chrono::year_month_day civil(const Date& date) {
+    return chrono::year{date.year} / date.month / date.day;
 }
 
 std::string padded(long long value, int width) {
@@ -165,43 +156,33 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return chrono::year{year}.is_leap();
 }
 
 int daysInMonth(int year, int month) {
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) {
         return 0;
     }
-    return month == 2 && isLeapYear(year) ? 29 : kLengths[month - 1];
+    return static_cast<int>(unsigned((chrono::year{year} / month / chrono::last).day()));
 }
 
 bool isValid(const Date& date) {
-    return date.year >= kMinYear && date.year <= kMaxYear && date.month >= 1 && date.month <= 12 &&
-           date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+    return date.year >= kMinYear && date.year <= kMaxYear && civil(date).ok();
 }
 
 long long daySerial(const Date& date) {
-    return daysFromCivil(date.year, date.month, date.day) - kDaysFrom0000To1899_12_30;
+    return (chrono::sys_days{civil(date)} - kSerialEpoch).count();
 }
 
 Date dateFromSerial(long long serial) {
-    const long long z = serial + kDaysFrom0000To1899_12_30;
-    const long long era = floorDiv(z, 146097);
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const long long year = yoe + era * 400 + (month <= 2);
-    return Date{static_cast<int>(year), month, day};
+    const chrono::year_month_day date{kSerialEpoch + chrono::days{serial}};
+    return Date{int(date.year()), static_cast<int>(unsigned(date.month())),
+                static_cast<int>(unsigned(date.day()))};
 }
 
 Date addMonths(const Date& date, int months) {
-    const long long index = static_cast<long long>(date.year) * 12 + (date.month - 1) + months;
-    const int year = static_cast<int>(floorDiv(index, 12));
-    const int month = static_cast<int>(index - static_cast<long long>(year) * 12) + 1;
+    const chrono::year_month target = chrono::year{date.year} / date.month + chrono::months{months};
+    const int year = int(target.year()), month = static_cast<int>(unsigned(target.month()));
     const int last = daysInMonth(year, month);
     return Date{year, month, date.day > last ? last : date.day};
 }

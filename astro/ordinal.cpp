@@ -5,11 +5,7 @@
 namespace solvane::astro {
 
 int dayOfYear(const Date& date) {
-    int days = date.day;
-    for (int month = 1; month < date.month; ++month) {
-        days += daysInMonth(date.year, month);
-    }
-    return days;
+    return static_cast<int>(daySerial(date) - daySerial(Date{date.year, 1, 1})) + 1;
 }
 
 std::string yearText(const Date& date) {

@@ -117,14 +117,20 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
-bool containsLetter(std::string_view text, char upper) {
-    const char lowerCase = static_cast<char>(upper - 'A' + 'a');
-    return text.find(upper) != std::string_view::npos ||
-           text.find(lowerCase) != std::string_view::npos;
+// The hemisphere is the first letter before the degree sign, in either case, so that "South"
+// and "s" read alike and a later letter ("West", "Nos") never changes the side.
+bool namesHemisphere(std::string_view text, char upper) {
+    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    for (const char c : text) {
+        if (isLetter(c)) {
+            return c == upper || c == static_cast<char>(upper - 'A' + 'a');
+        }
+    }
+    return false;
 }
 
-// The number of a place text rounded to two decimals, negated when the letter that names
-// the negative hemisphere stands before the degree sign.
+// The number of a place text rounded to two decimals, negated when the hemisphere letter
+// names the negative side.
 std::optional<double> placeNumber(std::string_view text, char negativeHemisphere) {
     const PlaceText parts = splitPlaceText(text);
     const auto value = parseNumber(parts.number);
@@ -132,7 +138,7 @@ std::optional<double> placeNumber(std::string_view text, char negativeHemisphere
         return std::nullopt;
     }
     const double rounded = roundTo2Decimals(*value);
-    return containsLetter(parts.hemisphere, negativeHemisphere) ? -std::fabs(rounded) : rounded;
+    return namesHemisphere(parts.hemisphere, negativeHemisphere) ? -std::fabs(rounded) : rounded;
 }
 
 // Adds one unit in the last place of a decimal digit string; true when it carries out.

@@ -3,8 +3,8 @@
 #pragma once
 
 // The place texts of the preferences ("N°40.75", "W°73.99", a bare "-33.9"): the number after
-// the first degree sign, rounded to two decimals, with the hemisphere letter before the sign
-// honoured ("S" gives south, "E" gives east).
+// the first degree sign, rounded to two decimals, with the hemisphere honoured: the first
+// letter before the sign, either case ("S", "s" or "South" gives south, "E" or "east" east).
 
 #include <optional>
 #include <string>

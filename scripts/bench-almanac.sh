@@ -2,17 +2,24 @@
 # SPDX-FileCopyrightText: 2026 The Solvane developers
 # SPDX-License-Identifier: MIT
 #
-# Times the command-line almanac over 73,000 dates (1 January 1900 onwards, two sun scans and
-# a moon phase per date) and prints the seconds taken and the dates per second. A benchmark,
-# not a test. Builds a Release almanac without Qt unless ALMANAC points to one already built.
-#   scripts/bench-almanac.sh [runs]        (default 3 runs; the best is reported)
+# Times the command-line almanac beside Debian's hdate in one interleaved run, the order of the
+# programs rotated from round to round: dates per second over a 365-day run at New York (two
+# sun scans and a moon phase per date for the almanac, sunrise and sunset for hdate) and the
+# start-up for one date. Medians of the rounds; the per-date figure also with the one-date
+# time taken off. A benchmark, not a test: it prints figures, checks them against the targets
+# (more dates per second than hdate, a start-up no slower) and exits 1 when one is missed.
+#   scripts/bench-almanac.sh [rounds]        (default 31)
+# Builds a Release almanac without Qt unless ALMANAC points to one already built; installs
+# hdate when it is missing.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-runs="${1:-3}"
-days=73000
+rounds="${1:-31}"
 build="${BENCH_BUILD_DIR:-$root/build-bench}"
 
+if ! command -v hdate >/dev/null; then
+    apt-get install -y hdate >/dev/null || { apt-get update >/dev/null && apt-get install -y hdate >/dev/null; }
+fi
 if [[ -z "${ALMANAC:-}" ]]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVANE_GUI=OFF \
         -DBUILD_TESTING=OFF >/dev/null
@@ -20,21 +27,78 @@ if [[ -z "${ALMANAC:-}" ]]; then
     ALMANAC="$build/tools/almanac/solvane-almanac"
 fi
 
-arguments=(--lat "N°40.75" --lon "W°73.99" --offset -5 --from 1900-01-01 --days "$days")
-best=""
-for ((run = 1; run <= runs; run++)); do
-    start=$(date +%s.%N)
-    lines=$("$ALMANAC" "${arguments[@]}" | wc -l)
-    end=$(date +%s.%N)
-    if [[ "$lines" -ne $((days + 1)) ]]; then
-        echo "bench-almanac: expected $((days + 1)) lines, got $lines" >&2
-        exit 1
+place=(--lat "N°40.75" --lon "W°73.99" --offset -5)
+commands=(
+    "almanac-year|$ALMANAC|${place[*]}|--from|2026-01-01|--days|365"
+    "hdate-year|hdate|-s|-q|-l|40.75|-L|-73.99|-z|-5|2026"
+    "almanac-day|$ALMANAC|${place[*]}|2026-12-07"
+    "hdate-day|hdate|-s|-q|-l|40.75|-L|-73.99|-z|-5|7|12|2026"
+)
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+split_command() {  # name|program|arguments... into the array `fields`
+    local options
+    IFS='|' read -r -a fields <<<"$1"
+    if [[ "${fields[0]}" == almanac-* ]]; then
+        # The place options are texts without blanks, joined by blanks above; split them again.
+        read -r -a options <<<"${fields[2]}"
+        fields=("${fields[0]}" "${fields[1]}" "${options[@]}" "${fields[@]:3}")
     fi
-    seconds=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }')
-    echo "run $run: ${seconds} s"
-    if [[ -z "$best" ]] || awk -v s="$seconds" -v b="$best" 'BEGIN { exit !(s < b) }'; then
-        best="$seconds"
-    fi
+}
+
+run_one() {  # appends the wall time of one launch, in microseconds
+    local name start end
+    split_command "$1"
+    name="${fields[0]}"
+    start=$EPOCHREALTIME
+    "${fields[1]}" "${fields[@]:2}" >/dev/null
+    end=$EPOCHREALTIME
+    echo $(((${end/./} - ${start/./}))) >>"$work/$name"
+}
+
+# A first run of each: hdate writes its configuration file on its very first start.
+for command in "${commands[@]}"; do run_one "$command"; done
+rm -f "$work"/*
+for ((round = 0; round < rounds; round++)); do
+    for ((k = 0; k < ${#commands[@]}; k++)); do
+        run_one "${commands[$(((round + k) % ${#commands[@]}))]}"
+    done
 done
-awk -v s="$best" -v n="$days" \
-    'BEGIN { printf "almanac --from 1900-01-01 --days %d: %.3f s, %.0f dates/s\n", n, s, n / s }'
+
+# Instructions per launch do not depend on the machine's load: print them when callgrind is
+# there.
+instructions() {
+    split_command "$1"
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "${fields[@]:1}" 2>&1 >/dev/null |
+        awk -v name="${fields[0]}" '/refs:/ { gsub(",", "", $NF); printf "%-13s %12d instructions\n", name, $NF }'
+}
+if command -v valgrind >/dev/null; then
+    for command in "${commands[@]}"; do instructions "$command"; done
+fi
+# On a busy machine the wall time mostly waits for a core; the CPU time of each launch does
+# not. perf prints it when it is there.
+cpu_time() {
+    split_command "$1"
+    perf stat -r "$rounds" "${fields[@]:1}" 2>&1 >/dev/null |
+        awk -v name="${fields[0]}" '/task-clock/ { printf "%-13s %9.3f ms CPU per launch\n", name, $1 }'
+}
+if command -v perf >/dev/null && perf stat true >/dev/null 2>&1; then
+    for command in "${commands[@]}"; do cpu_time "$command"; done
+fi
+
+median() { sort -n "$work/$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+almanac_year=$(median almanac-year) hdate_year=$(median hdate-year)
+almanac_day=$(median almanac-day) hdate_day=$(median hdate-day)
+awk -v ay="$almanac_year" -v hy="$hdate_year" -v ad="$almanac_day" -v hd="$hdate_day" \
+    -v n="$rounds" 'BEGIN {
+    printf "%d interleaved rounds, medians (wall time of each launch)\n", n
+    printf "%-8s %12s %14s %16s %14s\n", "", "365 dates", "dates/s", "dates/s net", "one date"
+    printf "%-8s %9.2f ms %14.0f %16.0f %11.3f ms\n", "almanac", ay / 1000, 365e6 / ay,
+        (ay > ad ? 365e6 / (ay - ad) : 0), ad / 1000
+    printf "%-8s %9.2f ms %14.0f %16.0f %11.3f ms\n", "hdate", hy / 1000, 365e6 / hy,
+        (hy > hd ? 365e6 / (hy - hd) : 0), hd / 1000
+    ok = ay < hy && ad <= hd
+    printf "targets (more dates/s than hdate, start-up no slower): %s\n", ok ? "met" : "MISSED"
+    exit !ok
+}'

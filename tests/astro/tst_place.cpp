@@ -52,6 +52,11 @@ void TestPlace::latitude_data() {
     QTest::addRow("south letter and a negative number") << place("S", "-33.87") << -33.87;
     QTest::addRow("negative number") << place("N", "-33.87") << -33.87;
     QTest::addRow("east letter means nothing here") << place("E", "40.75") << 40.75;
+    QTest::addRow("south word") << place("South", "33.87") << -33.87;
+    QTest::addRow("upper-case south word") << place("SOUTH", "33.87") << -33.87;
+    QTest::addRow("blank before the letter") << place(" s", "33.87") << -33.87;
+    QTest::addRow("north word") << place("North", "40.75") << 40.75;
+    QTest::addRow("a later s is no hemisphere") << place("Nos", "40.75") << 40.75;
     QTest::addRow("bare number") << QByteArray("40.75") << 40.75;
     QTest::addRow("blanks around the number") << place("N", "  40.75 \t") << 40.75;
     QTest::addRow("empty text") << QByteArray() << 0.0;
@@ -98,6 +103,10 @@ void TestPlace::longitude_data() {
     QTest::addRow("negative number means east") << place("W", "-151.21") << -151.21;
     QTest::addRow("north letter means nothing here") << place("N", "73.99") << 73.99;
     QTest::addRow("south letter means nothing here") << place("S", "73.99") << 73.99;
+    QTest::addRow("east word") << place("East", "151.21") << -151.21;
+    QTest::addRow("lower-case east word") << place("east", "151.21") << -151.21;
+    QTest::addRow("a later e is no hemisphere") << place("West", "73.99") << 73.99;
+    QTest::addRow("upper-case west word") << place("WEST", "73.99") << 73.99;
     QTest::addRow("bare number") << QByteArray("0.12") << 0.12;
     QTest::addRow("empty text") << QByteArray() << 0.0;
     QTest::addRow("no degree sign") << QByteArray("W73.99") << kNotANumber;

@@ -20,6 +20,17 @@ QStringList toQt(const std::vector<std::string>& texts) {
 
 const QStringList kPolarMessages{kSunUpOrDownAllDay, kSunUpOrDownAllDay};
 
+QString describe(const SunEvents& events) {
+    const auto time = [](const std::optional<EventTime>& t) {
+        return t ? QString("%1h%2m").arg(t->hours).arg(t->minutes) : QString("none");
+    };
+    QString text = time(events.sunrise) + " " + time(events.sunset);
+    for (int i = 0; i < events.messageCount; ++i) {
+        text += QString(" | ") + events.messages[i];
+    }
+    return text;
+}
+
 }  // namespace
 
 class TestSun : public QObject {
@@ -32,6 +43,8 @@ private slots:
     void placeNotConfigured();
     void labelsKeepLastTimeFound();
     void singleScanReportsWhatItWrote();
+    void secondScanIsAScanStartedAsSunset_data();
+    void secondScanIsAScanStartedAsSunset();
 };
 
 // Reference rows: latitude north positive, longitude EAST positive (the sun computation's
@@ -196,6 +209,33 @@ void TestSun::singleScanReportsWhatItWrote() {
     QVERIFY(!scan.sunriseText.has_value());
     QCOMPARE(scan.sunsetText.value_or("none"), std::string("12:35"));
     QCOMPARE(toQt(scan.messages), QStringList{kNoSunrise});
+}
+
+// The sun computation's second scan starts as a sunset; when the first scan shows that the
+// start decided nothing, its events stand for the second. A year at each place, polar days
+// and nights included, must agree with a scan really started as a sunset.
+void TestSun::secondScanIsAScanStartedAsSunset_data() {
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("offset");
+    QTest::addRow("New York") << 40.75 << -73.99 << -5.0;
+    QTest::addRow("Sydney") << -33.87 << 151.21 << 10.0;
+    QTest::addRow("Tromso") << 69.65 << 18.96 << 1.0;
+    QTest::addRow("near the south pole") << -89.9 << 0.5 << 0.0;
+}
+
+void TestSun::secondScanIsAScanStartedAsSunset() {
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(double, offset);
+    const Observer observer(latitude, longitude);
+    for (long long serial = daySerial({2026, 1, 1}); serial <= daySerial({2026, 12, 31});
+         ++serial) {
+        const Date date = dateFromSerial(serial);
+        const SunScanPair pair = scanSunTwice(observer, date, offset);
+        QCOMPARE(describe(pair.first), describe(scanSunEvents(observer, date, offset, Sunrise)));
+        QCOMPARE(describe(pair.second), describe(scanSunEvents(observer, date, offset, Sunset)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSun)

@@ -4,93 +4,77 @@
 // solvane-almanac: the calendar's sun, moon and ordinal-date computations for a list or a run
 // of dates, as tab-separated text.
 
-#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
-#include "moonphase.h"
 #include "options.h"
 #include "ordinal.h"
-#include "sun.h"
+#include "rows.h"
 
 namespace {
 
 using namespace solvane;
 
-constexpr std::size_t kFlushThreshold = 1 << 16;
-
+// The lines gather in one buffer that goes out whole when it is nearly full.
 class Output {
 public:
-    ~Output() { flush(); }
-    void append(const std::string& text) {
-        buffer_ += text;
-        if (buffer_.size() >= kFlushThreshold) {
+    char* room() {
+        if (sizeof buffer_ - used_ < almanac::kMaxRowSize) {
             flush();
         }
+        return buffer_ + used_;
     }
+    void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
     void flush() {
-        if (!buffer_.empty() &&
-            std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size()) {
-            failed_ = true;
+        if (used_ != 0 && std::fwrite(buffer_, 1, used_, stdout) != used_) {
+            error_ = errno;
         }
-        buffer_.clear();
+        used_ = 0;
     }
-    bool ok() {
+    // The error of the first failed write, or 0.
+    int error() const { return error_; }
+    int finish() {
         flush();
-        return !failed_ && std::fflush(stdout) == 0;
+        if (error_ == 0 && std::fflush(stdout) != 0) {
+            error_ = errno;
+        }
+        return error_;
     }
 
 private:
-    std::string buffer_;
-    bool failed_ = false;
+    char buffer_[1 << 16];
+    std::size_t used_ = 0;
+    int error_ = 0;
 };
 
-// The messages once each, in the order they first appear.
-std::string notesText(const std::vector<std::string>& messages) {
-    std::vector<std::string> distinct;
-    std::string text;
-    for (const std::string& message : messages) {
-        if (std::find(distinct.begin(), distinct.end(), message) == distinct.end()) {
-            text += (distinct.empty() ? "" : " | ") + message;
-            distinct.push_back(message);
-        }
-    }
-    return text;
-}
-
-// One line; a fresh sun computation per date, so no time carries over from another date.
-std::string row(const almanac::Options& options, const astro::Date& date) {
-    astro::SunTexts sun;
-    const auto shown = sun.compute(date, options.latitude, -options.longitudeNumber,
-                                   options.gmtOffset, options.military);
-    const double angle = astro::moonPhaseAngle(astro::DateTime{date, 18, 0, 0, 0});
-    char angleText[64];
-    std::snprintf(angleText, sizeof angleText, "%.6f", angle);
-    return astro::formatDate(date, "yyyy-mm-dd") + '\t' +
-           astro::ordinalText(astro::yearText(date), astro::dayOfYear(date)) + '\t' +
-           shown.sunrise + '\t' + shown.sunset + '\t' + angleText + '\t' +
-           std::to_string(astro::moonPicture(angle)) + '\t' + notesText(shown.messages) + '\n';
+// A full disk or a closed pipe must not pass for success.
+int writeFailure(int error) {
+    std::fprintf(stderr, "solvane-almanac: cannot write the output: %s\n", std::strerror(error));
+    return 1;
 }
 
 int run(const almanac::Options& options) {
-    Output out;
-    out.append("date\tjulian\tsunrise\tsunset\tmoon_phase\tmoon_picture\tnotes\n");
+    const almanac::RowSettings settings{astro::Observer(options.latitude, -options.longitudeNumber),
+                                        options.gmtOffset, options.military};
+    static Output out;
+    out.commit(std::strcpy(out.room(), almanac::kHeader) + std::strlen(almanac::kHeader));
     if (options.days > 0) {
-        const long long first = astro::daySerial(options.dates.front());
-        for (long long i = 0; i < options.days; ++i) {
-            out.append(row(options, astro::dateFromSerial(first + i)));
+        astro::Date date = options.dates.front();
+        int dayOfYear = astro::dayOfYear(date);
+        for (long long i = 0; i < options.days && out.error() == 0; ++i) {
+            out.commit(almanac::writeRow(out.room(), settings, date, dayOfYear));
+            almanac::advanceDay(date, dayOfYear);
         }
     } else {
         for (const astro::Date& date : options.dates) {
-            out.append(row(options, date));
+            out.commit(almanac::writeRow(out.room(), settings, date, astro::dayOfYear(date)));
         }
     }
-    if (!out.ok()) {
-        std::fputs("solvane-almanac: cannot write the output\n", stderr);
-        return 1;
-    }
-    return 0;
+    const int error = out.finish();
+    return error == 0 ? 0 : writeFailure(error);
 }
 
 }  // namespace
@@ -101,7 +85,7 @@ int main(int argc, char** argv) {
     if (std::holds_alternative<almanac::ShowHelp>(parsed)) {
         std::fputs(almanac::kUsage, stdout);
         std::fputs(almanac::kHelp, stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        return std::fflush(stdout) == 0 ? 0 : writeFailure(errno);
     }
     if (const auto* refusal = std::get_if<almanac::Refusal>(&parsed)) {
         std::fputs(refusal->message.c_str(), stderr);
@@ -110,5 +94,7 @@ int main(int argc, char** argv) {
         }
         return 2;
     }
+    // The lines leave in whole buffers of their own.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     return run(std::get<almanac::Options>(parsed));
 }

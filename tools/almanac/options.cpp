@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "place.h"
+#include "quoted.h"
 
 namespace solvane::almanac {
 
@@ -58,6 +59,8 @@ const char* const kHelp =
 namespace {
 
 constexpr double kMaxOffsetHours = 24;
+constexpr double kMaxLatitude = 90;      // degrees either side of the equator
+constexpr double kMaxLongitude = 180;    // degrees either side of Greenwich
 constexpr long long kMaxDays = 3652059;  // every date from 0001-01-01 to 9999-12-31
 
 Refusal usageError(const std::string& why) {
@@ -160,10 +163,10 @@ std::string collect(const std::vector<std::string>& arguments, RawOptions& raw, 
         } else if (const auto field = valueOption(name)) {
             raw.*field = value();
             if (!(raw.*field)) {
-                return "option " + name + " needs a value";
+                return "option " + quoted(name) + " needs a value";
             }
         } else if (name.rfind("--", 0) == 0 || name == "-") {
-            return "unknown option " + arguments[i];
+            return "unknown option " + quoted(arguments[i]);
         } else {
             raw.dates.push_back(name);
         }
@@ -180,11 +183,13 @@ std::optional<Refusal> readDates(const RawOptions& raw, Options& options) {
         const auto first = parseIsoDate(*raw.from);
         const auto days = parseDayCount(*raw.days);
         if (!first) {
-            return usageError("not a date: " + *raw.from);
+            return usageError("--from: not a date from 0001-01-01 to 9999-12-31: " +
+                              quoted(*raw.from));
         }
         if (!days ||
             astro::daySerial(*first) + *days - 1 > astro::daySerial(astro::Date{9999, 12, 31})) {
-            return usageError("--days must be a whole number from 1 up to the end of 9999");
+            return usageError("--days: not a whole number from 1 up to the end of 9999: " +
+                              quoted(*raw.days));
         }
         options.dates = {*first};
         options.days = *days;
@@ -193,11 +198,24 @@ std::optional<Refusal> readDates(const RawOptions& raw, Options& options) {
     for (const std::string& text : raw.dates) {
         const auto date = parseIsoDate(text);
         if (!date) {
-            return usageError("not a date: " + text);
+            return usageError("DATE: not a date from 0001-01-01 to 9999-12-31: " + quoted(text));
         }
         options.dates.push_back(*date);
     }
     return std::nullopt;
+}
+
+// A place text as the preferences hold it, within `limit` degrees either way; 0 when absent.
+// `refusal` names what was expected.
+std::variant<double, Refusal> placeNumber(const std::optional<std::string>& text,
+                                          std::optional<double> (*read)(std::string_view),
+                                          double limit, const char* refusal) {
+    const auto number = read(text.value_or(""));
+    if (!number || std::fabs(*number) > limit) {
+        return Refusal{
+            "solvane-almanac: " + std::string(refusal) + quoted(text.value_or("")) + "\n", false};
+    }
+    return *number;
 }
 
 }  // namespace
@@ -216,23 +234,26 @@ ParseResult parseOptions(const std::vector<std::string>& arguments) {
     if (raw.offset) {
         const auto offset = parseOffset(*raw.offset);
         if (!offset) {
-            return usageError("the offset must be a number of hours from -24 to 24");
+            return usageError("--offset: not a number of hours from -24 to 24: " +
+                              quoted(*raw.offset));
         }
         options.gmtOffset = *offset;
     }
     if (auto refusal = readDates(raw, options)) {
         return *refusal;
     }
-    const auto latitude = astro::latitudeFromText(raw.latitude.value_or(""));
-    if (!latitude) {
-        return Refusal{std::string(astro::kInvalidLatitude) + "\n", false};
+    const auto latitude = placeNumber(raw.latitude, astro::latitudeFromText, kMaxLatitude,
+                                      "--lat: not a latitude from -90 to 90 degrees: ");
+    if (auto* refusal = std::get_if<Refusal>(&latitude)) {
+        return *refusal;
     }
-    const auto longitude = astro::longitudeNumberFromText(raw.longitude.value_or(""));
-    if (!longitude) {
-        return Refusal{std::string(astro::kInvalidLongitude) + "\n", false};
+    const auto longitude = placeNumber(raw.longitude, astro::longitudeNumberFromText, kMaxLongitude,
+                                       "--lon: not a longitude from -180 to 180 degrees: ");
+    if (auto* refusal = std::get_if<Refusal>(&longitude)) {
+        return *refusal;
     }
-    options.latitude = *latitude;
-    options.longitudeNumber = *longitude;
+    options.latitude = std::get<double>(latitude);
+    options.longitudeNumber = std::get<double>(longitude);
     return options;
 }
 

@@ -2,13 +2,22 @@
 # SPDX-License-Identifier: MIT
 #
 # Runs the almanac once and checks its exit code, its output against a saved file and its
-# error text against an expected fragment.
+# error text against an expected fragment. Whatever it writes on standard error is one line
+# of plain text per message: no raw control character, no mention of preferences.
 #   cmake -DTOOL=path -DARGS="a::b::c" -DEXPECTED_RC=0 [-DEXPECTED_OUTPUT=file]
-#         [-DEXPECTED_STDERR=text] -P run_case.cmake
-# Arguments are separated by "::" because a CMake list cannot pass through add_test intact.
+#         [-DEXPECTED_STDERR=text] [-DOUTPUT_FILE=/dev/full] -P run_case.cmake
+# Arguments are separated by "::" because a CMake list cannot pass through add_test intact;
+# "<ESC>" in them stands for the escape character.
+string(ASCII 27 escape)
 string(REPLACE "::" ";" arguments "${ARGS}")
-execute_process(COMMAND "${TOOL}" ${arguments}
-    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+string(REPLACE "<ESC>" "${escape}" arguments "${arguments}")
+if(DEFINED OUTPUT_FILE)
+    execute_process(COMMAND "${TOOL}" ${arguments}
+        OUTPUT_FILE "${OUTPUT_FILE}" ERROR_VARIABLE errors RESULT_VARIABLE status)
+else()
+    execute_process(COMMAND "${TOOL}" ${arguments}
+        OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+endif()
 if(NOT status STREQUAL "${EXPECTED_RC}")
     message(FATAL_ERROR "exit code ${status}, expected ${EXPECTED_RC}\nstderr:\n${errors}")
 endif()
@@ -25,3 +34,10 @@ if(DEFINED EXPECTED_STDERR)
         message(FATAL_ERROR "stderr lacks \"${EXPECTED_STDERR}\":\n${errors}")
     endif()
 endif()
+string(ASCII 9 tab)
+foreach(forbidden "${escape}" "${tab}" "in preferences")
+    string(FIND "${errors}" "${forbidden}" at)
+    if(NOT at EQUAL -1)
+        message(FATAL_ERROR "stderr holds \"${forbidden}\":\n${errors}")
+    endif()
+endforeach()
