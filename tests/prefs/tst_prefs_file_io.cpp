@@ -77,6 +77,7 @@ private slots:
     void fileSizeLimitFailsTheSave();
     void saveRemovesItsLeftovers();
     void folderNameThatIsNotUtf8();
+    void noFolderIsNoRootFile();
 };
 
 void TestPrefsFileIo::readFileFailsWithThePath_data() {
@@ -220,6 +221,21 @@ void TestPrefsFileIo::folderNameThatIsNotUtf8() {
     const QString error = errorOf([&] { prefs::readFile(name + "/missing.cal"); });
     QVERIFY2(error.startsWith("Cannot open file " + temporary.path() + "/caf"), qPrintable(error));
     QVERIFY2(error.endsWith("/missing.cal"), qPrintable(error));
+}
+
+// A program folder that cannot be found is an error, never "/prefs.cal".
+void TestPrefsFileIo::noFolderIsNoRootFile() {
+    struct NoFolder final : ExecutableDir {
+        QString path() const override { return QString(); }
+    } noFolder;
+    test::FakePlatform fake;
+    Platform replacement;
+    replacement.executableDir = &noFolder;
+    const Platform previous = setPlatform(replacement);
+    const QString error = errorOf([] { prefs::filePath(); });
+    setPlatform(previous);
+    QCOMPARE(error, "Cannot find the folder of the program");
+    QCOMPARE(usableFolderName(QByteArray()), QString());
 }
 
 QTEST_MAIN(TestPrefsFileIo)
