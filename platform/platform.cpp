@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -43,9 +46,24 @@ public:
     }
 };
 
+// The folder of the running program as the system names it, in native bytes.
+QByteArray programFolderBytes() {
+    QByteArray link(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", link.data(), size_t(link.size()));
+    if (n <= 0 || n >= link.size())
+        return QFile::encodeName(QCoreApplication::applicationDirPath());
+    link.truncate(n);
+    const qsizetype slash = link.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : link.left(slash);
+}
+
 class ApplicationDir final : public ExecutableDir {
 public:
-    QString path() const override { return QCoreApplication::applicationDirPath(); }
+    // Found once: the program's folder does not move while it runs.
+    QString path() const override {
+        static const QString folder = usableFolderName(programFolderBytes());
+        return folder;
+    }
 };
 
 Platform& current() {
@@ -58,6 +76,20 @@ Platform& current() {
 }
 
 }  // namespace
+
+QString usableFolderName(const QByteArray& folder) {
+    if (folder.isEmpty())
+        return QString();
+    const QString decoded = QFile::decodeName(folder);
+    if (QFile::encodeName(decoded) == folder)
+        return decoded;
+    // A name that is not valid UTF-8 has no QString that leads back to it. The folder is kept
+    // open for the program's life and reached through the descriptor's name, which is ASCII.
+    const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return QString();
+    return QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
 
 Platform& platform() {
     return current();

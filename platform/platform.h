@@ -6,6 +6,7 @@
 // boxes, the mouse pointer and the executable's folder. Each has a real implementation;
 // tests install fakes through setPlatform().
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QPoint>
 #include <QSize>
@@ -52,6 +53,10 @@ struct Platform {
     Pointer* pointer = nullptr;
     ExecutableDir* executableDir = nullptr;
 };
+
+// A name for the folder with the native name `folder` through which QFile reaches it, also
+// when the name is not valid UTF-8; empty when the folder cannot be reached.
+QString usableFolderName(const QByteArray& folder);
 
 // The platform in use: the real one unless a test installed another.
 Platform& platform();

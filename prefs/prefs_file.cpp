@@ -2,25 +2,29 @@
 // SPDX-License-Identifier: MIT
 #include "prefs_file.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
 
 #include "error.h"
 #include "platform.h"
+#include "settings_location.h"
+#include "tcurrencyedit.h"
 
 namespace solvane::prefs {
 
 QString filePath() {
-    return executableDir() + QStringLiteral("/prefs.cal");
+    const QString programDir = executableDir();
+    // An empty folder would make "/prefs.cal" of it, a file at the root of the system.
+    if (programDir.isEmpty())
+        throw Error(QStringLiteral("Cannot find the folder of the program"));
+    return settingsFile(programDir, configHome());
 }
 
 QStringList splitLines(const QByteArray& bytes) {
     QStringList lines;
-    qsizetype start = 0;
+    // An editor may put a UTF-8 byte-order mark first; it is no part of the flags line.
+    qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes.at(i);
         if (c != '\r' && c != '\n')
@@ -48,6 +52,20 @@ QString oneLine(QString text) {
     return text;
 }
 
+bool isLatin1(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return false;
+    }
+    return true;
+}
+
+QString quoted(const QString& text) {
+    if (text.size() <= kMaxQuotedLength)
+        return text;
+    return text.left(kMaxQuotedLength) + QChar(0x2026);
+}
+
 std::optional<TColor> parseColour(const QString& text) {
     qsizetype i = 0;
     if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
@@ -70,7 +88,7 @@ std::optional<TColor> parseColour(const QString& text) {
 TColor readColour(const QString& line) {
     if (const auto colour = parseColour(line))
         return *colour;
-    throw Error(QStringLiteral("'%1' is not a valid integer value").arg(line));
+    throw Error(QStringLiteral("'%1' is not a valid integer value").arg(quoted(line)));
 }
 
 double readOffset(const QString& line) {
@@ -83,7 +101,16 @@ double readOffset(const QString& line) {
     double value = locale.toDouble(line, &ok);
     if (!ok)
         value = c.toDouble(line, &ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    // An offset beyond a day (a pasted "99" or "1e300") is as unreadable as a word.
+    return ok && std::isfinite(value) && std::fabs(value) <= 24 ? value : 0.0;
+}
+
+QString offsetLine(double hours) {
+    QString text = TCurrencyEdit::editText(hours);
+    const QString localPoint = QLocale().decimalPoint();
+    if (localPoint != QStringLiteral("."))
+        text.replace(localPoint, QStringLiteral("."));
+    return text;
 }
 
 QString withFlags(QString flags, bool militaryTime, bool hints) {
@@ -96,30 +123,6 @@ QString withFlags(QString flags, bool militaryTime, bool hints) {
 
 bool flagSet(const QString& flags, int position) {
     return position >= 1 && position <= flags.size() && flags.at(position - 1) == u'1';
-}
-
-QStringList readFile(const QString& path) {
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        throw Error(QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
-    }
-    return splitLines(bytes);
-}
-
-void writeFile(const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
-    const QByteArray bytes = joinLines(lines);
-    // Unbuffered, so a short write (a full disk, a file size limit) shows in write() itself:
-    // a buffered QSaveFile can lose a failure that happens while commit() flushes, and then
-    // renames a truncated file over the old one. Without a commit the temporary file goes.
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size();
-    if (!written || !file.commit()) {
-        throw Error(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path)));
-    }
 }
 
 }  // namespace solvane::prefs

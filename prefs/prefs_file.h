@@ -23,10 +23,17 @@ inline constexpr int kLatitudeLine = 2;
 inline constexpr int kOffsetLine = 3;
 inline constexpr int kFirstColourLine = 4;  // colour k (1 .. 6) is on line 3 + k
 
-// executableDir() followed by "/prefs.cal".
+// At most this many bytes of prefs.cal are read: ten lines of settings take under 1 KiB.
+inline constexpr qint64 kMaxFileSize = 1024 * 1024;
+// Error boxes quote at most this many characters of a bad value.
+inline constexpr int kMaxQuotedLength = 80;
+
+// Where the settings live: prefs.cal beside the program, or in the user's configuration
+// folder when the program's folder cannot be written (see settings_location.h).
 QString filePath();
 
 // CR LF, a lone CR and a lone LF each end a line; text after the last line end is a line too.
+// A leading UTF-8 byte-order mark is skipped.
 QStringList splitLines(const QByteArray& bytes);
 // Every line followed by CR LF; characters beyond Latin-1 become "?".
 QByteArray joinLines(const QStringList& lines);
@@ -35,13 +42,23 @@ QByteArray joinLines(const QStringList& lines);
 // saved text cannot push the lines after it out of place.
 QString oneLine(QString text);
 
+// Whether every character can be stored in the file's 8-bit text unchanged (none turns "?").
+bool isLatin1(const QString& text);
+
+// The text as an error box quotes it: whole up to kMaxQuotedLength characters, otherwise its
+// first kMaxQuotedLength characters followed by an ellipsis.
+QString quoted(const QString& text);
+
 // A signed 32-bit decimal integer: an optional sign and digits, nothing else.
 std::optional<TColor> parseColour(const QString& text);
 // As parseColour, raising solvane::Error("'<text>' is not a valid integer value") on failure.
 TColor readColour(const QString& line);
 // The offset in hours, with the locale's decimal separator or a point; 0 for anything that
-// is not a finite number, an empty line included.
+// is not a number from -24 to 24, an empty line included.
 double readOffset(const QString& line);
+// Line 3 for an offset: at most two decimals after a point whatever the locale, no trailing
+// zeros, empty for 0, so that the file reads the same under every locale.
+QString offsetLine(double hours);
 
 // The flags text with its first two characters set from the two switches and the rest kept;
 // missing characters count as "0".
@@ -49,10 +66,18 @@ QString withFlags(QString flags, bool militaryTime, bool hints);
 // Whether character `position` (1-based) of the flags text is "1"; false when it is missing.
 bool flagSet(const QString& flags, int position);
 
-// The lines of the file at `path`; raises solvane::Error("Cannot open file <path>").
+// The bytes of the regular file at `path`, at most kMaxFileSize of them. Never blocks: a FIFO,
+// a device or a folder is refused without being read. Raises solvane::Error("Cannot open file
+// <path>") when the file cannot be opened, with the reason added when it is no regular file
+// or too large.
+QByteArray readBytes(const QString& path);
+// The lines of the file at `path` (readBytes, then splitLines).
 QStringList readFile(const QString& path);
 // Writes the lines through a temporary file renamed over the old one, so a failed write
-// leaves the old file as it was; raises solvane::Error("Cannot create file <path>").
+// leaves the old file as it was. A symbolic link is saved through when it leads to a regular
+// file; a link to anything else, a dangling link, or a path that holds no regular file is
+// refused and left alone. Temporary files of earlier saves that were cut short are removed.
+// Raises solvane::Error("Cannot create file <path>: <the system's reason>").
 void writeFile(const QString& path, const QStringList& lines);
 
 }  // namespace solvane::prefs

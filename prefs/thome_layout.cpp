@@ -115,6 +115,7 @@ void THome::createPlaceGroup() {
 
     Label3 = makeLabel(Panel3, "Label3", {5, 61}, QStringLiteral("GMT Offset"));
     CurrencyEditGMT3 = makeNumberEdit(Panel3, "CurrencyEditGMT3", {63, 57, 121, 21}, "0");
+    CurrencyEditGMT3->setRange(-24, 24);
     CurrencyEditGMT3->setAccessibleName(QStringLiteral("GMT Offset"));
     Label3->setBuddy(CurrencyEditGMT3);
 

@@ -3,6 +3,8 @@
 #include "tcurrencyedit.h"
 
 #include <QLocale>
+#include <QRegularExpression>
+#include <QValidator>
 #include <cmath>
 
 #include "error.h"
@@ -83,17 +85,64 @@ QString joined(const DecimalText& number, int minimumWholeDigits) {
     return text;
 }
 
+// At most this many characters of a bad text are quoted in a conversion error.
+constexpr int kMaxQuotedLength = 80;
+
+QString quoted(const QString& text) {
+    return text.size() <= kMaxQuotedLength ? text : text.left(kMaxQuotedLength) + QChar(0x2026);
+}
+
+// Every change of the text by the user passes here: the line edit undoes what is Invalid.
+class NumberValidator final : public QValidator {
+public:
+    explicit NumberValidator(const TCurrencyEdit* edit) : QValidator(nullptr), edit_(edit) {}
+
+    State validate(QString& input, int&) const override {
+        const QString text = input.trimmed();
+        if (text.isEmpty())
+            return Acceptable;
+        if (text == QStringLiteral("-") || text == QStringLiteral("+"))
+            return Intermediate;
+        const QString point = QRegularExpression::escape(numberLocale().decimalPoint());
+        const QRegularExpression shape(QStringLiteral("^[-+]?[0-9]*(%1[0-9]{0,2})?$").arg(point));
+        if (!shape.match(text).hasMatch())
+            return Invalid;
+        bool ok = false;
+        const double value = numberLocale().toDouble(text, &ok);
+        if (!ok || !std::isfinite(value))
+            return text.back().isDigit() ? Invalid : Intermediate;  // "5." while typing
+        return value >= edit_->minimum() && value <= edit_->maximum() ? Acceptable : Invalid;
+    }
+
+private:
+    const TCurrencyEdit* edit_;
+};
+
 }  // namespace
 
 TCurrencyEdit::TCurrencyEdit(QWidget* parent) : QLineEdit(parent) {
     QLineEdit::setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* numbers = new NumberValidator(this);
+    numbers->setParent(this);
+    setValidator(numbers);
     // What the user types is the edit text; it becomes Value when the field is left.
     connect(this, &QLineEdit::textEdited, this, [this](const QString& typed) {
         guarded([&] {
             if (typed == text_)
                 return;
+            int position = 0;
+            QString checked = typed;
+            if (QLineEdit::validator()->validate(checked, position) != QValidator::Acceptable) {
+                // Only a sign so far: the value stays; a field without the focus (a drop)
+                // shows its value again at once.
+                if (!hasFocus())
+                    showCurrent();
+                return;
+            }
             text_ = typed;
             emit OnChange();
+            if (!hasFocus())  // dropped in: nothing else will take the text in
+                takeTypedText();
         });
     });
     showCurrent();
@@ -119,8 +168,13 @@ void TCurrencyEdit::setText(const QString& text) {
     bool ok = false;
     const double value = numberLocale().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
-        throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(quoted(text)));
     setValue(value);
+}
+
+void TCurrencyEdit::setRange(double minimum, double maximum) {
+    minimum_ = minimum;
+    maximum_ = maximum;
 }
 
 void TCurrencyEdit::setDisplayFormat(const QString& format) {
@@ -163,6 +217,10 @@ void TCurrencyEdit::focusInEvent(QFocusEvent* event) {
 
 void TCurrencyEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    takeTypedText();
+}
+
+void TCurrencyEdit::takeTypedText() {
     bool ok = text_.trimmed().isEmpty();
     const double typed = ok ? 0.0 : numberLocale().toDouble(text_.trimmed(), &ok);
     // A typed text that is no number is dropped: the field goes back to its Value.

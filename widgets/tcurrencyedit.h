@@ -4,9 +4,13 @@
 
 // A numeric edit holding a floating-point Value. Its edit text is the number with at most
 // two decimals (none when 0: an empty text); while it does not have the focus it shows Value
-// through its display format ("0" or "00.00", halves rounded away from zero).
+// through its display format ("0" or "00.00", halves rounded away from zero). Whatever way
+// text comes in (keys, paste, the selection's middle-click paste, a drop), the field refuses a
+// change that makes it something other than a number with at most two decimals within its
+// range; a sign alone may stand while the field is being typed in.
 
 #include <QLineEdit>
+#include <limits>
 
 namespace solvane {
 
@@ -24,6 +28,12 @@ public:
     // Sets Value from a text; a text that is not a number raises solvane::Error with a
     // conversion message and changes nothing. An empty text means 0.
     void setText(const QString& text);
+
+    // The range of numbers the user may enter; unbounded unless set. Values set by the program
+    // are not limited.
+    void setRange(double minimum, double maximum);
+    double minimum() const { return minimum_; }
+    double maximum() const { return maximum_; }
 
     QString DisplayFormat() const { return displayFormat_; }
     void setDisplayFormat(const QString& format);
@@ -44,8 +54,12 @@ protected:
 
 private:
     void showCurrent();
+    // The edit text becomes Value, or gives way to it when it is no number.
+    void takeTypedText();
 
     double value_ = 0;
+    double minimum_ = -std::numeric_limits<double>::infinity();
+    double maximum_ = std::numeric_limits<double>::infinity();
     QString text_;
     QString displayFormat_ = QStringLiteral("0");
 };

@@ -10,7 +10,8 @@ set -euo pipefail
 binary=$1 case=$2
 dir=$(cd "$(mktemp -d)" && pwd -P)
 trap 'rm -rf "$dir"' EXIT
-cp "$binary" "$dir/solvane"
+home=$dir     # the program's folder; the program runs with $dir as its working folder
+limit=60      # seconds the whole run may take
 
 colours='16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n'
 now=2026-12-07T10:00:00
@@ -45,6 +46,34 @@ bad-place)
         "BOX warning: Invalid W/E degrees in preferences.")
     expect=("STATE start first month: January 2026" "STATE next first month: January 2027")
     ;;
+fifo-prefs)
+    # A FIFO would block a reader for ever: the program must refuse it and go on.
+    mkfifo "$dir/prefs.cal"
+    limit=5
+    boxes=("BOX error: Cannot open file $dir/prefs.cal: it is not a regular file")
+    expect=("${undated[@]}")
+    ;;
+huge-colour)
+    { printf '00\r\n\r\n\r\n\r\n'; head -c 10000000 /dev/zero | tr '\0' 7; printf 'x\r\n'; } >"$dir/prefs.cal"
+    limit=5
+    boxes=("BOX error: Cannot open file $dir/prefs.cal: it is larger than 1 MiB")
+    expect=("${undated[@]}")
+    ;;
+long-colour)
+    { printf '00\r\n\r\n\r\n\r\n'; head -c 1000000 /dev/zero | tr '\0' 7; printf 'x\r\n'; } >"$dir/prefs.cal"
+    limit=5
+    boxes=("BOX error: '$(printf '7%.0s' {1..80})…' is not a valid integer value")
+    expect=("${undated[@]}")
+    ;;
+non-utf8-folder)
+    # A folder named in Latin-1: the program finds its prefs.cal there, not in the working
+    # folder or at the root.
+    home=$(printf '%s/caf\xe9' "$dir")
+    mkdir "$home"
+    printf "00\r\nW\xb073.99\r\nN\xb040.75\r\n-5\r\n${colours}" >"$home/prefs.cal"
+    limit=5
+    expect=("STATE start first month: January 2026" "STATE next first month: January 2027")
+    ;;
 polar-june)
     now=2026-06-21T12:00:00
     printf "11\r\nE\xb015.65\r\nN\xb078.22\r\n1\r\n${colours}" >"$dir/prefs.cal"
@@ -56,10 +85,13 @@ polar-june)
     exit 2
     ;;
 esac
-[ -e "$dir/prefs.cal" ] && cp "$dir/prefs.cal" "$dir.before" && trap 'rm -rf "$dir" "$dir.before"' EXIT
+cp "$binary" "$home/solvane"
+[ -f "$home/prefs.cal" ] && cp "$home/prefs.cal" "$dir.before" && trap 'rm -rf "$dir" "$dir.before"' EXIT
 
 status=0
-(cd "$dir" && timeout 60 ./solvane "$now" 1500 >"$dir/out.txt" 2>"$dir/err.txt") || status=$?
+started=$(date +%s%N)
+(cd "$dir" && timeout "$limit" "$home/solvane" "$now" 1500 >"$dir/out.txt" 2>"$dir/err.txt") || status=$?
+echo "e2e $case: answered in $((($(date +%s%N) - started) / 1000000)) ms (limit ${limit} s)"
 cat "$dir/out.txt"
 
 fail() {
@@ -78,13 +110,15 @@ wanted=$( ((${#boxes[@]})) && printf '%s\n' "${boxes[@]}" | sort -u || true)
 if [ "${expect[0]}" = "${undated[0]}" ] && [ "$(grep -c '^BOX error: ' "$dir/out.txt")" -lt 2 ]; then
     fail "the error was not shown again at the next activation"
 fi
-if [ "$case" = new-york ]; then
+if [ "$case" = new-york ] || [ "$case" = non-utf8-folder ]; then
     grep -qE '^STATE start sunrise: 7:[0-9]{2}A$' "$dir/out.txt" || fail "sunrise in New York"
     grep -qE '^STATE start sunset: 4:[0-9]{2}P$' "$dir/out.txt" || fail "sunset in New York"
 fi
 
 if [ -e "$dir.before" ]; then
-    cmp -s "$dir.before" "$dir/prefs.cal" || fail "prefs.cal was changed"
+    cmp -s "$dir.before" "$home/prefs.cal" || fail "prefs.cal was changed"
+elif [ "$case" = fifo-prefs ]; then
+    [ -p "$dir/prefs.cal" ] || fail "the FIFO was replaced"
 else
     [ ! -e "$dir/prefs.cal" ] || fail "prefs.cal was created"
 fi

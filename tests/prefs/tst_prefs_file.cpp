@@ -1,15 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 //
-// The preferences file's pure helpers and the Offset List table.
+// The preferences file's text helpers and the Offset List table.
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QtTest>
 
 #include "error.h"
-#include "fakeplatform.h"
 #include "offset_list.h"
 #include "prefs_file.h"
 
@@ -43,9 +40,11 @@ private slots:
     void withFlags_data();
     void withFlags();
     void oneLineKeepsTheFileInStep();
-    void readFileFailsWithThePath_data();
-    void readFileFailsWithThePath();
-    void writeFileReplacesALongerFile();
+    void boundedQuote();
+    void offsetLineUsesAPoint_data();
+    void offsetLineUsesAPoint();
+    void isLatin1_data();
+    void isLatin1();
     void offsetListSpotChecks_data();
     void offsetListSpotChecks();
     void offsetListAgreesWithItsTexts();
@@ -62,6 +61,10 @@ void TestPrefsFile::splitLines_data() {
     QTest::addRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
     QTest::addRow("LF then CR are two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
     QTest::addRow("empty file") << QByteArray() << QStringList{};
+    QTest::addRow("byte-order mark skipped") << QByteArray(
+                                                    "\xEF\xBB\xBF"
+                                                    "11\r\nx")
+                                             << QStringList{"11", "x"};
     QTest::addRow("degree sign byte") << QByteArray(
                                              "40\xB0"
                                              "30'N\r\n")
@@ -135,6 +138,9 @@ void TestPrefsFile::readOffset_data() {
     QTest::addRow("infinity is 0") << english << "inf" << 0.0;
     QTest::addRow("comma locale") << german << "-3,5" << -3.5;
     QTest::addRow("point under a comma locale") << german << "-3.5" << -3.5;
+    QTest::addRow("a full day") << english << "-24" << -24.0;
+    QTest::addRow("beyond a day is 0") << english << "99" << 0.0;
+    QTest::addRow("huge is 0") << english << "1e300" << 0.0;
 }
 
 void TestPrefsFile::readOffset() {
@@ -173,31 +179,54 @@ void TestPrefsFile::oneLineKeepsTheFileInStep() {
     QCOMPARE(prefs::oneLine("40\r\n30\rN\n"), "40  30 N ");
 }
 
-void TestPrefsFile::readFileFailsWithThePath_data() {
-    QTest::addColumn<bool>("directory");
-    QTest::addRow("missing") << false;
-    QTest::addRow("a folder of that name") << true;
+void TestPrefsFile::boundedQuote() {
+    const QString huge(10000, u'x');
+    QCOMPARE(errorOf([&] { prefs::readColour(huge); }),
+             "'" + QString(80, u'x') + QChar(0x2026) + "' is not a valid integer value");
+    QCOMPARE(prefs::quoted(QString(80, u'y')), QString(80, u'y'));
 }
 
-void TestPrefsFile::readFileFailsWithThePath() {
-    QFETCH(bool, directory);
-    test::FakePlatform fake;
-    if (directory)
-        QVERIFY(QDir(fake.path()).mkdir("prefs.cal"));
-    QCOMPARE(prefs::filePath(), fake.prefsPath());
-    QCOMPARE(errorOf([] { prefs::readFile(prefs::filePath()); }),
-             "Cannot open file " + fake.prefsPath());
+void TestPrefsFile::offsetLineUsesAPoint_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("hours");
+    QTest::addColumn<QString>("line");
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale french(QLocale::French, QLocale::France);
+    QTest::addRow("zero is empty") << french << 0.0 << "";
+    QTest::addRow("whole hours") << french << -5.0 << "-5";
+    QTest::addRow("comma locale writes a point") << french << -3.5 << "-3.5";
+    QTest::addRow("point locale") << english << 5.75 << "5.75";
 }
 
-void TestPrefsFile::writeFileReplacesALongerFile() {
-    test::FakePlatform fake;
-    fake.writePrefs(QStringList(12, QStringLiteral("a long old line")));
-    const QStringList lines{"00", "", "", "", "1", "2", "3", "4", "5", "6"};
-    prefs::writeFile(fake.prefsPath(), lines);
-    QFile file(fake.prefsPath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("00\r\n\r\n\r\n\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n"));
-    QCOMPARE(QDir(fake.path()).entryList(QDir::Files), QStringList{"prefs.cal"});
+void TestPrefsFile::offsetLineUsesAPoint() {
+    QFETCH(QLocale, locale);
+    QFETCH(double, hours);
+    QFETCH(QString, line);
+    const QLocale previous;
+    QLocale::setDefault(locale);
+    const QString written = prefs::offsetLine(hours);
+    QLocale::setDefault(QLocale::c());
+    const double readBack = prefs::readOffset(written);
+    QLocale::setDefault(previous);
+    QCOMPARE(written, line);
+    QCOMPARE(readBack, hours);
+}
+
+void TestPrefsFile::isLatin1_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fits");
+    QTest::addRow("degree sign") << QStringLiteral("N°40.75") << true;
+    QTest::addRow("accented Latin-1") << QStringLiteral("Bogotá ÿ") << true;
+    QTest::addRow("Polish letters") << QStringLiteral("Łódź") << false;
+    QTest::addRow("euro sign") << QStringLiteral("€") << false;
+}
+
+void TestPrefsFile::isLatin1() {
+    QFETCH(QString, text);
+    QFETCH(bool, fits);
+    QCOMPARE(prefs::isLatin1(text), fits);
+    if (fits)
+        QCOMPARE(prefs::splitLines(prefs::joinLines({text})), QStringList{text});
 }
 
 void TestPrefsFile::offsetListSpotChecks_data() {

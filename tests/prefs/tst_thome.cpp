@@ -573,8 +573,10 @@ void TestTHome::failedSaveKeepsTheOldFile() {
         FileSizeLimit limit(8);
         guarded([&] { home.SpeedButton54Click(); });
     }
+    const QString reason = folderInTheWay ? "it is not a regular file" : "File too large";
     QCOMPARE(fake.boxes,
-             (QVector<test::Box>{{test::Box::Error, "Cannot create file " + fake.prefsPath()}}));
+             (QVector<test::Box>{
+                 {test::Box::Error, "Cannot create file " + fake.prefsPath() + ": " + reason}}));
     QCOMPARE(home.result(), int(QDialog::Rejected));
     QCOMPARE(home.Memo1, withLine(kDefaults, 1, "W"));
     if (folderInTheWay) {

@@ -1,5 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -107,6 +110,9 @@ private slots:
             << "1,000" << 1.25 << "'1,000' is not a valid floating point value";
         QTest::addRow("two points")
             << "1.2.3" << 1.25 << "'1.2.3' is not a valid floating point value";
+        QTest::addRow("huge text quoted in part")
+            << QString(100000, u'9') + "x" << 1.25
+            << "'" + QString(80, u'9') + QChar(0x2026) + "' is not a valid floating point value";
     }
     void setText() {
         QFETCH(QString, text);
@@ -183,6 +189,63 @@ private slots:
         other->setFocus();
         QCOMPARE(edit->Value(), 2.5);
         QCOMPARE(edit->Text(), QStringLiteral("2.5"));
+    }
+
+    // Text that arrives other than by keys: the offset field takes only a number from -24 to 24
+    // with at most two decimals. It never has the focus in the dialog, so the text is taken
+    // (or refused) at once.
+    void everyInputPathKeepsANumber_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("written");
+        // The middle button pastes the selection where the platform has one (X11).
+        QStringList paths{"paste", "drop"};
+        if (QGuiApplication::clipboard()->supportsSelection())
+            paths << "middle-click";
+        for (const QString& path : paths) {
+            QTest::addRow("%s of an offset", qPrintable(path)) << path << "-3.5" << -3.5 << "-3.5";
+            QTest::addRow("%s of two numbers", qPrintable(path)) << path << "99-5" << 0.0 << "";
+            QTest::addRow("%s of a huge number", qPrintable(path)) << path << "1e300" << 0.0 << "";
+            QTest::addRow("%s beyond a day", qPrintable(path)) << path << "30" << 0.0 << "";
+            QTest::addRow("%s of three decimals", qPrintable(path)) << path << "5.555" << 0.0 << "";
+        }
+    }
+    void everyInputPathKeepsANumber() {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(QString, written);
+        QWidget window;
+        auto* edit = new TCurrencyEdit(&window);
+        auto* other = new TCurrencyEdit(&window);
+        other->move(0, 40);
+        edit->setRange(-24, 24);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (path == "paste") {
+            clipboard->setText(text);
+            edit->selectAll();
+            edit->paste();
+        } else if (path == "middle-click") {
+            clipboard->setText(text, QClipboard::Selection);
+            QTest::mouseClick(edit, Qt::MiddleButton);
+            other->setFocus();
+        } else {
+            QMimeData data;
+            data.setText(text);
+            const QPointF at(1, edit->height() / 2);
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::NoButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(edit, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &drop);
+        }
+        QCOMPARE(edit->Value(), value);
+        QCOMPARE(edit->Text(), written);
+        QCOMPARE(edit->QLineEdit::text(), edit->displayText());
     }
 
 private:
