@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// How a month calendar looks. The twelve months of the year view share one font and one set
+// of texts, made when the first month paints, so that start-up prepares nothing the first
+// paint does not show and each further month costs only its own drawing.
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <array>
+
+#include "fonts.h"
+#include "platform.h"
+#include "tmonthcalendar.h"
+
+namespace solvane {
+namespace {
+
+// What every month calendar draws with.
+struct SharedInk {
+    QFont font = classicSansFont();
+    std::array<QString, 54> numbers;  // day and week numbers 0 .. 53
+    QString localeName;               // the locale the weekday letters were made for
+    std::array<QString, 8> weekdays;  // by Qt::DayOfWeek, 1 .. 7
+
+    SharedInk() {
+        for (size_t n = 0; n < numbers.size(); ++n)
+            numbers[n] = QString::number(n);
+    }
+
+    // One letter a day where the locale's narrow name is a letter; its own narrow name where
+    // a letter would say less (the standalone and in-sentence names differ).
+    const QString& weekday(const QLocale& locale, int day) {
+        if (locale.name() != localeName) {
+            localeName = locale.name();
+            for (int d = Qt::Monday; d <= Qt::Sunday; ++d) {
+                const QString alone = locale.standaloneDayName(d, QLocale::NarrowFormat);
+                weekdays[size_t(d)] =
+                    alone == locale.dayName(d, QLocale::NarrowFormat) ? alone.left(1) : alone;
+            }
+        }
+        return weekdays[size_t(day)];
+    }
+};
+
+SharedInk& sharedInk() {
+    static SharedInk ink;
+    return ink;
+}
+
+// The red ring around today's date.
+void drawTodayRing(QPainter& painter, const QRect& cell) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(Qt::red), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+    painter.restore();
+}
+
+// The week number of a row is that of its Monday, ISO 8601.
+int weekNumberOf(const MonthGrid& grid, int week) {
+    const QDate start = grid.dateAt(week, 0);
+    return start.addDays((Qt::Monday - start.dayOfWeek() + 7) % 7).weekNumber();
+}
+
+}  // namespace
+
+void TMonthCalendar::paintEvent(QPaintEvent* event) {
+    SharedInk& ink = sharedInk();
+    const MonthGrid month = grid();
+    const QColor text = toQColor(colors_[TextColor]);
+    const QColor trailing = toQColor(colors_[TrailingTextColor]);
+    // A disabled month writes all its days in the trailing colour.
+    const QColor dayInk = isEnabled() ? text : trailing;
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.setFont(ink.font);
+    painter.fillRect(month.titleBand(), toQColor(colors_[TitleBackColor]));
+    painter.fillRect(month.gridArea(), toQColor(colors_[MonthBackColor]));
+    painter.fillRect(month.bottomBand(), toQColor(colors_[BackColor]));
+
+    painter.setPen(text);
+    const QLocale here = locale();
+    for (int day = 0; day < MonthGrid::kDays; ++day) {
+        const int weekday = (int(firstDayOfWeek()) - 1 + day) % 7 + 1;
+        painter.drawText(month.headerCell(day), Qt::AlignCenter, ink.weekday(here, weekday));
+    }
+    for (int week = 0; week < MonthGrid::kWeeks && weekNumbers_; ++week) {
+        painter.drawText(month.weekNumberCell(week), Qt::AlignCenter,
+                         ink.numbers[size_t(weekNumberOf(month, week))]);
+    }
+
+    const QDate today = clock().today();
+    ringed_ = today;
+    for (int week = 0; week < MonthGrid::kWeeks; ++week) {
+        for (int day = 0; day < MonthGrid::kDays; ++day) {
+            const QRect cell = month.dayCell(week, day);
+            if (!event->region().intersects(cell))
+                continue;
+            const QDate date = month.dateAt(week, day);
+            const bool inMonth = month.inMonth(date);
+            if (date == selected_) {
+                painter.fillRect(cell, toQColor(colors_[TitleBackColor]));
+                painter.setPen(toQColor(colors_[TitleTextColor]));
+            } else {
+                painter.setPen(inMonth ? dayInk : trailing);
+            }
+            painter.drawText(cell, Qt::AlignCenter, ink.numbers[size_t(date.day())]);
+            // Only the month's own day carries the ring, not its double among the grey days.
+            if (inMonth && date == today)
+                drawTodayRing(painter, cell);
+            if (date == selected_ && hasFocus()) {
+                painter.setPen(QPen(toQColor(colors_[TitleTextColor]), 1, Qt::DotLine));
+                painter.drawRect(cell.adjusted(0, 0, -1, -1));
+            }
+        }
+    }
+}
+
+}  // namespace solvane
