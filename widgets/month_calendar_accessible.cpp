@@ -156,9 +156,7 @@ public:
     }
     // The week's ISO number, as the week-number column shows it.
     QString rowDescription(int row) const override {
-        const QDate start = calendar()->grid().dateAt(row, 0);
-        const QDate monday = start.addDays((Qt::Monday - start.dayOfWeek() + 7) % 7);
-        return QStringLiteral("Week %1").arg(monday.weekNumber());
+        return QStringLiteral("Week %1").arg(calendar()->grid().weekNumber(row));
     }
     int columnCount() const override { return MonthGrid::kDays; }
     int rowCount() const override { return MonthGrid::kWeeks; }

@@ -24,6 +24,11 @@ int MonthGrid::cellOf(QDate date) const {
     return offset >= 0 && offset < kWeeks * kDays ? int(offset) : -1;
 }
 
+int MonthGrid::weekNumber(int week) const {
+    const QDate start = dateAt(week, 0);
+    return start.addDays((Qt::Monday - start.dayOfWeek() + kDays) % kDays).weekNumber();
+}
+
 int MonthGrid::sectionStart(int index, int length, int count) {
     return index * (length / count) + qMin(index, length % count);
 }

@@ -30,6 +30,9 @@ public:
     // The cell of `date` as week * 7 + day, or -1 when the grid does not show it.
     int cellOf(QDate date) const;
 
+    // The ISO 8601 number of a week: that of its Monday.
+    int weekNumber(int week) const;
+
     int columns() const { return kDays + (weekNumbers_ ? 1 : 0); }
     QRect headerCell(int day) const;  // the weekday row
     QRect weekNumberCell(int week) const;

@@ -13,6 +13,8 @@
 #include "colors.h"
 #include "month_grid.h"
 
+class QPainter;
+
 namespace solvane {
 
 class TMonthCalendar : public QWidget {
@@ -85,6 +87,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintHeadings(QPainter& painter, const MonthGrid& month) const;
+    void paintDay(QPainter& painter, const QRect& cell, QDate date, bool inMonth) const;
     void select(QDate date);
     bool moveSelection(int key);
 

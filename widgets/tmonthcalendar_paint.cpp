@@ -58,63 +58,61 @@ void drawTodayRing(QPainter& painter, const QRect& cell) {
     painter.restore();
 }
 
-// The week number of a row is that of its Monday, ISO 8601.
-int weekNumberOf(const MonthGrid& grid, int week) {
-    const QDate start = grid.dateAt(week, 0);
-    return start.addDays((Qt::Monday - start.dayOfWeek() + 7) % 7).weekNumber();
-}
-
 }  // namespace
 
 void TMonthCalendar::paintEvent(QPaintEvent* event) {
-    SharedInk& ink = sharedInk();
     const MonthGrid month = grid();
-    const QColor text = toQColor(colors_[TextColor]);
-    const QColor trailing = toQColor(colors_[TrailingTextColor]);
-    // A disabled month writes all its days in the trailing colour.
-    const QColor dayInk = isEnabled() ? text : trailing;
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.setFont(ink.font);
+    painter.setFont(sharedInk().font);
     painter.fillRect(month.titleBand(), toQColor(colors_[TitleBackColor]));
     painter.fillRect(month.gridArea(), toQColor(colors_[MonthBackColor]));
     painter.fillRect(month.bottomBand(), toQColor(colors_[BackColor]));
-
-    painter.setPen(text);
-    const QLocale here = locale();
-    for (int day = 0; day < MonthGrid::kDays; ++day) {
-        const int weekday = (int(firstDayOfWeek()) - 1 + day) % 7 + 1;
-        painter.drawText(month.headerCell(day), Qt::AlignCenter, ink.weekday(here, weekday));
-    }
-    for (int week = 0; week < MonthGrid::kWeeks && weekNumbers_; ++week) {
-        painter.drawText(month.weekNumberCell(week), Qt::AlignCenter,
-                         ink.numbers[size_t(weekNumberOf(month, week))]);
-    }
-
-    const QDate today = clock().today();
-    ringed_ = today;
+    paintHeadings(painter, month);
     for (int week = 0; week < MonthGrid::kWeeks; ++week) {
         for (int day = 0; day < MonthGrid::kDays; ++day) {
             const QRect cell = month.dayCell(week, day);
-            if (!event->region().intersects(cell))
-                continue;
-            const QDate date = month.dateAt(week, day);
-            const bool inMonth = month.inMonth(date);
-            if (date == selected_) {
-                painter.fillRect(cell, toQColor(colors_[TitleBackColor]));
-                painter.setPen(toQColor(colors_[TitleTextColor]));
-            } else {
-                painter.setPen(inMonth ? dayInk : trailing);
-            }
-            painter.drawText(cell, Qt::AlignCenter, ink.numbers[size_t(date.day())]);
-            // Only the month's own day carries the ring, not its double among the grey days.
-            if (inMonth && date == today)
-                drawTodayRing(painter, cell);
-            if (date == selected_ && hasFocus()) {
-                painter.setPen(QPen(toQColor(colors_[TitleTextColor]), 1, Qt::DotLine));
-                painter.drawRect(cell.adjusted(0, 0, -1, -1));
-            }
+            if (event->region().intersects(cell))
+                paintDay(painter, cell, month.dateAt(week, day),
+                         month.inMonth(month.dateAt(week, day)));
         }
+    }
+}
+
+void TMonthCalendar::paintHeadings(QPainter& painter, const MonthGrid& month) const {
+    SharedInk& ink = sharedInk();
+    painter.setPen(toQColor(colors_[TextColor]));
+    const QLocale here = locale();
+    const int first = int(firstDayOfWeek());
+    for (int day = 0; day < MonthGrid::kDays; ++day) {
+        painter.drawText(month.headerCell(day), Qt::AlignCenter,
+                         ink.weekday(here, (first - 1 + day) % 7 + 1));
+    }
+    for (int week = 0; week < MonthGrid::kWeeks && weekNumbers_; ++week) {
+        painter.drawText(month.weekNumberCell(week), Qt::AlignCenter,
+                         ink.numbers[size_t(month.weekNumber(week))]);
+    }
+}
+
+void TMonthCalendar::paintDay(QPainter& painter, const QRect& cell, QDate date,
+                              bool inMonth) const {
+    const QDate today = clock().today();
+    ringed_ = today;
+    if (date == selected_) {
+        painter.fillRect(cell, toQColor(colors_[TitleBackColor]));
+        painter.setPen(toQColor(colors_[TitleTextColor]));
+    } else {
+        // A disabled month writes all its days in the trailing colour.
+        const bool plain = inMonth && isEnabled();
+        painter.setPen(toQColor(colors_[plain ? TextColor : TrailingTextColor]));
+    }
+    painter.drawText(cell, Qt::AlignCenter, sharedInk().numbers[size_t(date.day())]);
+    // Only the month's own day carries the ring, not its double among the grey days.
+    if (inMonth && date == today)
+        drawTodayRing(painter, cell);
+    if (date == selected_ && hasFocus()) {
+        painter.setPen(QPen(toQColor(colors_[TitleTextColor]), 1, Qt::DotLine));
+        painter.drawRect(cell.adjusted(0, 0, -1, -1));
     }
 }
 
