@@ -95,7 +95,7 @@ private:
     QDate selected_{2000, 5, 2};
     QDate shown_{2000, 5, 1};  // the first of the month shown
     QDate pressed_;            // the day under the last press of the left button
-    mutable QDate ringed_;     // the day the last paint took for today
+    mutable QDate ringed_;     // the day the last paint took for today, and ringed
     bool weekNumbers_ = false;
     std::array<TColor, 6> colors_;
 };

@@ -69,6 +69,8 @@ void TMonthCalendar::paintEvent(QPaintEvent* event) {
     painter.fillRect(month.gridArea(), toQColor(colors_[MonthBackColor]));
     painter.fillRect(month.bottomBand(), toQColor(colors_[BackColor]));
     paintHeadings(painter, month);
+    // The clock is read once a paint, not once a cell.
+    ringed_ = clock().today();
     for (int week = 0; week < MonthGrid::kWeeks; ++week) {
         for (int day = 0; day < MonthGrid::kDays; ++day) {
             const QRect cell = month.dayCell(week, day);
@@ -96,8 +98,6 @@ void TMonthCalendar::paintHeadings(QPainter& painter, const MonthGrid& month) co
 
 void TMonthCalendar::paintDay(QPainter& painter, const QRect& cell, QDate date,
                               bool inMonth) const {
-    const QDate today = clock().today();
-    ringed_ = today;
     if (date == selected_) {
         painter.fillRect(cell, toQColor(colors_[TitleBackColor]));
         painter.setPen(toQColor(colors_[TitleTextColor]));
@@ -108,7 +108,7 @@ void TMonthCalendar::paintDay(QPainter& painter, const QRect& cell, QDate date,
     }
     painter.drawText(cell, Qt::AlignCenter, sharedInk().numbers[size_t(date.day())]);
     // Only the month's own day carries the ring, not its double among the grey days.
-    if (inMonth && date == today)
+    if (inMonth && date == ringed_)
         drawTodayRing(painter, cell);
     if (date == selected_ && hasFocus()) {
         painter.setPen(QPen(toQColor(colors_[TitleTextColor]), 1, Qt::DotLine));
