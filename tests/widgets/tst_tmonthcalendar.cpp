@@ -287,6 +287,28 @@ private slots:
         QCOMPARE(first.left(), weekNumbers ? 25 : 0);
     }
 
+    // The week starts on the locale's first day: Monday 7 December 2026 stands in the first
+    // column where weeks start on Monday, in the second where they start on Sunday.
+    void firstDayOfWeekFromLocale_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("column");
+        QTest::addRow("English (United States), Sunday first")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << 1;
+        QTest::addRow("English (United Kingdom), Monday first")
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) << 0;
+        QTest::addRow("French, Monday first") << QLocale(QLocale::French, QLocale::France) << 0;
+    }
+    void firstDayOfWeekFromLocale() {
+        QFETCH(QLocale, locale);
+        QFETCH(int, column);
+        calendar_->setLocale(locale);
+        const QRect monday = calendar_->dayRect(QDate(2026, 12, 7));
+        QCOMPARE(calendar_->dateAt(QPoint(monday.center().x(), monday.center().y())),
+                 QDate(2026, 12, 7));
+        QCOMPARE(calendar_->grid().cellOf(QDate(2026, 12, 7)) % 7, column);
+        QCOMPARE(tableOf(*calendar_)->columnDescription(column), locale.dayName(Qt::Monday));
+    }
+
     void hintShowsOnlyWhileShowHint() {
         calendar_->setHint(QStringLiteral("26.341"));
         QCOMPARE(calendar_->toolTip(), QString());
