@@ -44,9 +44,9 @@ void showExactly(TMonthCalendar* calendar, const QDate& day) {
 
 void TCalendar::setUpTodayTimer() {
     for (int k = 1; k <= 12; ++k) {
-        connect(MonthCalendar(k), &QCalendarWidget::selectionChanged, this,
+        connect(MonthCalendar(k), &TMonthCalendar::selectionChanged, this,
                 guard(this, &TCalendar::wake));
-        connect(MonthCalendar(k), &QCalendarWidget::currentPageChanged, this,
+        connect(MonthCalendar(k), &TMonthCalendar::currentPageChanged, this,
                 guard(this, &TCalendar::wake));
     }
     // Whatever a handler changed, the check runs before the process goes back to sleep.
@@ -171,6 +171,8 @@ void TCalendar::armMidnightTimer() {
 
 void TCalendar::midnightPassed() {
     armMidnightTimer();
+    for (TMonthCalendar* calendar : monthCalendars_)
+        calendar->todayChanged();
     wake();
 }
 

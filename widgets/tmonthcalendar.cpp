@@ -2,16 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "tmonthcalendar.h"
 
-#include <QHeaderView>
-#include <QLayout>
-#include <QPainter>
-#include <QTableView>
-#include <QTextCharFormat>
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "error.h"
-#include "fonts.h"
-#include "guard.h"
 #include "hints.h"
+#include "month_calendar_accessible.h"
+#include "platform.h"
 
 namespace solvane {
 namespace {
@@ -22,81 +20,43 @@ constexpr TColor clWindowText = -16777208;
 constexpr TColor clActiveCaption = -16777214;
 constexpr TColor clInactiveCaptionText = -16777197;
 
-// The navigation bar takes the top of a 197 x 153 control; the year view covers it with its
-// own panels, so the day grid must start where it does.
-constexpr int kNavigationBarHeight = 27;
-// The year view shows only the top 138 pixels of each month: the bottom band (where a month
-// control writes today's date) stays free so that the header and all six weeks fit above it.
-constexpr int kHiddenBottomBand = 15;
-
-QWidget* navigationBar(QCalendarWidget* calendar) {
-    return calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
-}
-
-QTableView* dayGrid(QCalendarWidget* calendar) {
-    return calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+QDate firstOfMonth(QDate date) {
+    return QDate(date.year(), date.month(), 1);
 }
 
 }  // namespace
 
 TMonthCalendar::TMonthCalendar(QWidget* parent)
-    : QCalendarWidget(parent), colors_{clWindow,  clWindowText, clActiveCaption,
-                                       cl::White, cl::White,    clInactiveCaptionText} {
-    // The default range begins in 1752; the year view pages back to 1700.
-    setDateRange(minimumDate(), maximumDate());
-    setGridVisible(false);
-    setVerticalHeaderFormat(NoVerticalHeader);
-    setHorizontalHeaderFormat(SingleLetterDayNames);
-    setAutoFillBackground(true);
-    if (QWidget* bar = navigationBar(this))
-        bar->setFixedHeight(kNavigationBarHeight);
-    if (layout())
-        layout()->setContentsMargins(0, 0, 0, kHiddenBottomBand);
-    if (QTableView* grid = dayGrid(this)) {
-        // Eight columns (with week numbers) must share 197 pixels evenly.
-        grid->horizontalHeader()->setMinimumSectionSize(0);
-        grid->verticalHeader()->setMinimumSectionSize(0);
-    }
-    applyFont();
-    applyColors();
-    // The grid emits clicked() after a mouse click has changed the selection; keyboard moves
-    // change the selection without it.
-    connect(this, &QCalendarWidget::clicked, this, &TMonthCalendar::OnClick);
-    // Paging to another month (keyboard, wheel, the bar's arrows) takes the selection along,
-    // so that Date always lies in the month shown.
-    connect(this, &QCalendarWidget::currentPageChanged, this,
-            [this](int year, int month) { guarded([&] { followPage(year, month); }); });
-}
-
-void TMonthCalendar::followPage(int year, int month) {
-    const QDate selected = selectedDate();
-    if (selected.year() == year && selected.month() == month)
-        return;
-    const QDate first(year, month, 1);
-    setSelectedDate(QDate(year, month, qMin(selected.day(), first.daysInMonth())));
-}
-
-void TMonthCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
-    QCalendarWidget::paintCell(painter, rect, date);
-    if (date != clock().today())
-        return;
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(QColor(Qt::red), 1));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
-    painter->restore();
-}
-
-QDate TMonthCalendar::Date() const {
-    return selectedDate();
+    : QWidget(parent), colors_{clWindow,  clWindowText, clActiveCaption,
+                               cl::White, cl::White,    clInactiveCaptionText} {
+    // Every pixel is painted by paintEvent: nothing to clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    installMonthCalendarAccessibility();
 }
 
 void TMonthCalendar::setDate(QDate date) {
     if (!date.isValid() || date < minimumDate() || date > maximumDate())
         throw Error(QStringLiteral("Failed to set calendar date or time"));
-    setSelectedDate(date);
-    setCurrentPage(date.year(), date.month());
+    const QDate page = firstOfMonth(date);
+    const bool paged = page != shown_;
+    shown_ = page;
+    select(date);
+    if (paged) {
+        update();
+        emit currentPageChanged(shown_.year(), shown_.month());
+    }
+}
+
+void TMonthCalendar::select(QDate date) {
+    if (date == selected_)
+        return;
+    const QDate old = selected_;
+    selected_ = date;
+    update(dayRect(old));
+    update(dayRect(date));
+    notifySelection(this);
+    emit selectionChanged();
 }
 
 TColor TMonthCalendar::CalColors(int index) const {
@@ -106,22 +66,17 @@ TColor TMonthCalendar::CalColors(int index) const {
 }
 
 void TMonthCalendar::setCalColors(int index, TColor colour) {
-    if (index < 0 || index >= int(colors_.size()))
-        return;
-    if (colors_[size_t(index)] == colour)
+    if (index < 0 || index >= int(colors_.size()) || colors_[size_t(index)] == colour)
         return;
     colors_[size_t(index)] = colour;
-    applyColors();
-}
-
-bool TMonthCalendar::WeekNumbers() const {
-    return verticalHeaderFormat() == ISOWeekNumbers;
+    update();
 }
 
 void TMonthCalendar::setWeekNumbers(bool on) {
-    if (WeekNumbers() == on)
+    if (weekNumbers_ == on)
         return;
-    setVerticalHeaderFormat(on ? ISOWeekNumbers : NoVerticalHeader);
+    weekNumbers_ = on;
+    update();
 }
 
 QString TMonthCalendar::Hint() const {
@@ -137,56 +92,117 @@ void TMonthCalendar::setShowHint(bool on) {
     solvane::setShowHint(this, on);
 }
 
-void TMonthCalendar::applyFont() {
-    // A small sans font, so that the header and six weeks fit in a 197 x 153 control.
-    setFont(classicSansFont());
+Qt::DayOfWeek TMonthCalendar::firstDayOfWeek() const {
+    return locale().firstDayOfWeek();
 }
 
-void TMonthCalendar::applyColors() {
-    const QColor back = toQColor(colors_[BackColor]);
-    const QColor text = toQColor(colors_[TextColor]);
-    const QColor titleBack = toQColor(colors_[TitleBackColor]);
-    const QColor titleText = toQColor(colors_[TitleTextColor]);
-    const QColor monthBack = toQColor(colors_[MonthBackColor]);
-    const QColor trailing = toQColor(colors_[TrailingTextColor]);
+MonthGrid TMonthCalendar::grid() const {
+    return MonthGrid(shown_, firstDayOfWeek(), size(), weekNumbers_);
+}
 
-    // The grid takes its cell colours from this palette: Base behind the days, AlternateBase
-    // behind the header row and week numbers, Text for the days of the month and the
-    // disabled group's Text for the days of the months before and after.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Base, monthBack);
-    palette.setColor(QPalette::AlternateBase, monthBack);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Disabled, QPalette::Text, trailing);
-    palette.setColor(QPalette::Highlight, titleBack);
-    palette.setColor(QPalette::HighlightedText, titleText);
-    palette.setColor(QPalette::Button, titleBack);
-    palette.setColor(QPalette::ButtonText, titleText);
-    setPalette(palette);
+QRect TMonthCalendar::dayRect(QDate date) const {
+    const MonthGrid month = grid();
+    const int cell = month.cellOf(date);
+    return cell < 0 ? QRect() : month.dayCell(cell / MonthGrid::kDays, cell % MonthGrid::kDays);
+}
 
-    if (QWidget* bar = navigationBar(this)) {
-        QPalette title = bar->palette();
-        title.setColor(QPalette::Window, titleBack);
-        title.setColor(QPalette::WindowText, titleText);
-        title.setColor(QPalette::Button, titleBack);
-        title.setColor(QPalette::ButtonText, titleText);
-        bar->setPalette(title);
-        bar->setAutoFillBackground(true);
+QDate TMonthCalendar::dateAt(QPoint point) const {
+    const MonthGrid month = grid();
+    const int cell = month.cellAt(point);
+    return cell < 0 ? QDate() : month.dateAt(cell / MonthGrid::kDays, cell % MonthGrid::kDays);
+}
+
+void TMonthCalendar::mousePressEvent(QMouseEvent* event) {
+    pressed_ = QDate();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QDate date = dateAt(event->position().toPoint());
+    // The days shown beyond either end of the range cannot be selected.
+    if (!date.isValid() || date < minimumDate() || date > maximumDate())
+        return;
+    pressed_ = date;
+    // A day of the month before or after is selected where it stands: the control keeps the
+    // month it shows, and the year view decides what such a click means.
+    select(date);
+}
+
+void TMonthCalendar::mouseReleaseEvent(QMouseEvent* event) {
+    const QDate pressed = pressed_;
+    pressed_ = QDate();
+    if (event->button() != Qt::LeftButton || !pressed.isValid())
+        return;
+    if (dateAt(event->position().toPoint()) == pressed)
+        emit OnClick();
+}
+
+void TMonthCalendar::keyPressEvent(QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier) {
+        event->ignore();
+        return;
     }
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            emit activated(selected_);
+            return;
+        default:
+            if (!moveSelection(event->key()))
+                event->ignore();
+    }
+}
 
-    // Weekends are not set apart: no day of the week has a colour of its own, so every day
-    // takes the palette's (TextColor, or the disabled colour while the control is disabled).
-    const QTextCharFormat day;
-    for (int weekday = Qt::Monday; weekday <= Qt::Sunday; ++weekday)
-        setWeekdayTextFormat(Qt::DayOfWeek(weekday), day);
-    QTextCharFormat header;
-    header.setForeground(text);
-    header.setBackground(monthBack);
-    setHeaderTextFormat(header);
-    if (QTableView* grid = dayGrid(this))
-        grid->viewport()->update();
+bool TMonthCalendar::moveSelection(int key) {
+    QDate target;
+    switch (key) {
+        case Qt::Key_Left:
+            target = selected_.addDays(-1);
+            break;
+        case Qt::Key_Right:
+            target = selected_.addDays(1);
+            break;
+        case Qt::Key_Up:
+            target = selected_.addDays(-MonthGrid::kDays);
+            break;
+        case Qt::Key_Down:
+            target = selected_.addDays(MonthGrid::kDays);
+            break;
+        case Qt::Key_Home:
+            target = shown_;
+            break;
+        case Qt::Key_End:
+            target = shown_.addDays(shown_.daysInMonth() - 1);
+            break;
+        default:
+            return false;
+    }
+    // The selection stays in the month shown: a key never pages the control.
+    if (firstOfMonth(target) == shown_)
+        select(target);
+    return true;
+}
+
+void TMonthCalendar::todayChanged() {
+    if (clock().today() != ringed_)
+        update();
+}
+
+void TMonthCalendar::focusInEvent(QFocusEvent* event) {
+    update(dayRect(selected_));  // the focus frame on the selected day
+    QWidget::focusInEvent(event);
+}
+
+void TMonthCalendar::focusOutEvent(QFocusEvent* event) {
+    update(dayRect(selected_));
+    QWidget::focusOutEvent(event);
+}
+
+void TMonthCalendar::changeEvent(QEvent* event) {
+    // A new locale may start the week on another day; a new state changes the ink.
+    if (event->type() == QEvent::LocaleChange || event->type() == QEvent::EnabledChange)
+        update();
+    QWidget::changeEvent(event);
 }
 
 }  // namespace solvane

@@ -2,17 +2,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// One month of the year view: a QCalendarWidget with the properties the year view needs.
+// One month of the year view: a light control that paints a weekday row, an optional column
+// of week numbers and six weeks, and finds the day under the pointer by arithmetic. It shows
+// one month and never pages by itself: only writing Date brings another month into view.
 
-#include <QCalendarWidget>
 #include <QDate>
+#include <QWidget>
 #include <array>
 
 #include "colors.h"
+#include "month_grid.h"
+
+class QPainter;
 
 namespace solvane {
 
-class TMonthCalendar : public QCalendarWidget {
+class TMonthCalendar : public QWidget {
     Q_OBJECT
 
 public:
@@ -28,20 +33,22 @@ public:
 
     explicit TMonthCalendar(QWidget* parent = nullptr);
 
-    // Every date from 1 January 1700 to 31 December 3000 can be shown.
-    static QDate minimumDate() { return QDate(1700, 1, 1); }
-    static QDate maximumDate() { return QDate(3000, 12, 31); }
+    // Every date from 1 January 1601 to 31 December 9999 can be shown.
+    static QDate minimumDate() { return QDate(1601, 1, 1); }
+    static QDate maximumDate() { return QDate(9999, 12, 31); }
 
     // The selected day. Writing selects the day and brings its month into view; a date the
     // control refuses raises solvane::Error("Failed to set calendar date or time") and keeps
     // the old date.
-    QDate Date() const;
+    QDate Date() const { return selected_; }
     void setDate(QDate date);
+    int yearShown() const { return shown_.year(); }
+    int monthShown() const { return shown_.month(); }
 
     TColor CalColors(int index) const;
     void setCalColors(int index, TColor colour);  // takes effect at once
 
-    bool WeekNumbers() const;
+    bool WeekNumbers() const { return weekNumbers_; }
     void setWeekNumbers(bool on);  // writing the current value does nothing
 
     QString Hint() const;
@@ -49,19 +56,47 @@ public:
     bool ShowHint() const;
     void setShowHint(bool on);
 
+    Qt::DayOfWeek firstDayOfWeek() const;
+    // Where the grid shows `date`; empty when the month shown leaves it out.
+    QRect dayRect(QDate date) const;
+    // The date of the cell under `point`, or an invalid date.
+    QDate dateAt(QPoint point) const;
+    // The grid of the month shown, at the control's present size.
+    MonthGrid grid() const;
+
+    QSize sizeHint() const override { return {197, 153}; }
+
+    // The date has changed (midnight): today's ring moves to the new day.
+    void todayChanged();
+
 signals:
     // After a mouse click on a day; Date() already holds the clicked day.
     void OnClick();
+    // Return, Enter or Space on the selected day.
+    void activated(QDate date);
+    void selectionChanged();
+    void currentPageChanged(int year, int month);
 
 protected:
-    // Draws the day, and a ring around today's date.
-    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void followPage(int year, int month);
-    void applyColors();
-    void applyFont();
+    void paintHeadings(QPainter& painter, const MonthGrid& month) const;
+    void paintDay(QPainter& painter, const QRect& cell, QDate date, bool inMonth) const;
+    void select(QDate date);
+    bool moveSelection(int key);
 
+    QDate selected_{2000, 5, 2};
+    QDate shown_{2000, 5, 1};  // the first of the month shown
+    QDate pressed_;            // the day under the last press of the left button
+    mutable QDate ringed_;     // the day the last paint took for today, and ringed
+    bool weekNumbers_ = false;
     std::array<TColor, 6> colors_;
 };
 

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QStyle>
 #include <QSystemTrayIcon>
-#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -337,11 +336,10 @@ void TestCalendarStart::hintTimings() {
     app.calendar->show();
     QTRY_VERIFY(app.calendar->FirstActivated);
     // A hint over a day of the grid is the calendar's own.
-    auto* view = app.month(1)->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
-    QVERIFY(view);
-    const QPoint at = view->viewport()->rect().center();
-    QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view->viewport(), &help);
+    TMonthCalendar* month = app.month(1);
+    const QPoint at = month->dayRect(QDate(2026, 1, 15)).center();
+    QHelpEvent help(QEvent::ToolTip, at, month->mapToGlobal(at));
+    QApplication::sendEvent(month, &help);
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("26.341"));
     QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), kHintShownMs + 1000);

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -21,30 +20,15 @@ const QString kYearWarning = QStringLiteral("Year must be between 1700 and 3000"
 
 // The grid cell that shows `day`: of the month the calendar shows, or of the month after it.
 QRect dayCell(TMonthCalendar* calendar, int day, bool nextMonth) {
-    auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
-    if (!view)
-        return {};
-    const QAbstractItemModel* model = view->model();
-    int firsts = 0;
-    for (int row = 1; row < model->rowCount(); ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            const QModelIndex index = model->index(row, column);
-            const int shown = index.data().toInt();
-            if (shown == 1)
-                ++firsts;
-            if (shown == day && firsts == (nextMonth ? 2 : 1))
-                return view->visualRect(index);
-        }
-    }
-    return {};
+    const QDate first(calendar->yearShown(), calendar->monthShown(), 1);
+    const QDate month = first.addMonths(nextMonth ? 1 : 0);
+    return calendar->dayRect(QDate(month.year(), month.month(), day));
 }
 
 void clickDay(TMonthCalendar* calendar, int day, bool nextMonth = false) {
-    auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
-    QVERIFY(view);
     const QRect cell = dayCell(calendar, day, nextMonth);
     QVERIFY(cell.isValid());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, cell.center());
 }
 
 QStringList hints(const AppFixture& app) {

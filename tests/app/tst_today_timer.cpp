@@ -99,7 +99,7 @@ private slots:
             c.BitBtn2Click();
         tick(c, 301);
         app.month(2)->setHint(QStringLiteral("26.040"));
-        app.month(month)->setSelectedDate(QDate(2026, 12, 7));
+        app.month(month)->setDate(QDate(2026, 12, 7));
         QVERIFY(c.Timer1->isActive());
         tick(c, 1);
         for (int k = 1; k <= 12; ++k) {
