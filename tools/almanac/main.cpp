@@ -13,6 +13,7 @@
 #include "options.h"
 #include "ordinal.h"
 #include "sun.h"
+#include "zone_options.h"
 
 namespace {
 
@@ -61,9 +62,7 @@ std::string notesText(const std::vector<std::string>& messages) {
 
 // One line; a fresh sun computation per date, so no time carries over from another date.
 std::string row(const almanac::Options& options, const astro::Date& date) {
-    astro::SunTexts sun;
-    const auto shown = sun.compute(date, options.latitude, -options.longitudeNumber,
-                                   options.gmtOffset, options.military);
+    const auto shown = almanac::sunTimes(options, date);
     const double angle = astro::moonPhaseAngle(astro::DateTime{date, 18, 0, 0, 0});
     char angleText[64];
     std::snprintf(angleText, sizeof angleText, "%.6f", angle);
@@ -101,6 +100,11 @@ int main(int argc, char** argv) {
     if (std::holds_alternative<almanac::ShowHelp>(parsed)) {
         std::fputs(almanac::kUsage, stdout);
         std::fputs(almanac::kHelp, stdout);
+        std::fputs(almanac::kZoneHelp, stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    if (std::holds_alternative<almanac::ShowVersion>(parsed)) {
+        std::fputs(almanac::kVersionText, stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
     if (const auto* refusal = std::get_if<almanac::Refusal>(&parsed)) {

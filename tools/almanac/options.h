@@ -4,11 +4,13 @@
 
 // The command line of the almanac: place, offset, time style and the dates asked for.
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "dates.h"
+#include "timezone.h"
 
 namespace solvane::almanac {
 
@@ -17,11 +19,13 @@ struct Options {
     double longitudeNumber = 0;  // degrees, west positive, as the place text gives it
     double gmtOffset = 0;        // hours, rounded to two decimals
     bool military = false;
-    std::vector<astro::Date> dates;  // the dates listed, or the first of a run
-    long long days = 0;              // the length of a --from run, 0 for a list
+    std::vector<astro::Date> dates;       // the dates listed, or the first of a run
+    long long days = 0;                   // the length of a --from run, 0 for a list
+    std::optional<astro::TimeZone> zone;  // per-date offsets instead of gmtOffset, with --tz
 };
 
 struct ShowHelp {};
+struct ShowVersion {};
 
 // Why the command line was refused, and with which exit code.
 struct Refusal {
@@ -29,7 +33,7 @@ struct Refusal {
     bool withUsage = true;
 };
 
-using ParseResult = std::variant<Options, ShowHelp, Refusal>;
+using ParseResult = std::variant<Options, ShowHelp, ShowVersion, Refusal>;
 
 ParseResult parseOptions(const std::vector<std::string>& arguments);
 
