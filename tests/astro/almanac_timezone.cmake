@@ -4,6 +4,10 @@
 # The almanac on the wall clock of a zone: the system zone set through TZ per case, a winter
 # date, a summer date and a date from before the zone's present rules, at the zone's
 # reference city (or, for UTC, which has none, at Greenwich).
+if(SOLVANE_GUI)
+    solvane_add_qt_test(astro_timezone SOURCES tst_timezone.cpp LIBS solvane_astro)
+endif()
+
 function(almanac_zone_case name zone)
     almanac_case(${name} 0 ${ARGN})
     set_tests_properties(almanac_${name} PROPERTIES ENVIRONMENT "TZ=${zone}")
