@@ -13,6 +13,7 @@
 #include "options.h"
 #include "ordinal.h"
 #include "rows.h"
+#include "zone_options.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ int writeFailure(int error) {
 
 int run(const almanac::Options& options) {
     const almanac::RowSettings settings{astro::Observer(options.latitude, -options.longitudeNumber),
-                                        options.gmtOffset, options.military};
+                                        options.gmtOffset, options.military,
+                                        options.zone ? &*options.zone : nullptr};
     static Output out;
     out.commit(std::strcpy(out.room(), almanac::kHeader) + std::strlen(almanac::kHeader));
     if (options.days > 0) {
@@ -85,6 +87,11 @@ int main(int argc, char** argv) {
     if (std::holds_alternative<almanac::ShowHelp>(parsed)) {
         std::fputs(almanac::kUsage, stdout);
         std::fputs(almanac::kHelp, stdout);
+        std::fputs(almanac::kZoneHelp, stdout);
+        return std::fflush(stdout) == 0 ? 0 : writeFailure(errno);
+    }
+    if (std::holds_alternative<almanac::ShowVersion>(parsed)) {
+        std::fputs(almanac::kVersionText, stdout);
         return std::fflush(stdout) == 0 ? 0 : writeFailure(errno);
     }
     if (const auto* refusal = std::get_if<almanac::Refusal>(&parsed)) {

@@ -9,12 +9,13 @@
 
 #include "place.h"
 #include "quoted.h"
+#include "zone_options.h"
 
 namespace solvane::almanac {
 
 const char* const kUsage =
     "usage: solvane-almanac [--lat TEXT] [--lon TEXT] [--offset HOURS] [--military] "
-    "(DATE... | --from DATE --days N)\n";
+    "[--tz ZONE] [--latitude DEG] [--longitude DEG] (DATE... | --from DATE --days N)\n";
 
 const char* const kHelp =
     "Sunrise, sunset, ordinal date and moon phase for each date asked for.\n"
@@ -221,13 +222,15 @@ std::variant<double, Refusal> placeNumber(const std::optional<std::string>& text
 }  // namespace
 
 ParseResult parseOptions(const std::vector<std::string>& arguments) {
+    const ZoneArguments zone = takeZoneArguments(arguments);
     RawOptions raw;
     bool help = false;
-    if (const std::string why = collect(arguments, raw, help); !why.empty()) {
+    std::string why = zone.error.empty() ? collect(zone.rest, raw, help) : zone.error;
+    if (!why.empty()) {
         return usageError(why);
     }
-    if (help) {
-        return ShowHelp{};
+    if (help || zone.version) {
+        return help ? ParseResult(ShowHelp{}) : ParseResult(ShowVersion{});
     }
     Options options;
     options.military = raw.military;
@@ -254,6 +257,11 @@ ParseResult parseOptions(const std::vector<std::string>& arguments) {
     }
     options.latitude = std::get<double>(latitude);
     options.longitudeNumber = std::get<double>(longitude);
+    if (auto refusal =
+            applyZoneArguments(zone, raw.offset.has_value(), raw.latitude || raw.longitude, options,
+                               astro::SystemZoneSources::fromEnvironment())) {
+        return *refusal;
+    }
     return options;
 }
 

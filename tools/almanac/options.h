@@ -4,11 +4,13 @@
 
 // The command line of the almanac: place, offset, time style and the dates asked for.
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "dates.h"
+#include "timezone.h"
 
 namespace solvane::almanac {
 
@@ -19,9 +21,12 @@ struct Options {
     bool military = false;
     std::vector<astro::Date> dates;  // the dates listed, or the first of a run
     long long days = 0;              // the length of a --from run, 0 for a list
+    // With --tz: the offset of each date comes from this zone instead of gmtOffset.
+    std::optional<astro::TimeZone> zone;
 };
 
 struct ShowHelp {};
+struct ShowVersion {};
 
 // Why the command line was refused, and with which exit code.
 struct Refusal {
@@ -29,7 +34,7 @@ struct Refusal {
     bool withUsage = true;
 };
 
-using ParseResult = std::variant<Options, ShowHelp, Refusal>;
+using ParseResult = std::variant<Options, ShowHelp, ShowVersion, Refusal>;
 
 ParseResult parseOptions(const std::vector<std::string>& arguments);
 

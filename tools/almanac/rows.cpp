@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "moonphase.h"
+#include "timezone_sun.h"
 
 namespace solvane::almanac {
 
@@ -65,13 +66,24 @@ char* writeNotes(char* out, const astro::SunScanPair& scans) {
     return out;
 }
 
+// The two scans of a date: in a zone, each event's scan runs with its own day's offset.
+astro::SunScanPair scansOf(const RowSettings& settings, const astro::Date& date) {
+    if (settings.zone == nullptr) {
+        return astro::scanSunTwice(settings.observer, date, settings.gmtOffset);
+    }
+    const astro::ZonedSunScans zoned = astro::zonedSunScans(*settings.zone, date);
+    return {astro::scanSunEvents(settings.observer, zoned.sunrise.date, zoned.sunrise.gmtOffset,
+                                 astro::Sunrise),
+            astro::scanSunEvents(settings.observer, zoned.sunset.date, zoned.sunset.gmtOffset,
+                                 astro::Sunset)};
+}
+
 }  // namespace
 
 char* writeRow(char* out, const RowSettings& settings, const astro::Date& date, int dayOfYear) {
     out = writeDates(out, date, dayOfYear);
     *out++ = '\t';
-    const astro::SunScanPair scans =
-        astro::scanSunTwice(settings.observer, date, settings.gmtOffset);
+    const astro::SunScanPair scans = scansOf(settings, date);
     // The sunrise label shows the first scan's; the sunset label the second's, or the first's
     // when the second found none.
     out = writeEvent(out, astro::Sunrise, scans.first.sunrise, settings.military);

@@ -8,6 +8,7 @@
 
 #include "dates.h"
 #include "sun.h"
+#include "timezone.h"
 
 namespace solvane::almanac {
 
@@ -18,11 +19,13 @@ inline constexpr const char* kHeader =
 // every message.
 inline constexpr std::size_t kMaxRowSize = 256;
 
-// What every line of one run shares: the place, the offset and the time style.
+// What every line of one run shares: the place, the offset and the time style. With a zone,
+// each date takes its offsets from the zone instead of gmtOffset.
 struct RowSettings {
     astro::Observer observer;
     double gmtOffset;
     bool military;
+    const astro::TimeZone* zone = nullptr;
 };
 
 // Writes the line of `date`, whose day of the year is `dayOfYear`, at `out`; returns its end.

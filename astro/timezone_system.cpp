@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "timezone_system.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace solvane::astro {
+
+namespace {
+
+std::string trimmed(std::string text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.back())) {
+        text.pop_back();
+    }
+    std::size_t start = 0;
+    while (start < text.size() && blank(text[start])) {
+        ++start;
+    }
+    return text.substr(start);
+}
+
+// "../usr/share/zoneinfo/posix/Europe/Berlin" gives "Europe/Berlin".
+std::optional<std::string> nameInZoneinfoPath(const std::string& path) {
+    constexpr std::string_view kFolder = "zoneinfo/";
+    const std::size_t at = path.rfind(kFolder);
+    if (at == path.npos) {
+        return std::nullopt;
+    }
+    std::string name = path.substr(at + kFolder.size());
+    for (std::string_view variant : {"posix/", "right/"}) {
+        if (name.rfind(variant, 0) == 0) {
+            name.erase(0, variant.size());
+        }
+    }
+    return name.empty() ? std::nullopt : std::optional(name);
+}
+
+std::optional<std::string> nameFromTzVariable(std::string value, const std::string& zoneinfoDir) {
+    if (!value.empty() && value.front() == ':') {
+        value.erase(0, 1);
+    }
+    if (value.empty()) {
+        return "UTC";
+    }
+    if (value.front() == '/') {
+        if (value.rfind(zoneinfoDir + "/", 0) == 0) {
+            return value.substr(zoneinfoDir.size() + 1);
+        }
+        return nameInZoneinfoPath(value).value_or(value);
+    }
+    return value;
+}
+
+bool isSafeName(std::string_view name) {
+    if (name.empty() || name.front() == '/' || name.back() == '/') {
+        return false;
+    }
+    for (std::size_t start = 0; start <= name.size();) {
+        const std::size_t end = std::min(name.find('/', start), name.size());
+        const std::string_view part = name.substr(start, end - start);
+        if (part.empty() || part == "." || part == "..") {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+SystemZoneSources SystemZoneSources::fromEnvironment() {
+    SystemZoneSources sources;
+    if (const char* tz = std::getenv("TZ")) {
+        sources.tzVariable = tz;
+    }
+    if (const char* dir = std::getenv("TZDIR"); dir && *dir) {
+        sources.zoneinfoDir = dir;
+    }
+    return sources;
+}
+
+std::optional<std::string> systemZoneName(const SystemZoneSources& sources) {
+    if (sources.tzVariable) {
+        return nameFromTzVariable(*sources.tzVariable, sources.zoneinfoDir);
+    }
+    std::ifstream timezoneFile(sources.timezoneFile);
+    std::string line;
+    if (std::getline(timezoneFile, line) && !trimmed(line).empty()) {
+        return trimmed(line);
+    }
+    std::error_code error;
+    const auto target = std::filesystem::read_symlink(sources.localtimeFile, error);
+    return error ? std::nullopt : nameInZoneinfoPath(target.string());
+}
+
+std::optional<TimeZone> loadZone(const std::string& zoneinfoDir, std::string_view name) {
+    if (name == "UTC" || name == "Etc/UTC") {
+        if (auto zone = TimeZone::fromFile(zoneinfoDir + "/" + std::string(name))) {
+            return zone;
+        }
+        return TimeZone::fixed(0);  // UTC is UTC even without a zone folder
+    }
+    if (isSafeName(name)) {
+        if (auto zone = TimeZone::fromFile(zoneinfoDir + "/" + std::string(name))) {
+            return zone;
+        }
+    }
+    return TimeZone::fromPosixRule(name);
+}
+
+std::optional<NamedZone> systemZone(const SystemZoneSources& sources) {
+    const auto name = systemZoneName(sources);
+    if (name) {
+        if (auto zone = loadZone(sources.zoneinfoDir, *name)) {
+            return NamedZone{*name, *zone};
+        }
+    }
+    if (sources.tzVariable) {
+        const std::string& tz = *sources.tzVariable;
+        const std::string path = tz.substr(!tz.empty() && tz.front() == ':' ? 1 : 0);
+        if (!path.empty() && path.front() == '/') {
+            if (auto zone = TimeZone::fromFile(path)) {
+                return NamedZone{*name, *zone};
+            }
+        }
+        // A TZ that names no zone means UTC to the C library, and so to this program.
+        return NamedZone{name.value_or(tz), TimeZone::fixed(0)};
+    }
+    if (auto zone = TimeZone::fromFile(sources.localtimeFile)) {
+        return NamedZone{"", *zone};
+    }
+    return std::nullopt;
+}
+
+}  // namespace solvane::astro
