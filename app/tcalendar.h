@@ -15,7 +15,9 @@
 #include <functional>
 #include <memory>
 
+#include "colors.h"
 #include "ordinal.h"
+#include "preferences.h"
 #include "sun.h"
 
 class QLabel;
@@ -45,8 +47,9 @@ public:
     explicit TCalendar(QWidget* parent = nullptr);
     ~TCalendar() override;
 
-    // The Parameters dialog, created right after this window and before its first activation.
-    void setHome(THome* home) { Home = home; }
+    // The Parameters dialog, created right after this window and before its first activation:
+    // the window follows its colours and hint switch and reads the place from its settings.
+    void setHome(THome* home);
 
     // Controls by number, as the layout names them.
     TMonthCalendar* MonthCalendar(int k) const { return monthCalendars_[k - 1]; }  // 1 .. 12
@@ -152,10 +155,32 @@ public:
     // that a show from hidden runs.
     void showAgainWithoutActivation();
 
+signals:
+    // The place numbers the sun computation read from the place texts, in degrees, rounded to
+    // two decimals (the longitude's sign as the text has it).
+    void placeNumbersRead(double latitude, double longitude);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Controls by what they are (tcalendar.h keeps the numbering in one place).
+    TPanel* monthNumberBox(int k) const { return panels_[size_t(2 * k - 1)]; }  // 1 .. 12
+    TPanel* arrowCover(int k) const { return panels_[size_t(2 * k)]; }
+    TPanel* datePanel(int k) const { return panels_[size_t(29 + k)]; }
+    TPanel* upperStrip() const { return panels_[0]; }
+    TPanel* lowerStrip() const { return panels_[26]; }
+    TPanel* yearEntryBox() const { return panels_[25]; }
+    TPanel* toolStripFrame() const { return panels_[28]; }
+
+    // tcalendar_settings.cpp
+    prefs::Preferences preferences() const;
+    void paintColour(prefs::Colour which, TColor colour);
+    void paintCalendars(int slot, TColor colour);
+    void paintTitleCovers(void (TPanel::*write)(TColor), TColor colour);
+    void setWindowColour(TColor colour);
+    void showHints(bool on);
+
     // calendar_layout.cpp
     void createMonths();
     void createStrips();

@@ -123,10 +123,10 @@ void TestSunDisplay::invalidPlaceKeepsThePreviousNumber() {
     AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
                    placePrefs("00", kNewYorkLongitude, kNewYorkLatitude, "-5"));
     app.calendar->FormActivate();
-    // The line buffer changes under the computation: the last good latitude stays in use.
-    app.home->Memo1[2] = QStringLiteral("N40.75");
+    // The file changes between two activations: the last good latitude stays in use.
+    app.platform.writePrefs(placePrefs("00", kNewYorkLongitude, "N40.75", "-5"));
     app.calendar->Label3->clear();
-    app.calendar->CalcSun(QStringLiteral("06/19/1992"));
+    app.calendar->FormActivate();
     QCOMPARE(app.platform.boxTexts(), QStringList{astro::kInvalidLatitude});
     QCOMPARE(app.calendar->Label3->text(), QStringLiteral("4:24A"));
     QCOMPARE(app.calendar->Label4->text(), QStringLiteral("7:30P"));

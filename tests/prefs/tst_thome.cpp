@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 //
-// The Parameters dialog over a stand-in year view: loading and saving prefs.cal, the restart
-// notice, the offset list, hints and the six colours reaching the year view.
+// The Parameters dialog on its own: loading and saving prefs.cal, the restart notice, the
+// offset list, and the colours and hint switch it announces.
 
 #include <sys/resource.h>
 #include <QCheckBox>
@@ -11,23 +11,19 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
-#include <array>
 #include <csignal>
-#include <memory>
 
 #include "error.h"
 #include "fakeplatform.h"
 #include "guard.h"
-#include "hints.h"
 #include "prefs_file.h"
 #include "tcolorcombobox.h"
 #include "tcurrencyedit.h"
 #include "thome.h"
-#include "tmonthcalendar.h"
 #include "tpanel.h"
-#include "year_view_targets.h"
 
 using namespace solvane;
 
@@ -36,30 +32,58 @@ namespace {
 const QStringList kDefaults{"00",    "",         "",        "",         "16711680",
                             "65535", "16777215", "8388608", "12632256", "12632256"};
 
-// The main window as the dialog sees it: twelve month calendars and the panels Panel0 ..
-// Panel41 found by name, a tool strip button inside Panel28, and the dialog as a child window.
-struct YearView {
-    QWidget window;
-    std::array<TMonthCalendar*, 12> months{};
-    std::array<TPanel*, 42> panels{};
-    QToolButton* stripButton = nullptr;
-    std::unique_ptr<THome> home;
+template <typename T>
+T* child(const QWidget& parent, const QString& name) {
+    auto* found = parent.findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
 
-    YearView() {
-        for (int k = 1; k <= 12; ++k) {
-            months[k - 1] = new TMonthCalendar(&window);
-            months[k - 1]->setObjectName(QStringLiteral("MonthCalendar%1").arg(k));
-        }
-        for (int n = 0; n <= 41; ++n) {
-            panels[n] = new TPanel(&window);
-            panels[n]->setObjectName(QStringLiteral("Panel%1").arg(n));
-        }
-        stripButton = new QToolButton(panels[28]);
-        stripButton->setObjectName("SpeedButton5");
-        home = std::make_unique<THome>(&window, &window);
-    }
-    THome& dialog() { return *home; }
-};
+QLineEdit* edit(const THome& home, const char* name) {
+    return child<QLineEdit>(home, QLatin1String(name));
+}
+QCheckBox* checkBox(const THome& home, int k) {
+    return child<QCheckBox>(home, QStringLiteral("CheckBox%1").arg(k));
+}
+TColorComboBox* colourBox(const THome& home, int k) {
+    return child<TColorComboBox>(home, QStringLiteral("ColorComboBox%1").arg(k));
+}
+TCurrencyEdit* offsetField(const THome& home) {
+    return child<TCurrencyEdit>(home, QStringLiteral("CurrencyEditGMT3"));
+}
+QComboBox* offsetList(const THome& home) {
+    return child<QComboBox>(home, QStringLiteral("ComboBox1"));
+}
+// The colour each announcement of the spy's dialog named last, by colour box (0 .. 5).
+QMap<int, TColor> lastAnnounced(const QSignalSpy& colours) {
+    QMap<int, TColor> last;
+    for (const QList<QVariant>& announcement : colours)
+        last[int(announcement.at(0).value<prefs::Colour>())] = announcement.at(1).toInt();
+    return last;
+}
+
+// Steps a colour box to its next colour by key, as a user does.
+void pickAnotherColour(TColorComboBox* box) {
+    const TColor before = box->ColorValue();
+    QTest::keyClick(box, Qt::Key_Down);
+    if (box->ColorValue() == before)
+        QTest::keyClick(box, Qt::Key_Up);
+}
+
+void clickSave(const THome& home) {
+    QTest::mouseClick(child<QToolButton>(home, QStringLiteral("SpeedButton54")), Qt::LeftButton);
+}
+
+// Types the text into the Offset List's edit part and presses Enter, as a user picks an entry
+// by name.
+void typeOffset(const THome& home, const QString& text) {
+    QLineEdit* line = offsetList(home)->lineEdit();
+    line->selectAll();
+    QTest::keyClick(line, Qt::Key_Backspace);
+    QTest::keyClicks(line, text);
+    QTest::keyClick(line, Qt::Key_Return);
+}
 
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
@@ -118,7 +142,7 @@ private slots:
     void shippedFileHoldsTheDialogDefaults();
     void loadThenSave_data();
     void loadThenSave();
-    void loadAppliesTheFile();
+    void loadAnnouncesTheFile();
     void flagsOnlyEverSwitchOn_data();
     void flagsOnlyEverSwitchOn();
     void badColourLineStopsTheLoad_data();
@@ -127,12 +151,11 @@ private slots:
     void offsetListSetsTheOffset_data();
     void offsetListSetsTheOffset();
     void offsetFieldPassesTheFocusOn();
-    void showingClearsTheRestartFlag();
     void saveTellsWhenARestartIsNeeded_data();
     void saveTellsWhenARestartIsNeeded();
-    void colourReachesItsTargets_data();
-    void colourReachesItsTargets();
-    void hintsOffKeepTheCalendarsHints();
+    void pickedColourIsAnnouncedAtOnce_data();
+    void pickedColourIsAnnouncedAtOnce();
+    void hintsSwitchIsAnnounced();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
 };
@@ -150,8 +173,10 @@ void TestTHome::layout_data() {
     QTest::addRow("Offset List") << "ComboBox1" << QRect(63, 81, 121, 21) << "";
     QTest::addRow("CheckBox1") << "CheckBox1" << QRect(7, 107, -1, -1) << "Display military time";
     QTest::addRow("CheckBox2") << "CheckBox2" << QRect(139, 107, 45, 17) << "Hints";
+    QTest::addRow("Label5") << "Label5" << QRect(7, 4, -1, -1) << "Title Bar Color";
     QTest::addRow("Label8") << "Label8" << QRect(7, 86, -1, -1) << " Backgnd Color";
     QTest::addRow("Label11") << "Label11" << QRect(104, 86, -1, -1) << "Outline Color";
+    QTest::addRow("ColorComboBox4") << "ColorComboBox4" << QRect(103, 20, 85, 20) << "";
     QTest::addRow("ColorComboBox6") << "ColorComboBox6" << QRect(103, 102, 85, 20) << "";
     QTest::addRow("Panel2") << "Panel2" << QRect(110, 136, 182, 26) << "";
     QTest::addRow("Save") << "SpeedButton54" << QRect(0, 0, 62, 23) << "Save";
@@ -162,13 +187,11 @@ void TestTHome::layout() {
     QFETCH(QRect, place);
     QFETCH(QString, text);
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
+    THome home(nullptr);
     QCOMPARE(home.windowTitle(), "Parameters");
     QCOMPARE(home.size(), QSize(401, 164));
     QCOMPARE(home.minimumSize(), home.maximumSize());
-    auto* control = home.findChild<QWidget*>(name);
-    QVERIFY(control);
+    auto* control = child<QWidget>(home, name);
     QCOMPARE(control->pos(), place.topLeft());
     if (place.width() > 0)
         QCOMPARE(control->size(), place.size());
@@ -179,20 +202,21 @@ void TestTHome::layout() {
     if (auto* button = qobject_cast<QToolButton*>(control))
         QCOMPARE(button->text(), text);
 
-    QCOMPARE(home.ComboBox1->count(), 93);
-    QCOMPARE(home.ComboBox1->currentIndex(), -1);
-    QVERIFY(home.ComboBox1->isEditable());
-    QVERIFY(home.CurrencyEditN1->isHidden() && home.CurrencyEditW2->isHidden());
-    QCOMPARE(home.CurrencyEditN1->DisplayFormat(), "00.00");
-    QCOMPARE(home.CurrencyEditGMT3->DisplayFormat(), "0");
+    QCOMPARE(offsetList(home)->count(), 93);
+    QCOMPARE(offsetList(home)->currentIndex(), -1);
+    QVERIFY(offsetList(home)->isEditable());
+    auto* latitudeNumber = child<TCurrencyEdit>(home, "CurrencyEditN1");
+    QVERIFY(latitudeNumber->isHidden() && child<QWidget>(home, "CurrencyEditW2")->isHidden());
+    QCOMPARE(latitudeNumber->DisplayFormat(), "00.00");
+    QCOMPARE(offsetField(home)->DisplayFormat(), "0");
 }
 
 void TestTHome::onlyPanel2AndTheColourBoxesAreTabStops() {
     test::FakePlatform fake;
-    YearView view;
+    THome home(nullptr);
     QStringList tabStops;
-    for (QWidget* control : view.dialog().findChildren<QWidget*>()) {
-        if (control->isVisibleTo(&view.dialog()) && (control->focusPolicy() & Qt::TabFocus) &&
+    for (QWidget* control : home.findChildren<QWidget*>()) {
+        if (control->isVisibleTo(&home) && (control->focusPolicy() & Qt::TabFocus) &&
             !control->objectName().isEmpty()) {
             tabStops << control->objectName();
         }
@@ -207,17 +231,16 @@ void TestTHome::onlyPanel2AndTheColourBoxesAreTabStops() {
 // save writes it back byte for byte.
 void TestTHome::shippedFileHoldsTheDialogDefaults() {
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
+    THome home(nullptr);
     QCOMPARE(prefs::splitLines(fileBytes(SOLVANE_DEFAULT_PREFS)), kDefaults);
     home.SavePreferences();
     QCOMPARE(fileBytes(fake.prefsPath()), fileBytes(SOLVANE_DEFAULT_PREFS));
-    QCOMPARE(home.Memo1, kDefaults);
+    QCOMPARE(home.lines(), kDefaults);
 
     writeBytes(fake.prefsPath(), fileBytes(SOLVANE_DEFAULT_PREFS));
     home.LoadPreferences();
-    QVERIFY(!home.CheckBox1->isChecked() && !home.CheckBox2->isChecked());
-    QCOMPARE(home.ColorComboBox4->ColorValue(), cl::Navy);
+    QVERIFY(!checkBox(home, 1)->isChecked() && !checkBox(home, 2)->isChecked());
+    QCOMPARE(colourBox(home, 4)->ColorValue(), cl::Navy);
 }
 
 void TestTHome::loadThenSave_data() {
@@ -252,38 +275,53 @@ void TestTHome::loadThenSave() {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, saved);
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
+    THome home(nullptr);
     writeBytes(fake.prefsPath(), file);
     home.LoadPreferences();
     home.SavePreferences();
-    QCOMPARE(home.Memo1, saved);
+    QCOMPARE(home.lines(), saved);
     QCOMPARE(fileBytes(fake.prefsPath()), prefs::joinLines(saved));
 }
 
-void TestTHome::loadAppliesTheFile() {
+void TestTHome::loadAnnouncesTheFile() {
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
-    fake.writePrefs({"11", QStringLiteral("73°59'W"), QStringLiteral("40°45'N"), "-3.5", "255",
-                     "32768", "8421504", "128", "0", "1234567"});
+    THome home(nullptr);
+    QSignalSpy colours(&home, &THome::colourChanged);
+    QSignalSpy hints(&home, &THome::hintsChanged);
+    const QStringList lines{"11",
+                            QStringLiteral("73°59'W"),
+                            QStringLiteral("40°45'N"),
+                            "-3.5",
+                            "255",
+                            "32768",
+                            "8421504",
+                            "128",
+                            "0",
+                            "1234567"};
+    fake.writePrefs(lines);
     home.LoadPreferences();
-    QCOMPARE(home.PreferenceFlags, "11");
-    QVERIFY(home.CheckBox1->isChecked());
-    QCOMPARE(home.MilitaryTimeFlag, 1);
-    QVERIFY(home.CheckBox2->isChecked());
-    QVERIFY(showHint(view.stripButton));
-    QCOMPARE(home.Edit2->text(), QStringLiteral("73°59'W"));
-    QCOMPARE(home.Edit1->text(), QStringLiteral("40°45'N"));
-    QCOMPARE(home.memoLine(1), QStringLiteral("73°59'W"));
-    QCOMPARE(home.memoLine(12), QString());
-    QCOMPARE(home.CurrencyEditGMT3->Value(), -3.5);
-    QCOMPARE(home.ColorComboBox6->ColorValue(), 1234567);
-    QCOMPARE(home.ColorComboBox6->currentIndex(), -1);
-    QCOMPARE(yearview::windowColour(&view.window), 1234567);
-    QCOMPARE(view.months[11]->CalColors(TMonthCalendar::TrailingTextColor), 0);
+    QCOMPARE(home.lines(), lines);
+    QCOMPARE(home.preferences().flags, "11");
+    QVERIFY(checkBox(home, 1)->isChecked() && home.preferences().militaryTime);
+    QVERIFY(checkBox(home, 2)->isChecked());
+    QVERIFY(!hints.isEmpty() && hints.last().at(0).toBool());
+    QCOMPARE(edit(home, "Edit2")->text(), QStringLiteral("73°59'W"));
+    QCOMPARE(edit(home, "Edit1")->text(), QStringLiteral("40°45'N"));
+    QCOMPARE(home.preferences().longitude, QStringLiteral("73°59'W"));
+    QCOMPARE(offsetField(home)->Value(), -3.5);
+    QCOMPARE(home.preferences().offset, -3.5);
+    QCOMPARE(colourBox(home, 6)->ColorValue(), 1234567);
+    QCOMPARE(colourBox(home, 6)->currentIndex(), -1);
+    // The colours are announced in the order of their lines.
+    const QMap<int, TColor> announced = lastAnnounced(colours);
+    QCOMPARE(announced.size(), 6);
+    for (int k = 0; k < 6; ++k)
+        QCOMPARE(announced.value(k), lines.at(4 + k).toInt());
+    QCOMPARE(colours.last().at(0).value<prefs::Colour>(), prefs::Colour::Outline);
+    QCOMPARE(home.preferences().colour(prefs::Colour::Outline), 1234567);
     // A load that checks "Display military time" counts as a change, as a click would.
-    QCOMPARE(home.RestartNeeded, 1);
+    clickSave(home);
+    QCOMPARE(fake.boxes.size(), 1);
 }
 
 void TestTHome::flagsOnlyEverSwitchOn_data() {
@@ -307,16 +345,16 @@ void TestTHome::flagsOnlyEverSwitchOn() {
     QFETCH(bool, military);
     QFETCH(bool, hints);
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
+    THome home(nullptr);
+    QSignalSpy hintSwitch(&home, &THome::hintsChanged);
     for (const QString& flags : {first, second}) {
         fake.writePrefs(withLine(kDefaults, 0, flags));
         home.LoadPreferences();
     }
-    QCOMPARE(home.MilitaryTimeFlag, military ? 1 : 0);
-    QCOMPARE(home.CheckBox1->isChecked(), military);
-    QCOMPARE(home.CheckBox2->isChecked(), hints);
-    QCOMPARE(showHint(view.panels[27]), hints);
+    QCOMPARE(home.preferences().militaryTime, military);
+    QCOMPARE(checkBox(home, 1)->isChecked(), military);
+    QCOMPARE(checkBox(home, 2)->isChecked(), hints);
+    QCOMPARE(!hintSwitch.isEmpty() && hintSwitch.last().at(0).toBool(), hints);
 }
 
 void TestTHome::badColourLineStopsTheLoad_data() {
@@ -336,40 +374,41 @@ void TestTHome::badColourLineStopsTheLoad() {
     QFETCH(int, applied);
     QFETCH(QString, error);
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
-    const TColor calendarTitle = view.months[0]->CalColors(TMonthCalendar::TitleBackColor);
-    const TColor coverText = view.panels[1]->FontColor();
+    THome home(nullptr);
+    QSignalSpy colours(&home, &THome::colourChanged);
     fake.writePrefs(lines);
     guarded([&] { home.LoadPreferences(); });
     QCOMPARE(fake.boxTexts(), QStringList{error});
-    QCOMPARE(home.Memo1, lines);
-    QCOMPARE(home.ColorComboBox1->ColorValue(), applied >= 1 ? 255 : cl::Blue);
-    QCOMPARE(view.months[0]->CalColors(TMonthCalendar::TitleBackColor),
-             applied >= 1 ? 255 : calendarTitle);
-    QCOMPARE(view.panels[1]->FontColor(), applied >= 2 ? 128 : coverText);
-    QCOMPARE(home.ColorComboBox4->ColorValue(), applied >= 4 ? 255 : cl::Navy);
-    QCOMPARE(home.ColorComboBox6->ColorValue(), cl::Silver);
-    QCOMPARE(home.Edit1->text(), QString());
-    QCOMPARE(home.Edit2->text(), QString());
-    QCOMPARE(home.CurrencyEditGMT3->Value(), 0.0);
+    QCOMPARE(home.lines(), lines);
+    QList<int> announced;
+    for (int k = 0; k < applied; ++k)
+        announced << k;
+    QCOMPARE(lastAnnounced(colours).keys(), announced);
+    QCOMPARE(colourBox(home, 1)->ColorValue(), applied >= 1 ? 255 : cl::Blue);
+    QCOMPARE(colourBox(home, 4)->ColorValue(), applied >= 4 ? 255 : cl::Navy);
+    QCOMPARE(colourBox(home, 6)->ColorValue(), cl::Silver);
+    QCOMPARE(edit(home, "Edit1")->text(), QString());
+    QCOMPARE(edit(home, "Edit2")->text(), QString());
+    QCOMPARE(offsetField(home)->Value(), 0.0);
+    // The sun computation reads the place texts of the file all the same.
+    QCOMPARE(home.preferences().latitude, lines.value(2));
+    QCOMPARE(home.preferences().offset, 0.0);
 }
 
 void TestTHome::missingFileChangesNothing() {
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
+    THome home(nullptr);
     const QStringList lines{"00", "W", "N", "1", "255", "128", "0", "0", "0", "0"};
     fake.writePrefs(lines);
     home.LoadPreferences();
     QVERIFY(QFile::remove(fake.prefsPath()));
-    home.Edit1->setText("edited");
+    edit(home, "Edit1")->setText("edited");
     for (int run = 0; run < 2; ++run) {
         QCOMPARE(errorOf([&] { home.LoadPreferences(); }), "Cannot open file " + fake.prefsPath());
     }
-    QCOMPARE(home.Memo1, lines);
-    QCOMPARE(home.Edit1->text(), "edited");
-    QCOMPARE(home.ColorComboBox1->ColorValue(), 255);
+    QCOMPARE(home.lines(), lines);
+    QCOMPARE(edit(home, "Edit1")->text(), "edited");
+    QCOMPARE(colourBox(home, 1)->ColorValue(), 255);
 }
 
 void TestTHome::offsetListSetsTheOffset_data() {
@@ -380,7 +419,7 @@ void TestTHome::offsetListSetsTheOffset_data() {
     QTest::addRow("Newfoundland") << 48 << QString() << -3.5 << "-4";
     QTest::addRow("India shows 6") << 74 << QString() << 5.5 << "6";
     QTest::addRow("GMT with a point is 0") << 53 << QString() << 0.0 << "0";
-    QTest::addRow("typed text that is no entry") << 74 << "Mars (+05:30)" << 2.0 << "2";
+    QTest::addRow("typed text that is no entry") << 74 << "Mars (+05:30)" << 5.5 << "6";
 }
 
 void TestTHome::offsetListSetsTheOffset() {
@@ -389,39 +428,27 @@ void TestTHome::offsetListSetsTheOffset() {
     QFETCH(double, value);
     QFETCH(QString, shown);
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
-    home.CurrencyEditGMT3->setValue(2);
-    home.ComboBox1->setCurrentIndex(index);
+    fake.writePrefs(withLine(kDefaults, 3, "2"));
+    THome home(nullptr);
+    home.LoadPreferences();
+    typeOffset(home, offsetList(home)->itemText(index));
     if (!typed.isNull())
-        home.ComboBox1->setEditText(typed);
-    home.ComboBox1Change();
-    QCOMPARE(home.CurrencyEditGMT3->Value(), value);
-    QCOMPARE(home.CurrencyEditGMT3->displayText(), shown);
+        typeOffset(home, typed);
+    QCOMPARE(offsetField(home)->Value(), value);
+    QCOMPARE(offsetField(home)->displayText(), shown);
+    QCOMPARE(home.preferences().offset, value);
 }
 
 void TestTHome::offsetFieldPassesTheFocusOn() {
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
+    THome home(nullptr);
     home.show();
+    QCOMPARE(home.focusWidget(), child<QWidget>(home, "Panel2"));
     home.activateWindow();
     if (!QTest::qWaitForWindowActive(&home))
         QSKIP("the platform cannot activate windows");
-    home.CurrencyEditGMT3->setFocus(Qt::MouseFocusReason);
-    QTRY_COMPARE(QApplication::focusWidget(), home.ComboBox1);
-    home.hide();
-}
-
-void TestTHome::showingClearsTheRestartFlag() {
-    test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
-    home.Edit1->setText("40");
-    QCOMPARE(home.RestartNeeded, 1);
-    home.show();
-    QCOMPARE(home.RestartNeeded, 0);
-    QCOMPARE(home.focusWidget(), home.Panel2);
+    QTest::mouseClick(offsetField(home), Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), offsetList(home));
     home.hide();
 }
 
@@ -431,6 +458,7 @@ void TestTHome::saveTellsWhenARestartIsNeeded_data() {
     QTest::addRow("colour only") << "colour" << false;
     QTest::addRow("hints only") << "hints" << false;
     QTest::addRow("nothing") << "" << false;
+    QTest::addRow("typed before the dialog opened") << "before" << false;
     QTest::addRow("offset from the list") << "offset" << true;
     QTest::addRow("the offset already set") << "same offset" << false;
     QTest::addRow("latitude typed and restored") << "latitude" << true;
@@ -442,29 +470,29 @@ void TestTHome::saveTellsWhenARestartIsNeeded() {
     QFETCH(QString, change);
     QFETCH(bool, notice);
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
+    THome home(nullptr);
     fake.writePrefs(withLine(withLine(kDefaults, 2, "40N"), 3, "-5"));
     home.LoadPreferences();
-    home.FormActivate();
+    if (change == "before")
+        edit(home, "Edit1")->setText("40");
+    home.show();  // opening the dialog forgets earlier changes
     if (change == "colour")
-        home.ColorComboBox3->setColorValue(cl::Aqua);
+        pickAnotherColour(colourBox(home, 3));
     if (change == "hints")
-        home.CheckBox2->click();
-    if (change == "offset" || change == "same offset") {
-        home.ComboBox1->setCurrentIndex(change == "offset" ? 48 : 0);
-        home.ComboBox1Change();
-    }
+        QTest::mouseClick(checkBox(home, 2), Qt::LeftButton);
+    if (change == "offset" || change == "same offset")
+        typeOffset(home, offsetList(home)->itemText(change == "offset" ? 48 : 0));
     if (change == "latitude") {
-        home.Edit1->setText("40");
-        home.Edit1->setText("40N");
+        QTest::keyClick(edit(home, "Edit1"), Qt::Key_Space);
+        QTest::keyClick(edit(home, "Edit1"), Qt::Key_Backspace);
     }
     if (change == "longitude")
-        home.Edit2->setText("74W");
+        QTest::keyClicks(edit(home, "Edit2"), "74W");
     if (change == "military")
-        home.CheckBox1->click();
-    home.SpeedButton54Click();
+        QTest::mouseClick(checkBox(home, 1), Qt::LeftButton);
+    clickSave(home);
     QCOMPARE(home.result(), int(QDialog::Accepted));
+    QVERIFY(home.isHidden());
     if (notice) {
         QCOMPARE(fake.boxes, (QVector<test::Box>{{test::Box::Warning,
                                                   "The program must be restarted for this "
@@ -476,75 +504,37 @@ void TestTHome::saveTellsWhenARestartIsNeeded() {
     }
 }
 
-void TestTHome::colourReachesItsTargets_data() {
+void TestTHome::pickedColourIsAnnouncedAtOnce_data() {
     QTest::addColumn<int>("box");
-    QTest::addColumn<int>("calendarSlot");  // -1: the calendars are not painted
-    QTest::addColumn<QList<int>>("panelColours");
-    QTest::addColumn<QList<int>>("panelTexts");
-    QTest::addColumn<bool>("window");
-    QList<int> covers, datePanels;
-    for (int n = 1; n <= 24; ++n)
-        covers << n;
-    for (int n = 30; n <= 41; ++n)
-        datePanels << n;
-    QTest::addRow("Title Bar Color")
-        << 1 << int(TMonthCalendar::TitleBackColor) << covers + datePanels << QList<int>{} << false;
-    QTest::addRow("Title Text Color")
-        << 2 << int(TMonthCalendar::TitleTextColor) << QList<int>{} << covers << false;
-    QTest::addRow("Backgnd Color")
-        << 3 << int(TMonthCalendar::MonthBackColor) << QList<int>{} << QList<int>{} << false;
-    QTest::addRow("Text Color") << 4 << int(TMonthCalendar::TextColor) << QList<int>{}
-                                << QList<int>{} << false;
-    QTest::addRow("Trail Text Color")
-        << 5 << int(TMonthCalendar::TrailingTextColor) << QList<int>{} << QList<int>{} << false;
-    QTest::addRow("Outline Color") << 6 << -1 << QList<int>{0, 26} << QList<int>{} << true;
+    for (int k = 1; k <= 6; ++k)
+        QTest::addRow("ColorComboBox%d", k) << k;
 }
 
-// Picking a colour paints its targets at once, before any save, and nothing else.
-void TestTHome::colourReachesItsTargets() {
+// Picking a colour announces it at once, before any save, and nothing else.
+void TestTHome::pickedColourIsAnnouncedAtOnce() {
     QFETCH(int, box);
-    QFETCH(int, calendarSlot);
-    QFETCH(QList<int>, panelColours);
-    QFETCH(QList<int>, panelTexts);
-    QFETCH(bool, window);
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
-    const TColor before = view.panels[25]->Color();
-    const TColor beforeText = view.panels[25]->FontColor();
-    const TColor windowBefore = yearview::windowColour(&view.window);
-    auto* colourBox = home.findChild<TColorComboBox*>(QStringLiteral("ColorComboBox%1").arg(box));
-    colourBox->setColorValue(cl::Fuchsia);
-
-    for (TMonthCalendar* calendar : view.months) {
-        for (int slot = 1; slot <= 5; ++slot) {
-            QCOMPARE(calendar->CalColors(slot) == cl::Fuchsia, slot == calendarSlot);
-        }
-    }
-    for (int n = 0; n <= 41; ++n) {
-        QCOMPARE(view.panels[n]->Color(), panelColours.contains(n) ? cl::Fuchsia : before);
-        QCOMPARE(view.panels[n]->FontColor(), panelTexts.contains(n) ? cl::Fuchsia : beforeText);
-    }
-    QCOMPARE(yearview::windowColour(&view.window), window ? cl::Fuchsia : windowBefore);
-    // The dialog's own panels of the same names are not the year view's.
-    QCOMPARE(home.Panel1->Color(), 9482432);
+    THome home(nullptr);
+    QSignalSpy colours(&home, &THome::colourChanged);
+    pickAnotherColour(colourBox(home, box));
+    const TColor picked = colourBox(home, box)->ColorValue();
+    QCOMPARE_NE(picked, prefs::kDefaultColours[box - 1]);
+    QCOMPARE(lastAnnounced(colours), (QMap<int, TColor>{{box - 1, picked}}));
+    QCOMPARE(home.preferences().colours[box - 1], picked);
     QVERIFY(!QFile::exists(fake.prefsPath()));
 }
 
-void TestTHome::hintsOffKeepTheCalendarsHints() {
+void TestTHome::hintsSwitchIsAnnounced() {
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
-    home.CheckBox2->click();
-    for (TMonthCalendar* calendar : view.months)
-        QVERIFY(calendar->ShowHint());
-    QVERIFY(showHint(view.panels[0]) && showHint(view.stripButton) && showHint(&view.window));
-    QVERIFY(!showHint(home.Edit1));
-
-    home.CheckBox2->click();
-    for (TMonthCalendar* calendar : view.months)
-        QVERIFY(calendar->ShowHint());
-    QVERIFY(!showHint(view.panels[0]) && !showHint(view.stripButton));
+    THome home(nullptr);
+    home.show();
+    QSignalSpy hints(&home, &THome::hintsChanged);
+    QTest::mouseClick(checkBox(home, 2), Qt::LeftButton);
+    QTest::mouseClick(checkBox(home, 2), Qt::LeftButton);
+    QCOMPARE(hints.count(), 2);
+    QCOMPARE(hints.at(0).at(0).toBool(), true);
+    QCOMPARE(hints.at(1).at(0).toBool(), false);
+    home.hide();
 }
 
 void TestTHome::failedSaveKeepsTheOldFile_data() {
@@ -558,25 +548,27 @@ void TestTHome::failedSaveKeepsTheOldFile_data() {
 void TestTHome::failedSaveKeepsTheOldFile() {
     QFETCH(bool, folderInTheWay);
     test::FakePlatform fake;
-    YearView view;
-    THome& home = view.dialog();
+    THome home(nullptr);
     const QStringList old = withLine(kDefaults, 1, "an old longitude text, long enough");
     fake.writePrefs(old);
     home.LoadPreferences();
-    home.Edit2->setText("W");
+    home.show();
+    edit(home, "Edit2")->selectAll();
+    QTest::keyClicks(edit(home, "Edit2"), "W");
     const QByteArray oldBytes = fileBytes(fake.prefsPath());
     if (folderInTheWay) {
         QVERIFY(QFile::remove(fake.prefsPath()));
         QVERIFY(QDir(fake.path()).mkdir("prefs.cal"));
-        guarded([&] { home.SpeedButton54Click(); });
+        clickSave(home);
     } else {
         FileSizeLimit limit(8);
-        guarded([&] { home.SpeedButton54Click(); });
+        clickSave(home);
     }
     QCOMPARE(fake.boxes,
              (QVector<test::Box>{{test::Box::Error, "Cannot create file " + fake.prefsPath()}}));
-    QCOMPARE(home.result(), int(QDialog::Rejected));
-    QCOMPARE(home.Memo1, withLine(kDefaults, 1, "W"));
+    QVERIFY(home.isVisible());
+    QCOMPARE(home.lines(), withLine(kDefaults, 1, "W"));
+    QCOMPARE(home.preferences().longitude, "W");
     if (folderInTheWay) {
         QVERIFY(QFileInfo(fake.prefsPath()).isDir());
     } else {
@@ -584,6 +576,7 @@ void TestTHome::failedSaveKeepsTheOldFile() {
     }
     QCOMPARE(QDir(fake.path()).entryList(QDir::Files | QDir::Hidden),
              folderInTheWay ? QStringList{} : QStringList{"prefs.cal"});
+    home.hide();
 }
 
 QTEST_MAIN(TestTHome)
