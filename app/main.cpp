@@ -3,11 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
-#include <memory>
 
-#include "hint_style.h"
-#include "tcalendar.h"
-#include "thome.h"
+#include "program.h"
 
 namespace {
 
@@ -29,13 +26,6 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Solvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/solvane-32.png")));
-    solvane::installHintTimings(application);
-
-    solvane::TCalendar calendar;
-    // The Parameters dialog exists, hidden, before the first activation writes into it. It is
-    // a window of its own, not a child of the year view, whose controls its hint option walks.
-    const auto home = std::make_unique<solvane::THome>(&calendar);
-    calendar.setHome(home.get());
-    calendar.show();
+    const solvane::Program program(application);
     return application.exec();
 }

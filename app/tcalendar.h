@@ -55,14 +55,15 @@ public:
     TMonthCalendar* MonthCalendar(int k) const { return monthCalendars_[k - 1]; }  // 1 .. 12
     TPanel* Panel(int n) const { return panels_[n]; }                              // 0 .. 41
 
-    // --- start-up and activation (calendar_create.cpp, calendar_activate.cpp)
+    // --- start-up and activation (tcalendar_create.cpp, tcalendar_activate.cpp)
     void FormCreate();
     void FormActivate();
     void LoadPreferences();  // the dialog's load, then today's sun
     void CalcJulianDate(const QDate& date);
     void CalcSun(const QString& dateText);  // "mm/dd/yyyy"
 
-    // --- year navigation and day clicks (navigation.cpp, day_click.cpp, year_entry.cpp)
+    // --- year navigation and day clicks (tcalendar_navigation.cpp, tcalendar_day_click.cpp,
+    // tcalendar_year_entry.cpp)
     void ResetCalendarHints();
     void ResetAllCalendar(int k);
     void MonthCalendarClick(int k);  // the shared body of MonthCalendar1Click .. 12Click
@@ -74,12 +75,12 @@ public:
     void umNumberEdit1KeyDown(int key);
     void SpeedButton54Click();  // "OK" of the year entry
 
-    // --- compact mode (compact_mode.cpp)
+    // --- compact mode (tcalendar_compact.cpp)
     void BitBtn1Click();
     void BitBtn7Click();
     void SmallCal();
 
-    // --- timer and window modes (today_timer.cpp, window_modes.cpp)
+    // --- timer and window modes (tcalendar_timer.cpp, tcalendar_window_modes.cpp)
     void Timer1Timer();
     void SpeedButton1Click();  // always on top
     void SpeedButton2Click();  // to the notification area
@@ -136,8 +137,8 @@ public:
     QTimer* Timer1 = nullptr;
 
     // --- start-up, layout, activation, sun display, navigation and day clicks
-    // (calendar_create.cpp, calendar_layout.cpp, calendar_activate.cpp, sun_display.cpp,
-    // day_click.cpp, navigation.cpp, year_entry.cpp)
+    // (tcalendar_create.cpp, tcalendar_layout.cpp, tcalendar_activate.cpp, tcalendar_sun.cpp,
+    // tcalendar_day_click.cpp, tcalendar_navigation.cpp, tcalendar_year_entry.cpp)
 
     // True while a sun computation waits in one of its message boxes; another computation
     // started meanwhile (a timer tick, a click) returns at once.
@@ -181,24 +182,27 @@ private:
     void setWindowColour(TColor colour);
     void showHints(bool on);
 
-    // calendar_layout.cpp
+    // tcalendar_layout.cpp
     void createMonths();
     void createStrips();
     void createToolStrip();
+    void createSunAndMoon();
+    void createSpeedButtons();
+    void createTrayAndTimer();
     void createYearEntry();
     void createDatePanels();
     void connectHandlers();
 
-    // calendar_create.cpp, calendar_activate.cpp
+    // tcalendar_create.cpp, tcalendar_activate.cpp
     void centreOnDesktop();
     void dateFirstCalendar();
     void dateTwelveMonths();
 
-    // sun_display.cpp
+    // tcalendar_sun.cpp
     double placeNumber(const QString& text, bool latitude, double* previous);
     void showMoonPicture(const QString& dateText);
 
-    // navigation.cpp
+    // tcalendar_navigation.cpp
     void stepView(int sign);
     void clearCompactMonthBoxes();
 
@@ -215,7 +219,7 @@ private:
     // compact mode, timer and window modes
 public:
     // Called once by the constructor after the controls exist: the timer's wake-up sources and
-    // the notification-area icon (today_timer.cpp, window_modes.cpp).
+    // the notification-area icon (tcalendar_timer.cpp, tcalendar_window_modes.cpp).
     void setUpTimerAndWindowModes();
     // Timer1 ticks only while a tick could change something, and sleeps otherwise. Whatever
     // may make a tick useful calls wake(): a calendar's date or page changing, CalcSun setting

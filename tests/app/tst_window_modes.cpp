@@ -105,10 +105,16 @@ private slots:
             app.c.RxTrayIcon1Click();
             app.c.SpeedButton3Click();
         });
-        QTimer::singleShot(5000, qApp, &QCoreApplication::quit);  // should the close not end it
+        // Should the close not end the program, this does, and the test fails.
+        bool endedByTheTest = false;
+        QTimer::singleShot(5000, qApp, [&] {
+            endedByTheTest = true;
+            QCoreApplication::quit();
+        });
         QApplication::exec();
         QApplication::setQuitOnLastWindowClosed(false);
-        QVERIFY(ranOn);
+        QVERIFY2(ranOn, "the program ended while the window was hidden");
+        QVERIFY2(!endedByTheTest, "closing the year view did not end the program");
         QVERIFY(!app.c.isVisible());
     }
 

@@ -17,12 +17,10 @@
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
-#include <memory>
 
-#include "hint_style.h"
 #include "platform.h"
+#include "program.h"
 #include "tcalendar.h"
-#include "thome.h"
 #include "tpanel.h"
 
 namespace {
@@ -85,11 +83,8 @@ int main(int argc, char* argv[]) {
 
     // The start-up of the program itself.
     QApplication::setApplicationName(QStringLiteral("Solvane"));
-    solvane::installHintTimings(application);
-    solvane::TCalendar calendar;
-    const auto home = std::make_unique<solvane::THome>(&calendar);
-    calendar.setHome(home.get());
-    calendar.show();
+    const solvane::Program program(application);
+    solvane::TCalendar& calendar = program.window();
 
     runEventLoop(milliseconds);
     printState("start", calendar);
@@ -98,6 +93,5 @@ int main(int argc, char* argv[]) {
     runEventLoop(200);
     printState("next", calendar);
 
-    calendar.setHome(nullptr);
     return calendar.isVisible() ? 0 : 1;
 }

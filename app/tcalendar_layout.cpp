@@ -159,14 +159,19 @@ void TCalendar::createStrips() {
 }
 
 void TCalendar::createToolStrip() {
-    JPanelTexture1 = new TJPanelTexture(Panel(28));
+    JPanelTexture1 = new TJPanelTexture(toolStripFrame());
     JPanelTexture1->setObjectName(QStringLiteral("JPanelTexture1"));
     JPanelTexture1->setGeometry(0, 1, 794, 23);
     JPanelTexture1->setJTexture(stripTexture());
     JPanelTexture1->setJStyleTexture(txTile);
     JPanelTexture1->setJTransparent(false);
-    QWidget* strip = JPanelTexture1;
+    createSunAndMoon();
+    createSpeedButtons();
+    createTrayAndTimer();
+}
 
+void TCalendar::createSunAndMoon() {
+    QWidget* strip = JPanelTexture1;
     Image1 = makePicture(strip, QStringLiteral("Image1"), QRect(4, 4, 16, 15), tr("Sunrise"));
     Image1->setPixmap(face(QStringLiteral("sunrise")));
     Label3 = makeTimeLabel(strip, QStringLiteral("Label3"), QRect(24, 5, 28, 13),
@@ -185,10 +190,12 @@ void TCalendar::createToolStrip() {
     Moon1->SetCustomTime(QStringLiteral("10/3/01 1:02:13 PM"));
     Moon1->SetPhase(3.3285272346711317);
     Moon1->SetMoonDisplayType(TMoon::mdtUsePhaseAngle);
+}
 
+void TCalendar::createSpeedButtons() {
     // The full-year Lefts are set by creation; SpeedButton5 keeps the one given here.
-    const auto button = [strip](const char* name, int left, int width, const char* faceName,
-                                const QString& purpose) {
+    const auto button = [strip = JPanelTexture1](const char* name, int left, int width,
+                                                 const char* faceName, const QString& purpose) {
         return makeSpeedButton(strip, QString::fromLatin1(name), QRect(left, 2, width, 19),
                                QString::fromLatin1(faceName), purpose);
     };
@@ -209,7 +216,9 @@ void TCalendar::createToolStrip() {
     setHint(SpeedButton1, tr("Always on top"));
     SpeedButton2 = button("SpeedButton2", 0, 29, "tray", tr("Tray"));
     setHint(SpeedButton2, tr("Tray"));
+}
 
+void TCalendar::createTrayAndTimer() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     Tray1 = PopupMenu1->addAction(tr("Tray"));
