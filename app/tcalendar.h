@@ -40,6 +40,22 @@ class THome;
 
 enum class RedateMode { FromToday, KeepFirst, FromFirstYear };
 
+// The year view's state, as the window keeps it; all of it starts zero, off or empty unless
+// given here.
+struct YearViewState {
+    bool FirstActivated = false;
+    solvane::RedateMode RedateMode = RedateMode::FromToday;
+    QString YearAnchor;
+    bool CompactMode = false;
+    int CompactWidth = 2;
+    bool YearButtonToJanuary = false;
+    std::array<QDate, 3> SavedCompactDates{};  // a null date means none
+    QPoint CompactPos;                         // Left, Top
+    QPoint FullPos;                            // Left, Top
+    int WeekNumbersShown = 0;
+    int SunDisplayCountdown = 0;
+};
+
 class TCalendar : public QWidget {
     Q_OBJECT
 
@@ -51,9 +67,11 @@ public:
     // the window follows its colours and hint switch and reads the place from its settings.
     void setHome(THome* home);
 
-    // Controls by number, as the layout names them.
-    TMonthCalendar* MonthCalendar(int k) const { return monthCalendars_[k - 1]; }  // 1 .. 12
-    TPanel* Panel(int n) const { return panels_[n]; }                              // 0 .. 41
+    // The year view's state as it stands, for reading.
+    YearViewState state() const;
+
+    // Sets how the next activation dates the first month, and runs it.
+    void redate(solvane::RedateMode mode);
 
     // --- start-up and activation (tcalendar_create.cpp, tcalendar_activate.cpp)
     void FormCreate();
@@ -90,6 +108,29 @@ public:
     void SpeedButton4Click();  // Parameters
     void SpeedButton5Click();  // week numbers
 
+    // --- start-up, layout, activation, sun display, navigation and day clicks
+    // (tcalendar_create.cpp, tcalendar_layout.cpp, tcalendar_activate.cpp, tcalendar_sun.cpp,
+    // tcalendar_day_click.cpp, tcalendar_navigation.cpp, tcalendar_year_entry.cpp)
+
+    // True while a sun computation waits in one of its message boxes; another computation
+    // started meanwhile (a timer tick, a click) returns at once.
+    bool sunBusy() const { return sunComputationRunning_; }
+
+    // Test seams.
+    // Shows the Parameters dialog modally; tests replace it so that nothing blocks.
+    std::function<void(QDialog&)> showModally;
+    // Whether the desktop has a notification area to hide the window into; tests replace it.
+    std::function<bool()> trayAvailable;
+
+signals:
+    // The place numbers the sun computation read from the place texts, in degrees, rounded to
+    // two decimals (the longitude's sign as the text has it).
+    void placeNumbersRead(double latitude, double longitude);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     // --- year-view state
     bool FirstActivated = false;
     solvane::RedateMode RedateMode = RedateMode::FromToday;
@@ -136,14 +177,6 @@ public:
     QSystemTrayIcon* RxTrayIcon1 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // --- start-up, layout, activation, sun display, navigation and day clicks
-    // (tcalendar_create.cpp, tcalendar_layout.cpp, tcalendar_activate.cpp, tcalendar_sun.cpp,
-    // tcalendar_day_click.cpp, tcalendar_navigation.cpp, tcalendar_year_entry.cpp)
-
-    // True while a sun computation waits in one of its message boxes; another computation
-    // started meanwhile (a timer tick, a click) returns at once.
-    bool sunBusy() const { return sunComputationRunning_; }
-
     // The strip as the full-year window lays it out: Panel28, JPanelTexture1 and the Lefts
     // of the speed buttons.
     void placeFullYearStrip();
@@ -156,15 +189,9 @@ public:
     // that a show from hidden runs.
     void showAgainWithoutActivation();
 
-signals:
-    // The place numbers the sun computation read from the place texts, in degrees, rounded to
-    // two decimals (the longitude's sign as the text has it).
-    void placeNumbersRead(double latitude, double longitude);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
+    TMonthCalendar* MonthCalendar(int k) const {
+        return monthCalendars_[size_t(k - 1)];
+    }  // 1 .. 12
     // Controls by what they are (tcalendar.h keeps the numbering in one place).
     TPanel* monthNumberBox(int k) const { return panels_[size_t(2 * k - 1)]; }  // 1 .. 12
     TPanel* arrowCover(int k) const { return panels_[size_t(2 * k)]; }
@@ -173,6 +200,7 @@ private:
     TPanel* lowerStrip() const { return panels_[26]; }
     TPanel* yearEntryBox() const { return panels_[25]; }
     TPanel* toolStripFrame() const { return panels_[28]; }
+    TPanel* okFrame() const { return panels_[29]; }
 
     // tcalendar_settings.cpp
     prefs::Preferences preferences() const;
@@ -217,7 +245,6 @@ private:
     std::array<TPanel*, 42> panels_{};
 
     // compact mode, timer and window modes
-public:
     // Called once by the constructor after the controls exist: the timer's wake-up sources and
     // the notification-area icon (tcalendar_timer.cpp, tcalendar_window_modes.cpp).
     void setUpTimerAndWindowModes();
@@ -227,12 +254,9 @@ public:
     // about to wait, so no change made by a handler (a hint, say) is missed.
     void wake();
     bool tickCanChangeSomething() const;
-    // Fires at the next local midnight (at the latest a minute from now) to re-check the timer.
+    // Fires at the next local midnight (at the latest a minute from now) to re-check the timer;
+    // its object name is "MidnightTimer".
     QTimer* midnightTimer = nullptr;
-    // Shows the Parameters dialog modally; tests replace it so that nothing blocks.
-    std::function<void(QDialog&)> showModally;
-    // Whether the desktop has a notification area to hide the window into; tests replace it.
-    std::function<bool()> trayAvailable;
 
 private:
     struct MonthTitle {  // the "mmmm yyyy" caption last written to a Date Panel

@@ -65,7 +65,7 @@ void TCalendar::FormCreate() {
     SpeedButton10->setText(formatDate(today, "yyyy"));
 
     // The year entry box is centred on the outer size the window was laid out for.
-    TPanel* yearEntry = Panel(25);
+    TPanel* yearEntry = yearEntryBox();
     yearEntry->move(kOuterWidth / 2 - yearEntry->width() / 2,
                     kOuterHeight / 2 - yearEntry->height() / 2);
 
@@ -77,7 +77,7 @@ void TCalendar::FormCreate() {
 }
 
 void TCalendar::placeFullYearStrip() {
-    TPanel* strip = Panel(28);
+    TPanel* strip = toolStripFrame();
     strip->setGeometry(strip->x(), 428, 795, strip->height());
     JPanelTexture1->resize(794, JPanelTexture1->height());
     const auto setLeft = [](QWidget* button, int left) { button->move(left, button->y()); };
