@@ -14,16 +14,17 @@
 #include "tjpaneltexture.h"
 #include "tmonthcalendar.h"
 #include "tpanel.h"
+#include "window_size.h"
 
 namespace solvane {
 namespace {
 
-// The window sizes below are outer sizes, frame and title bar included, of a frame that adds
-// 6 pixels to the width and 32 to the height (800 x 485 outside, 794 x 453 inside). Qt sizes
-// the inside and lets the desktop add its own frame, so the strip still lands just below the
-// months whatever frame the desktop draws.
-constexpr int kFrameWidth = 6;
-constexpr int kFrameHeight = 32;
+using window::kFrameHeight;
+using window::kFrameWidth;
+using window::kFullOuterHeight;
+using window::kFullOuterWidth;
+
+// The window sizes below are outer sizes, frame and title bar included (window_size.h).
 
 // Added to a strip button's place to put the pointer over it, counted from the window's
 // outer top-left corner.
@@ -43,9 +44,7 @@ struct StripLayout {
     std::array<int, 10> lefts;
 };
 
-// The full year's outer size; its strip is placeFullYearStrip()'s.
-constexpr int kFullOuterWidth = 800;
-constexpr int kFullOuterHeight = 485;
+// The full year's strip is placeFullYearStrip()'s.
 
 // Indexed by the compact width less one.
 constexpr std::array<StripLayout, 3> kCompactLayouts{{

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "click_handler.h"
+#include "face_colours.h"
 #include "guard.h"
 #include "hints.h"
 #include "moon_picture.h"
@@ -31,9 +32,6 @@ constexpr int kCalendarWidth = 197;
 constexpr int kCalendarHeight = 153;
 constexpr int kColumnStep = 199;  // a 2-pixel gap between columns
 constexpr int kRowStep = 143;     // each row covers the bottom 10 pixels of the row above
-
-constexpr TColor kYearEntryColour = 11063520;  // red E0, green D0, blue A8
-constexpr TColor kOkButtonColour = 9482432;    // red C0, green B0, blue 90
 
 // Left of each Date Panel; the middle row's last two sit 7 pixels further left.
 constexpr int kDatePanelLefts[3][4] = {
@@ -242,7 +240,7 @@ void TCalendar::createYearEntry() {
     auto* box = new TPanel(this);
     box->setObjectName(QStringLiteral("Panel25"));
     box->setGeometry(145, 72, 155, 54);
-    box->setColor(kYearEntryColour);
+    box->setColor(kParchment);
     box->hide();
     panels_[25] = box;
 
@@ -265,7 +263,7 @@ void TCalendar::createYearEntry() {
     okPanel->setObjectName(QStringLiteral("Panel29"));
     okPanel->setGeometry(47, 32, 62, 19);
     okPanel->setBevelOuter(TPanel::bvNone);
-    okPanel->setColor(kOkButtonColour);
+    okPanel->setColor(kButtonFrame);
     panels_[29] = okPanel;
 
     SpeedButton54 = new QToolButton(okPanel);

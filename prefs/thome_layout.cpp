@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "face_colours.h"
 #include "fonts.h"
 #include "guard.h"
 #include "offset_list.h"
@@ -23,8 +24,6 @@
 namespace solvane {
 namespace {
 
-constexpr TColor kDialogColour = 11063520;    // red 224, green 208, blue 168
-constexpr TColor kSaveFrameColour = 9482432;  // red 192, green 176, blue 144
 constexpr QSize kClientSize{401, 164};
 
 void setBackground(QWidget* widget, TColor colour) {
@@ -84,7 +83,7 @@ THome::THome(QWidget* yearView, QWidget* parent)
     setObjectName(QStringLiteral("Home"));
     setWindowTitle(QStringLiteral("Parameters"));
     setFixedSize(kClientSize);
-    setBackground(this, kDialogColour);
+    setBackground(this, kParchment);
     setFont(classicSansFont());
 
     createPlaceGroup();
@@ -95,7 +94,7 @@ THome::THome(QWidget* yearView, QWidget* parent)
 
 void THome::createPlaceGroup() {
     Panel3 = makePanel(this, "Panel3", {5, 5, 193, 129}, TPanel::bvLowered, TPanel::bvRaised,
-                       kDialogColour);
+                       kParchment);
     createPlaceTexts();
     createOffsetControls();
     createSwitches();
@@ -159,7 +158,7 @@ void THome::createSwitches() {
 
 void THome::createColourGroup() {
     Panel4 = makePanel(this, "Panel4", {202, 5, 195, 129}, TPanel::bvLowered, TPanel::bvRaised,
-                       kDialogColour);
+                       kParchment);
     struct Row {
         const char* labelName;
         QPoint labelPlace;
@@ -192,12 +191,12 @@ void THome::createColourGroup() {
 }
 
 void THome::createSaveButton() {
-    Panel2 = makePanel(this, "Panel2", {110, 136, 182, 26}, TPanel::bvNone, TPanel::bvNone,
-                       kDialogColour);
+    Panel2 =
+        makePanel(this, "Panel2", {110, 136, 182, 26}, TPanel::bvNone, TPanel::bvNone, kParchment);
     Panel2->setFocusPolicy(Qt::StrongFocus);
     Panel2->setAccessibleName(QStringLiteral("Save"));
-    Panel1 = makePanel(Panel2, "Panel1", {60, 2, 62, 23}, TPanel::bvNone, TPanel::bvNone,
-                       kSaveFrameColour);
+    Panel1 =
+        makePanel(Panel2, "Panel1", {60, 2, 62, 23}, TPanel::bvNone, TPanel::bvNone, kButtonFrame);
     SpeedButton54 = make<QToolButton>(Panel1, "SpeedButton54", {0, 0, 62, 23});
     SpeedButton54->setText(QStringLiteral("Save"));
     SpeedButton54->setAutoRaise(true);
