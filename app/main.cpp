@@ -2,12 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <cstdio>
-#include <memory>
 
-#include "hint_style.h"
 #include "pictures.h"
-#include "tcalendar.h"
-#include "thome.h"
+#include "program.h"
 
 namespace {
 
@@ -31,13 +28,6 @@ int main(int argc, char* argv[]) {
     // Wayland's app_id: what desktops match to the launcher and the icon.
     QApplication::setDesktopFileName(QStringLiteral("org.solvane.Solvane"));
     QApplication::setWindowIcon(solvane::windowIcon());
-    solvane::installHintTimings(application);
-
-    solvane::TCalendar calendar;
-    // The Parameters dialog exists, hidden, before the first activation writes into it. It is
-    // a window of its own, not a child of the year view, whose controls its hint option walks.
-    const auto home = std::make_unique<solvane::THome>(&calendar);
-    calendar.setHome(home.get());
-    calendar.show();
+    const solvane::Program program(application);
     return application.exec();
 }

@@ -15,7 +15,9 @@
 #include <functional>
 #include <memory>
 
+#include "colors.h"
 #include "ordinal.h"
+#include "preferences.h"
 #include "sun.h"
 
 class QLabel;
@@ -38,6 +40,22 @@ class THome;
 
 enum class RedateMode { FromToday, KeepFirst, FromFirstYear };
 
+// The year view's state, as the window keeps it; all of it starts zero, off or empty unless
+// given here.
+struct YearViewState {
+    bool FirstActivated = false;
+    solvane::RedateMode RedateMode = RedateMode::FromToday;
+    QString YearAnchor;
+    bool CompactMode = false;
+    int CompactWidth = 2;
+    bool YearButtonToJanuary = false;
+    std::array<QDate, 3> SavedCompactDates{};  // a null date means none
+    QPoint CompactPos;                         // Left, Top
+    QPoint FullPos;                            // Left, Top
+    int WeekNumbersShown = 0;
+    int SunDisplayCountdown = 0;
+};
+
 class TCalendar : public QWidget {
     Q_OBJECT
 
@@ -45,21 +63,25 @@ public:
     explicit TCalendar(QWidget* parent = nullptr);
     ~TCalendar() override;
 
-    // The Parameters dialog, created right after this window and before its first activation.
-    void setHome(THome* home) { Home = home; }
+    // The Parameters dialog, created right after this window and before its first activation:
+    // the window follows its colours and hint switch and reads the place from its settings.
+    void setHome(THome* home);
 
-    // Controls by number, as the layout names them.
-    TMonthCalendar* MonthCalendar(int k) const { return monthCalendars_[k - 1]; }  // 1 .. 12
-    TPanel* Panel(int n) const { return panels_[n]; }                              // 0 .. 41
+    // The year view's state as it stands, for reading.
+    YearViewState state() const;
 
-    // --- start-up and activation (calendar_create.cpp, calendar_activate.cpp)
+    // Sets how the next activation dates the first month, and runs it.
+    void redate(solvane::RedateMode mode);
+
+    // --- start-up and activation (tcalendar_create.cpp, tcalendar_activate.cpp)
     void FormCreate();
     void FormActivate();
     void LoadPreferences();  // the dialog's load, then today's sun
     void CalcJulianDate(const QDate& date);
     void CalcSun(const QString& dateText);  // "mm/dd/yyyy"
 
-    // --- year navigation and day clicks (navigation.cpp, day_click.cpp, year_entry.cpp)
+    // --- year navigation and day clicks (tcalendar_navigation.cpp, tcalendar_day_click.cpp,
+    // tcalendar_year_entry.cpp)
     void ResetCalendarHints();
     void ResetAllCalendar(int k);
     void MonthCalendarClick(int k);  // the shared body of MonthCalendar1Click .. 12Click
@@ -71,12 +93,12 @@ public:
     void umNumberEdit1KeyDown(int key);
     void SpeedButton54Click();  // "OK" of the year entry
 
-    // --- compact mode (compact_mode.cpp)
+    // --- compact mode (tcalendar_compact.cpp)
     void BitBtn1Click();
     void BitBtn7Click();
     void SmallCal();
 
-    // --- timer and window modes (today_timer.cpp, window_modes.cpp)
+    // --- timer and window modes (tcalendar_timer.cpp, tcalendar_window_modes.cpp)
     void Timer1Timer();
     void SpeedButton1Click();  // always on top
     void SpeedButton2Click();  // to the notification area
@@ -86,6 +108,29 @@ public:
     void SpeedButton4Click();  // Parameters
     void SpeedButton5Click();  // week numbers
 
+    // --- start-up, layout, activation, sun display, navigation and day clicks
+    // (tcalendar_create.cpp, tcalendar_layout.cpp, tcalendar_activate.cpp, tcalendar_sun.cpp,
+    // tcalendar_day_click.cpp, tcalendar_navigation.cpp, tcalendar_year_entry.cpp)
+
+    // True while a sun computation waits in one of its message boxes; another computation
+    // started meanwhile (a timer tick, a click) returns at once.
+    bool sunBusy() const { return sunComputationRunning_; }
+
+    // Test seams.
+    // Shows the Parameters dialog modally; tests replace it so that nothing blocks.
+    std::function<void(QDialog&)> showModally;
+    // Whether the desktop has a notification area to hide the window into; tests replace it.
+    std::function<bool()> trayAvailable;
+
+signals:
+    // The place numbers the sun computation read from the place texts, in degrees, rounded to
+    // two decimals (the longitude's sign as the text has it).
+    void placeNumbersRead(double latitude, double longitude);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     // --- year-view state
     bool FirstActivated = false;
     solvane::RedateMode RedateMode = RedateMode::FromToday;
@@ -132,14 +177,6 @@ public:
     QSystemTrayIcon* RxTrayIcon1 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // --- start-up, layout, activation, sun display, navigation and day clicks
-    // (calendar_create.cpp, calendar_layout.cpp, calendar_activate.cpp, sun_display.cpp,
-    // day_click.cpp, navigation.cpp, year_entry.cpp)
-
-    // True while a sun computation waits in one of its message boxes; another computation
-    // started meanwhile (a timer tick, a click) returns at once.
-    bool sunBusy() const { return sunComputationRunning_; }
-
     // The strip as the full-year window lays it out: Panel28, JPanelTexture1 and the Lefts
     // of the speed buttons.
     void placeFullYearStrip();
@@ -152,28 +189,48 @@ public:
     // that a show from hidden runs.
     void showAgainWithoutActivation();
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    TMonthCalendar* MonthCalendar(int k) const {
+        return monthCalendars_[size_t(k - 1)];
+    }  // 1 .. 12
+    // Controls by what they are (tcalendar.h keeps the numbering in one place).
+    TPanel* monthNumberBox(int k) const { return panels_[size_t(2 * k - 1)]; }  // 1 .. 12
+    TPanel* arrowCover(int k) const { return panels_[size_t(2 * k)]; }
+    TPanel* datePanel(int k) const { return panels_[size_t(29 + k)]; }
+    TPanel* upperStrip() const { return panels_[0]; }
+    TPanel* lowerStrip() const { return panels_[26]; }
+    TPanel* yearEntryBox() const { return panels_[25]; }
+    TPanel* toolStripFrame() const { return panels_[28]; }
+    TPanel* okFrame() const { return panels_[29]; }
 
-private:
-    // calendar_layout.cpp
+    // tcalendar_settings.cpp
+    prefs::Preferences preferences() const;
+    void paintColour(prefs::Colour which, TColor colour);
+    void paintCalendars(int slot, TColor colour);
+    void paintTitleCovers(void (TPanel::*write)(TColor), TColor colour);
+    void setWindowColour(TColor colour);
+    void showHints(bool on);
+
+    // tcalendar_layout.cpp
     void createMonths();
     void createStrips();
     void createToolStrip();
+    void createSunAndMoon();
+    void createSpeedButtons();
+    void createTrayAndTimer();
     void createYearEntry();
     void createDatePanels();
     void connectHandlers();
 
-    // calendar_create.cpp, calendar_activate.cpp
+    // tcalendar_create.cpp, tcalendar_activate.cpp
     void centreOnDesktop();
     void dateFirstCalendar();
     void dateTwelveMonths();
 
-    // sun_display.cpp
+    // tcalendar_sun.cpp
     double placeNumber(const QString& text, bool latitude, double* previous);
     void showMoonPicture(const QString& dateText);
 
-    // navigation.cpp
+    // tcalendar_navigation.cpp
     void stepView(int sign);
     void clearCompactMonthBoxes();
 
@@ -188,9 +245,8 @@ private:
     std::array<TPanel*, 42> panels_{};
 
     // compact mode, timer and window modes
-public:
     // Called once by the constructor after the controls exist: the timer's wake-up sources and
-    // the notification-area icon (today_timer.cpp, window_modes.cpp).
+    // the notification-area icon (tcalendar_timer.cpp, tcalendar_window_modes.cpp).
     void setUpTimerAndWindowModes();
     // Timer1 ticks only while a tick could change something, and sleeps otherwise. Whatever
     // may make a tick useful calls wake(): a calendar's date or page changing, CalcSun setting
@@ -198,12 +254,9 @@ public:
     // about to wait, so no change made by a handler (a hint, say) is missed.
     void wake();
     bool tickCanChangeSomething() const;
-    // Fires at the next local midnight (at the latest a minute from now) to re-check the timer.
+    // Fires at the next local midnight (at the latest a minute from now) to re-check the timer;
+    // its object name is "MidnightTimer".
     QTimer* midnightTimer = nullptr;
-    // Shows the Parameters dialog modally; tests replace it so that nothing blocks.
-    std::function<void(QDialog&)> showModally;
-    // Whether the desktop has a notification area to hide the window into; tests replace it.
-    std::function<bool()> trayAvailable;
 
 private:
     struct MonthTitle {  // the "mmmm yyyy" caption last written to a Date Panel

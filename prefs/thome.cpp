@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 //
-// Loading the preferences file into the dialog's controls and saving them back, and the
-// dialog's activation.
+// Loading the preferences file into the dialog and saving it back, and the dialog's
+// activation.
 
 #include "thome.h"
 
@@ -19,46 +19,55 @@
 
 namespace solvane {
 
-TColorComboBox* THome::colorBox(int k) const {
-    TColorComboBox* const boxes[kColourCount] = {ColorComboBox1, ColorComboBox2, ColorComboBox3,
-                                                 ColorComboBox4, ColorComboBox5, ColorComboBox6};
-    return boxes[k - 1];
-}
-
 // Setting a control that changes raises its change notification, so the load runs the same
 // handlers as the user's edits: checking "Display military time" or changing a place text or
 // the offset counts as a change that needs a restart.
 void THome::LoadPreferences() {
-    Memo1 = prefs::readFile(prefs::filePath());
-    PreferenceFlags = memoLine(prefs::kFlagsLine);
-    // Neither switch is ever turned off by the file: 24-hour times stay on until the program
-    // starts again, and hints stay as they are.
-    if (prefs::flagSet(PreferenceFlags, 1)) {
-        CheckBox1->setChecked(true);
-        MilitaryTimeFlag = 1;
+    const prefs::Reading reading = prefs::readPreferences(prefs::filePath(), preferences_);
+    Memo1 = reading.lines;
+    const prefs::Preferences& read = reading.preferences;
+    preferences_.flags = read.flags;
+    preferences_.longitude = read.longitude;
+    preferences_.latitude = read.latitude;
+    applyFlags(read);
+    // A bad colour line ends the load here; the colours before it stay applied.
+    for (int k = 1; k <= reading.coloursRead; ++k) {
+        colorBox(k)->setColorValue(read.colours[size_t(k - 1)]);
+        (this->*colourHandler(k))();
     }
-    if (prefs::flagSet(PreferenceFlags, 2)) {
+    reading.raiseIfIncomplete();
+    Edit2->setText(read.longitude);
+    Edit1->setText(read.latitude);
+    CurrencyEditGMT3->setValue(read.offset);
+}
+
+// Neither switch is ever turned off by the file: 24-hour times stay on until the program
+// starts again, and hints stay as they are.
+void THome::applyFlags(const prefs::Preferences& read) {
+    if (read.militaryTime) {
+        CheckBox1->setChecked(true);
+        preferences_.militaryTime = true;
+    }
+    if (read.hints()) {
         CheckBox2->setChecked(true);
         ActivateHint();
     }
-    // A bad colour line ends the load here; the colours before it stay applied.
-    for (int k = 1; k <= kColourCount; ++k) {
-        colorBox(k)->setColorValue(prefs::readColour(memoLine(prefs::kFirstColourLine + k - 1)));
-        (this->*colourHandler(k))();
-    }
-    Edit2->setText(memoLine(prefs::kLongitudeLine));
-    Edit1->setText(memoLine(prefs::kLatitudeLine));
-    CurrencyEditGMT3->setValue(prefs::readOffset(memoLine(prefs::kOffsetLine)));
 }
 
 void THome::SavePreferences() {
-    PreferenceFlags =
-        prefs::withFlags(PreferenceFlags, CheckBox1->isChecked(), CheckBox2->isChecked());
-    Memo1 = QStringList{PreferenceFlags, prefs::oneLine(Edit2->text()),
-                        prefs::oneLine(Edit1->text()), CurrencyEditGMT3->Text()};
-    for (int k = 1; k <= kColourCount; ++k)
-        Memo1 << QString::number(colorBox(k)->ColorValue());
+    preferences_.flags =
+        prefs::withFlags(preferences_.flags, CheckBox1->isChecked(), CheckBox2->isChecked());
+    preferences_.longitude = prefs::oneLine(Edit2->text());
+    preferences_.latitude = prefs::oneLine(Edit1->text());
+    preferences_.offset = CurrencyEditGMT3->Value();
+    // The line buffer holds the new lines even when the write fails.
+    Memo1 = prefs::toLines(preferences_);
     prefs::writeFile(prefs::filePath(), Memo1);
+}
+
+void THome::showPlaceNumbers(double latitude, double longitude) {
+    CurrencyEditN1->setValue(latitude);
+    CurrencyEditW2->setValue(longitude);
 }
 
 void THome::showEvent(QShowEvent* event) {

@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The Parameters dialog. Its controls are the program's store of the settings: the
-// preferences file is loaded into them, the sun computation reads the place from the line
-// buffer Memo1 and the offset from CurrencyEditGMT3, and the colour and hint handlers
-// apply the settings to the year view at once.
+// The Parameters dialog. It owns the settings the program runs with (a Preferences value),
+// loads them from prefs.cal on every activation of the year view, saves them on its Save
+// button, and announces each colour and the hint switch as they change, so that the year view
+// can paint itself at once.
 
 #include <QDialog>
 #include <QStringList>
+#include <array>
 
 #include "colors.h"
+#include "preferences.h"
 
 class QCheckBox;
 class QComboBox;
@@ -28,21 +30,35 @@ class THome : public QDialog {
     Q_OBJECT
 
 public:
-    // yearView is the main window; the colour and hint handlers reach its controls by their
-    // object names (MonthCalendar1 .. 12, Panel0 .. Panel41).
+    // The dialog opens centred on the screen that `yearView` is on.
     explicit THome(QWidget* yearView, QWidget* parent = nullptr);
 
-    // Reads "prefs.cal" beside the executable into Memo1 and applies flags, colours, place
-    // texts and offset. Raises solvane::Error on a missing file or a bad colour line, after
-    // applying what came before it. The caller computes today's sun afterwards.
+    // Reads "prefs.cal" beside the executable and applies flags, colours, place texts and
+    // offset, in that order. Raises solvane::Error on a missing file or a bad colour line,
+    // after applying what came before it. The caller computes today's sun afterwards.
     void LoadPreferences();
     // Writes the ten lines (through a temporary file renamed over the old one); raises
     // solvane::Error("Cannot create file ...") when it cannot.
     void SavePreferences();
 
-    // Line i of the line buffer, empty beyond its end.
-    QString memoLine(int index) const { return index < Memo1.size() ? Memo1.at(index) : QString(); }
+    // The settings in force: the place texts as last loaded or saved, the offset as the
+    // dialog shows it, the colours as chosen, and the 24-hour switch.
+    const prefs::Preferences& preferences() const { return preferences_; }
+    // The line buffer: the file as last read, or the ten lines last saved.
+    const QStringList& lines() const { return Memo1; }
 
+    // Shows the place numbers the sun computation read, in the dialog's hidden two-decimal
+    // fields.
+    void showPlaceNumbers(double latitude, double longitude);
+
+signals:
+    void colourChanged(solvane::prefs::Colour which, solvane::TColor colour);
+    void hintsChanged(bool on);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     // Handlers.
     void FormActivate();
     void ComboBox1Change();
@@ -59,11 +75,27 @@ public:
     void ColorComboBox6Change();
     void SpeedButton54Click();
 
+    // thome_layout.cpp
+    void createPlaceGroup();
+    void createPlaceTexts();
+    void createOffsetControls();
+    void createSwitches();
+    void createColourGroup();
+    void createSaveButton();
+    void connectHandlers();
+
+    static constexpr int kColourCount = prefs::kColourCount;
+    using Handler = void (THome::*)();
+    TColorComboBox* colorBox(int k) const { return colourBoxes_[size_t(k - 1)]; }  // 1 .. 6
+    static Handler colourHandler(int k);  // ColorComboBox<k>Change
+    void announceColour(int k);
+    void applyFlags(const prefs::Preferences& read);
+    void centreOnScreen();
+
     // State.
     int RestartNeeded = 0;
-    QString PreferenceFlags;
-    int MilitaryTimeFlag = 0;
     QStringList Memo1;
+    prefs::Preferences preferences_;
 
     // Controls.
     TPanel* Panel3 = nullptr;
@@ -80,37 +112,11 @@ public:
     TCurrencyEdit* CurrencyEditN1 = nullptr;
     TCurrencyEdit* CurrencyEditW2 = nullptr;
     TPanel* Panel4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* Label11 = nullptr;
-    TColorComboBox* ColorComboBox1 = nullptr;
-    TColorComboBox* ColorComboBox2 = nullptr;
-    TColorComboBox* ColorComboBox3 = nullptr;
-    TColorComboBox* ColorComboBox4 = nullptr;
-    TColorComboBox* ColorComboBox5 = nullptr;
-    TColorComboBox* ColorComboBox6 = nullptr;
+    std::array<QLabel*, kColourCount> colourLabels_{};
+    std::array<TColorComboBox*, kColourCount> colourBoxes_{};
     TPanel* Panel2 = nullptr;
     TPanel* Panel1 = nullptr;
     QToolButton* SpeedButton54 = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    // thome_layout.cpp
-    void createPlaceGroup();
-    void createColourGroup();
-    void createSaveButton();
-    void connectHandlers();
-
-    static constexpr int kColourCount = 6;
-    using Handler = void (THome::*)();
-    TColorComboBox* colorBox(int k) const;  // 1 .. kColourCount
-    static Handler colourHandler(int k);    // ColorComboBox<k>Change
-    void centreOnScreen();
 
     QWidget* yearView_;
 };

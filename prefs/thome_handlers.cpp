@@ -2,49 +2,19 @@
 // SPDX-License-Identifier: MIT
 //
 // The dialog's event handlers: the offset list, the restart flag, hints, the six colours
-// applied to the year view at once, and Save.
+// announced to the year view at once, and Save.
 
 #include <QCheckBox>
 #include <QComboBox>
 
-#include "hints.h"
 #include "offset_list.h"
 #include "platform.h"
 #include "tcolorcombobox.h"
 #include "tcurrencyedit.h"
 #include "thome.h"
-#include "tmonthcalendar.h"
 #include "tpanel.h"
-#include "year_view_targets.h"
 
 namespace solvane {
-namespace {
-
-constexpr int kMonthCount = 12;
-
-void paintCalendars(QWidget* view, TMonthCalendar::CalColor slot, TColor colour) {
-    for (int k = 1; k <= kMonthCount; ++k) {
-        if (TMonthCalendar* calendar = yearview::monthCalendar(view, k)) {
-            calendar->setCalColors(slot, colour);
-        }
-    }
-}
-
-void paintPanels(QWidget* view, int first, int last, void (TPanel::*write)(TColor), TColor colour) {
-    for (int n = first; n <= last; ++n) {
-        if (TPanel* panel = yearview::panel(view, n))
-            (panel->*write)(colour);
-    }
-}
-
-// The month-number boxes and arrow covers over each month's title bar, and the Date Panels
-// over each month's own title.
-constexpr int kFirstTitleCover = 1, kLastTitleCover = 24;
-constexpr int kFirstDatePanel = 30, kLastDatePanel = 41;
-// The strips between the rows of months.
-constexpr int kUpperStrip = 0, kLowerStrip = 26;
-
-}  // namespace
 
 THome::Handler THome::colourHandler(int k) {
     static constexpr Handler handlers[kColourCount] = {
@@ -88,50 +58,37 @@ void THome::CheckBox2Click() {
 }
 
 void THome::ActivateHint() {
-    const bool on = CheckBox2->isChecked();
-    for (QWidget* control : yearview::hintControls(yearView_)) {
-        // The month calendars keep their hints: they carry the clicked day's ordinal date.
-        if (!on && control->objectName().contains(QLatin1String("MonthCalendar")))
-            continue;
-        if (auto* calendar = qobject_cast<TMonthCalendar*>(control)) {
-            calendar->setShowHint(on);
-        } else {
-            setShowHint(control, on);
-        }
-    }
+    emit hintsChanged(CheckBox2->isChecked());
+}
+
+void THome::announceColour(int k) {
+    const TColor colour = colorBox(k)->ColorValue();
+    preferences_.colours[size_t(k - 1)] = colour;
+    emit colourChanged(prefs::Colour(k - 1), colour);
 }
 
 void THome::ColorComboBox1Change() {
-    const TColor colour = ColorComboBox1->ColorValue();
-    paintCalendars(yearView_, TMonthCalendar::TitleBackColor, colour);
-    paintPanels(yearView_, kFirstTitleCover, kLastTitleCover, &TPanel::setColor, colour);
-    paintPanels(yearView_, kFirstDatePanel, kLastDatePanel, &TPanel::setColor, colour);
+    announceColour(1);
 }
 
 void THome::ColorComboBox2Change() {
-    const TColor colour = ColorComboBox2->ColorValue();
-    paintCalendars(yearView_, TMonthCalendar::TitleTextColor, colour);
-    // The Date Panels keep their own text colour.
-    paintPanels(yearView_, kFirstTitleCover, kLastTitleCover, &TPanel::setFontColor, colour);
+    announceColour(2);
 }
 
 void THome::ColorComboBox3Change() {
-    paintCalendars(yearView_, TMonthCalendar::MonthBackColor, ColorComboBox3->ColorValue());
+    announceColour(3);
 }
 
 void THome::ColorComboBox4Change() {
-    paintCalendars(yearView_, TMonthCalendar::TextColor, ColorComboBox4->ColorValue());
+    announceColour(4);
 }
 
 void THome::ColorComboBox5Change() {
-    paintCalendars(yearView_, TMonthCalendar::TrailingTextColor, ColorComboBox5->ColorValue());
+    announceColour(5);
 }
 
 void THome::ColorComboBox6Change() {
-    const TColor colour = ColorComboBox6->ColorValue();
-    yearview::setWindowColour(yearView_, colour);
-    paintPanels(yearView_, kUpperStrip, kUpperStrip, &TPanel::setColor, colour);
-    paintPanels(yearView_, kLowerStrip, kLowerStrip, &TPanel::setColor, colour);
+    announceColour(6);
 }
 
 void THome::SpeedButton54Click() {

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "face_colours.h"
 #include "fonts.h"
 #include "guard.h"
 #include "offset_list.h"
@@ -23,8 +24,6 @@
 namespace solvane {
 namespace {
 
-constexpr TColor kDialogColour = 11063520;    // red 224, green 208, blue 168
-constexpr TColor kSaveFrameColour = 9482432;  // red 192, green 176, blue 144
 constexpr QSize kClientSize{401, 164};
 
 void setBackground(QWidget* widget, TColor colour) {
@@ -84,7 +83,7 @@ THome::THome(QWidget* yearView, QWidget* parent)
     setObjectName(QStringLiteral("Home"));
     setWindowTitle(QStringLiteral("Parameters"));
     setFixedSize(kClientSize);
-    setBackground(this, kDialogColour);
+    setBackground(this, kParchment);
     setFont(classicSansFont());
 
     createPlaceGroup();
@@ -95,7 +94,14 @@ THome::THome(QWidget* yearView, QWidget* parent)
 
 void THome::createPlaceGroup() {
     Panel3 = makePanel(this, "Panel3", {5, 5, 193, 129}, TPanel::bvLowered, TPanel::bvRaised,
-                       kDialogColour);
+                       kParchment);
+    createPlaceTexts();
+    createOffsetControls();
+    createSwitches();
+    clickFocusOnly({Edit1, Edit2, CurrencyEditGMT3, ComboBox1, CheckBox1, CheckBox2});
+}
+
+void THome::createPlaceTexts() {
     // The sun computation's number fields lie hidden under the two place texts.
     CurrencyEditN1 = makeNumberEdit(Panel3, "CurrencyEditN1", {63, 8, 121, 21}, "00.00");
     CurrencyEditW2 = makeNumberEdit(Panel3, "CurrencyEditW2", {63, 32, 121, 21}, "00.00");
@@ -112,7 +118,9 @@ void THome::createPlaceGroup() {
     Edit2 = make<QLineEdit>(Panel3, "Edit2", {63, 32, 121, 21});
     Edit2->setAccessibleName(QStringLiteral("Longitude"));
     Label1->setBuddy(Edit2);
+}
 
+void THome::createOffsetControls() {
     Label3 = makeLabel(Panel3, "Label3", {5, 61}, QStringLiteral("GMT Offset"));
     CurrencyEditGMT3 = makeNumberEdit(Panel3, "CurrencyEditGMT3", {63, 57, 121, 21}, "0");
     CurrencyEditGMT3->setRange(-24, 24);
@@ -134,7 +142,9 @@ void THome::createPlaceGroup() {
     // A chosen entry shows from its start, as the list does.
     connect(ComboBox1, &QComboBox::currentIndexChanged, ComboBox1->lineEdit(),
             [edit = ComboBox1->lineEdit()] { edit->setCursorPosition(0); });
+}
 
+void THome::createSwitches() {
     CheckBox1 = make<QCheckBox>(Panel3, "CheckBox1", {7, 107, 109, 17});
     CheckBox1->setText(QStringLiteral("Display military time"));
     setTextColour(CheckBox1, cl::Navy);
@@ -145,91 +155,49 @@ void THome::createPlaceGroup() {
     CheckBox2 = make<QCheckBox>(Panel3, "CheckBox2", {139, 107, 45, 17});
     CheckBox2->setText(QStringLiteral("Hints"));
     setTextColour(CheckBox2, cl::Navy);
-
-    clickFocusOnly({Edit1, Edit2, CurrencyEditGMT3, ComboBox1, CheckBox1, CheckBox2});
 }
 
 void THome::createColourGroup() {
     Panel4 = makePanel(this, "Panel4", {202, 5, 195, 129}, TPanel::bvLowered, TPanel::bvRaised,
-                       kDialogColour);
+                       kParchment);
     struct Row {
-        QLabel** label;
         const char* labelName;
         QPoint labelPlace;
         const char* text;
-        TColorComboBox** box;
-        const char* boxName;
         QPoint boxPlace;
-        TColor initial;
     };
-    const Row rows[] = {
-        {&Label5,
-         "Label5",
-         {7, 4},
-         "Title Bar Color",
-         &ColorComboBox1,
-         "ColorComboBox1",
-         {7, 20},
-         cl::Blue},
-        {&Label6,
-         "Label6",
-         {7, 45},
-         "Title Text Color",
-         &ColorComboBox2,
-         "ColorComboBox2",
-         {7, 61},
-         cl::Yellow},
-        {&Label8,
-         "Label8",
-         {7, 86},
-         " Backgnd Color",
-         &ColorComboBox3,
-         "ColorComboBox3",
-         {7, 102},
-         cl::White},
-        {&Label9,
-         "Label9",
-         {103, 4},
-         "Text Color",
-         &ColorComboBox4,
-         "ColorComboBox4",
-         {103, 20},
-         cl::Navy},
-        {&Label10,
-         "Label10",
-         {103, 45},
-         "Trail Text Color",
-         &ColorComboBox5,
-         "ColorComboBox5",
-         {103, 61},
-         cl::Silver},
-        {&Label11,
-         "Label11",
-         {104, 86},
-         "Outline Color",
-         &ColorComboBox6,
-         "ColorComboBox6",
-         {103, 102},
-         cl::Silver},
+    // Colour box k is named ColorComboBox<k>; its label's names skip Label7.
+    static constexpr Row rows[kColourCount] = {
+        {"Label5", {7, 4}, "Title Bar Color", {7, 20}},
+        {"Label6", {7, 45}, "Title Text Color", {7, 61}},
+        {"Label8", {7, 86}, " Backgnd Color", {7, 102}},
+        {"Label9", {103, 4}, "Text Color", {103, 20}},
+        {"Label10", {103, 45}, "Trail Text Color", {103, 61}},
+        {"Label11", {104, 86}, "Outline Color", {103, 102}},
     };
-    for (const Row& row : rows) {
+    for (int k = 1; k <= kColourCount; ++k) {
+        const Row& row = rows[k - 1];
         const QString text = QLatin1String(row.text);
-        *row.label = makeLabel(Panel4, row.labelName, row.labelPlace, text);
-        *row.box = make<TColorComboBox>(Panel4, row.boxName, QRect(row.boxPlace, QSize(85, 20)));
-        (*row.box)->setColorValue(row.initial);
-        (*row.box)->setFocusPolicy(Qt::StrongFocus);
-        (*row.box)->setAccessibleName(text.trimmed());
-        (*row.label)->setBuddy(*row.box);
+        QLabel* label = makeLabel(Panel4, row.labelName, row.labelPlace, text);
+        const QByteArray boxName = "ColorComboBox" + QByteArray::number(k);
+        auto* box =
+            make<TColorComboBox>(Panel4, boxName.constData(), {row.boxPlace, QSize(85, 20)});
+        box->setColorValue(prefs::kDefaultColours[size_t(k - 1)]);
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->setAccessibleName(text.trimmed());
+        label->setBuddy(box);
+        colourLabels_[size_t(k - 1)] = label;
+        colourBoxes_[size_t(k - 1)] = box;
     }
 }
 
 void THome::createSaveButton() {
-    Panel2 = makePanel(this, "Panel2", {110, 136, 182, 26}, TPanel::bvNone, TPanel::bvNone,
-                       kDialogColour);
+    Panel2 =
+        makePanel(this, "Panel2", {110, 136, 182, 26}, TPanel::bvNone, TPanel::bvNone, kParchment);
     Panel2->setFocusPolicy(Qt::StrongFocus);
     Panel2->setAccessibleName(QStringLiteral("Save"));
-    Panel1 = makePanel(Panel2, "Panel1", {60, 2, 62, 23}, TPanel::bvNone, TPanel::bvNone,
-                       kSaveFrameColour);
+    Panel1 =
+        makePanel(Panel2, "Panel1", {60, 2, 62, 23}, TPanel::bvNone, TPanel::bvNone, kButtonFrame);
     SpeedButton54 = make<QToolButton>(Panel1, "SpeedButton54", {0, 0, 62, 23});
     SpeedButton54->setText(QStringLiteral("Save"));
     SpeedButton54->setAutoRaise(true);
@@ -237,7 +205,7 @@ void THome::createSaveButton() {
     SpeedButton54->setAccessibleName(QStringLiteral("Save"));
     setTextColour(SpeedButton54, cl::Navy);
 
-    setTabOrder(Panel2, ColorComboBox1);
+    setTabOrder(Panel2, colorBox(1));
     for (int k = 1; k < kColourCount; ++k)
         setTabOrder(colorBox(k), colorBox(k + 1));
 }
@@ -246,6 +214,9 @@ void THome::connectHandlers() {
     connect(Edit1, &QLineEdit::textChanged, this, guard(this, &THome::Edit1Change));
     connect(Edit2, &QLineEdit::textChanged, this, guard(this, &THome::Edit1Change));
     connect(CurrencyEditGMT3, &TCurrencyEdit::OnChange, this, guard(this, &THome::Edit1Change));
+    // The sun computation uses the offset the dialog shows, saved or not.
+    connect(CurrencyEditGMT3, &TCurrencyEdit::OnChange, this,
+            [this] { preferences_.offset = CurrencyEditGMT3->Value(); });
     connect(CurrencyEditGMT3, &TCurrencyEdit::OnEnter, this,
             guard(this, &THome::CurrencyEditGMT3Enter));
     // activated: a pick from the list, or Enter on a text that is an entry.

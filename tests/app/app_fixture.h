@@ -6,8 +6,12 @@
 // folder: the window (its creation runs at construction), then the hidden Parameters dialog.
 // The 10 ms timer is stopped, so that only what a test does changes the view.
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 #include "fakeplatform.h"
@@ -15,6 +19,7 @@
 #include "thome.h"
 #include "tmonthcalendar.h"
 #include "tpanel.h"
+#include "umedit.h"
 
 namespace solvane::test {
 
@@ -42,6 +47,40 @@ inline QStringList placePrefs(const QString& flags, const QString& longitude,
     return lines;
 }
 
+// The window's control of that object name; the test stops at once when there is none.
+template <typename T = QWidget>
+T* child(const QObject& parent, const QString& name) {
+    auto* found = parent.findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+inline TMonthCalendar* monthCalendar(const TCalendar& calendar, int k) {
+    return child<TMonthCalendar>(calendar, QStringLiteral("MonthCalendar%1").arg(k));
+}
+
+inline TPanel* panel(const TCalendar& calendar, int n) {
+    return child<TPanel>(calendar, QStringLiteral("Panel%1").arg(n));
+}
+
+inline QString labelText(const TCalendar& calendar, const char* name) {
+    return child<QLabel>(calendar, QLatin1String(name))->text();
+}
+
+inline void clickButton(const TCalendar& calendar, const char* name) {
+    QTest::mouseClick(child<QToolButton>(calendar, QLatin1String(name)), Qt::LeftButton);
+}
+
+// Shows the twelve months of a year as a user asks for it: the year entry button, the year
+// typed, Enter.
+inline void showYear(const TCalendar& calendar, int year) {
+    clickButton(calendar, "SpeedButton6");
+    auto* field = child<TumNumberEdit>(calendar, QStringLiteral("umNumberEdit1"));
+    QTest::keyClicks(field, QString::number(year));
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
 struct AppFixture {
     explicit AppFixture(const QDateTime& now = QDateTime(QDate(2026, 12, 7), QTime(10, 0)),
                         const QStringList& prefs = defaultPrefs(), bool withHome = true)
@@ -49,7 +88,7 @@ struct AppFixture {
         if (!prefs.isEmpty())
             platform.writePrefs(prefs);
         calendar = std::make_unique<TCalendar>();
-        calendar->Timer1->stop();
+        child<QTimer>(*calendar, QStringLiteral("Timer1"))->stop();
         if (withHome) {
             home = std::make_unique<THome>(calendar.get());
             calendar->setHome(home.get());
@@ -61,8 +100,10 @@ struct AppFixture {
         calendar.reset();
     }
 
-    TMonthCalendar* month(int k) const { return calendar->MonthCalendar(k); }
-    QString title(int k) const { return calendar->Panel(29 + k)->Caption(); }
+    TMonthCalendar* month(int k) const { return monthCalendar(*calendar, k); }
+    // The Date Panel over month k.
+    QString title(int k) const { return panel(*calendar, 29 + k)->Caption(); }
+    YearViewState state() const { return calendar->state(); }
     QPoint corner() const { return calendar->frameGeometry().topLeft(); }
 
     FakePlatform platform;

@@ -71,8 +71,9 @@ void TestCalendarStart::captionAfterCreation() {
     AppFixture app(QDateTime(today, QTime(10, 0)));
     QCOMPARE(app.calendar->windowTitle(), caption);
     QCOMPARE(app.month(1)->Hint(), hint);
-    QCOMPARE(app.calendar->SpeedButton10->text(), QString::number(today.year()));
-    QVERIFY(!app.calendar->FirstActivated);
+    QCOMPARE(child<QToolButton>(*app.calendar, "SpeedButton10")->text(),
+             QString::number(today.year()));
+    QVERIFY(!app.calendar->state().FirstActivated);
     // Creation leaves the calendars on their layout date.
     QCOMPARE(app.month(1)->Date(), QDate(2000, 5, 2));
     QCOMPARE(app.title(1), QStringLiteral("Date Panel"));
@@ -81,15 +82,15 @@ void TestCalendarStart::captionAfterCreation() {
 void TestCalendarStart::firstActivationDatesTheYear() {
     AppFixture app;
     app.calendar->FormActivate();
-    QVERIFY(app.calendar->FirstActivated);
-    QCOMPARE(app.calendar->YearAnchor, QStringLiteral("01/01/2026"));
+    QVERIFY(app.calendar->state().FirstActivated);
+    QCOMPARE(app.calendar->state().YearAnchor, QStringLiteral("01/01/2026"));
     const QStringList months = {"January",   "February", "March",    "April",
                                 "May",       "June",     "July",     "August",
                                 "September", "October",  "November", "December"};
     for (int k = 1; k <= 12; ++k) {
         QCOMPARE(app.month(k)->Date(), QDate(2026, k, 1));
         QCOMPARE(app.title(k), months[k - 1] + QStringLiteral(" 2026"));
-        QCOMPARE(app.calendar->Panel(2 * k - 1)->Caption(),
+        QCOMPARE(panel(*app.calendar, 2 * k - 1)->Caption(),
                  k < 10 ? QStringLiteral("%1 ").arg(k) : QString::number(k));
     }
     QVERIFY(app.platform.boxes.isEmpty());
@@ -99,12 +100,12 @@ void TestCalendarStart::firstActivationRecordsPositionAndPointer() {
     AppFixture app;
     const QPoint position = app.calendar->pos();
     app.calendar->FormActivate();
-    QCOMPARE(app.calendar->FullPos, position);
+    QCOMPARE(app.calendar->state().FullPos, position);
     QCOMPARE(app.platform.pointerMoves, QVector<QPoint>{app.corner() + QPoint(481, 467)});
     // Later activations leave both alone.
     app.calendar->move(position + QPoint(10, 10));
     app.calendar->FormActivate();
-    QCOMPARE(app.calendar->FullPos, position);
+    QCOMPARE(app.calendar->state().FullPos, position);
     QCOMPARE(app.platform.pointerMoves.size(), 1);
 }
 
@@ -151,57 +152,49 @@ void TestCalendarStart::redating() {
     AppFixture app;
     app.calendar->FormActivate();
     app.month(1)->setDate(first);
-    app.calendar->RedateMode = RedateMode(mode);
-    app.calendar->FormActivate();
+    app.calendar->redate(RedateMode(mode));
     QCOMPARE(app.month(2)->Date(), second);
     QCOMPARE(app.month(3)->Date(), third);
     QCOMPARE(app.month(12)->Date(), twelfth);
     QCOMPARE(app.title(2), second.toString(QStringLiteral("MMMM yyyy")));
-    QCOMPARE(app.calendar->YearAnchor, anchor);
-    QCOMPARE(app.calendar->RedateMode, RedateMode::FromToday);
+    QCOMPARE(app.calendar->state().YearAnchor, anchor);
+    QCOMPARE(app.calendar->state().RedateMode, RedateMode::FromToday);
 }
 
 void TestCalendarStart::missingPrefsKeepsTheView() {
     AppFixture app(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), QStringList());
-    app.calendar->RedateMode = RedateMode::KeepFirst;
-    guarded([&] { app.calendar->FormActivate(); });
+    guarded([&] { app.calendar->redate(RedateMode::KeepFirst); });
     const QVector<Box> expected{
         {Box::Error, QStringLiteral("Cannot open file ") + app.platform.prefsPath()}};
     QCOMPARE(app.platform.boxes, expected);
-    QVERIFY(app.calendar->FirstActivated);
-    QCOMPARE(app.calendar->RedateMode, RedateMode::KeepFirst);
+    QVERIFY(app.calendar->state().FirstActivated);
+    QCOMPARE(app.calendar->state().RedateMode, RedateMode::KeepFirst);
     for (int k = 1; k <= 12; ++k) {
         QCOMPARE(app.month(k)->Date(), QDate(2000, 5, 2));
         QCOMPARE(app.title(k), QStringLiteral("Date Panel"));
     }
     // Once the file is there, the next activation dates the view.
     app.platform.writePrefs(defaultPrefs());
-    app.calendar->RedateMode = RedateMode::FromToday;
-    app.calendar->FormActivate();
+    app.calendar->redate(RedateMode::FromToday);
     QCOMPARE(app.title(12), QStringLiteral("December 2026"));
 }
 
 void TestCalendarStart::showActivatesOnlyFromHidden() {
     AppFixture app;
     app.calendar->show();
-    QTRY_VERIFY(app.calendar->FirstActivated);
+    QTRY_VERIFY(app.calendar->state().FirstActivated);
     QCOMPARE(app.title(1), QStringLiteral("January 2026"));
 
     // Moved to another year, then hidden and shown again: dated from today.
-    app.month(1)->setDate(QDate(2030, 1, 1));
-    app.calendar->RedateMode = RedateMode::KeepFirst;
-    app.calendar->FormActivate();
+    showYear(*app.calendar, 2030);
     QCOMPARE(app.title(1), QStringLiteral("January 2030"));
     app.calendar->hide();
     app.calendar->show();
     QTRY_COMPARE(app.title(1), QStringLiteral("January 2026"));
 
     // A show after a change of the window's flags keeps the view.
-    app.month(1)->setDate(QDate(2030, 1, 1));
-    app.calendar->RedateMode = RedateMode::KeepFirst;
-    app.calendar->FormActivate();
-    app.calendar->hide();
-    app.calendar->showAgainWithoutActivation();
+    showYear(*app.calendar, 2030);
+    clickButton(*app.calendar, "SpeedButton1");  // always on top: new window flags
     QTest::qWait(20);
     QCOMPARE(app.title(1), QStringLiteral("January 2030"));
 }
@@ -278,8 +271,8 @@ void TestCalendarStart::objectNames() {
         names << QStringLiteral("SpeedButton%1").arg(n);
     for (const QString& name : names)
         QVERIFY2(app.calendar->findChild<QObject*>(name), qPrintable(name));
-    QCOMPARE(app.calendar->Timer1->interval(), 10);
-    QCOMPARE(app.calendar->Tray1->text(), QStringLiteral("Tray"));
+    QCOMPARE(child<QTimer>(*app.calendar, "Timer1")->interval(), 10);
+    QCOMPARE(child<QAction>(*app.calendar, "Tray1")->text(), QStringLiteral("Tray"));
 }
 
 void TestCalendarStart::accessibleNames_data() {
@@ -319,14 +312,14 @@ void TestCalendarStart::accessibleNames() {
 void TestCalendarStart::stripLayoutValues() {
     AppFixture app;
     TCalendar& c = *app.calendar;
-    QCOMPARE(c.Label3->text(), QStringLiteral("0:00A"));
-    QCOMPARE(c.Label4->text(), QStringLiteral("0:00P"));
-    QCOMPARE(c.Label3->palette().color(QPalette::WindowText), toQColor(cl::Navy));
-    QVERIFY(!c.SpeedButton7->isVisibleTo(&c));
-    QVERIFY(!c.Panel(25)->isVisibleTo(&c));
-    QCOMPARE(c.umNumberEdit1->text(), QStringLiteral("0"));
+    QCOMPARE(child<QLabel>(c, "Label3")->text(), QStringLiteral("0:00A"));
+    QCOMPARE(child<QLabel>(c, "Label4")->text(), QStringLiteral("0:00P"));
+    QCOMPARE(child<QLabel>(c, "Label3")->palette().color(QPalette::WindowText), toQColor(cl::Navy));
+    QVERIFY(!child<QToolButton>(c, "SpeedButton7")->isVisibleTo(&c));
+    QVERIFY(!panel(c, 25)->isVisibleTo(&c));
+    QCOMPARE(child<TumNumberEdit>(c, "umNumberEdit1")->text(), QStringLiteral("0"));
     for (int k = 1; k <= 12; ++k)
-        QVERIFY(c.MonthCalendar(k)->ShowHint());
+        QVERIFY(monthCalendar(c, k)->ShowHint());
 }
 
 void TestCalendarStart::hintTimings() {
@@ -334,7 +327,7 @@ void TestCalendarStart::hintTimings() {
     installHintTimings(*qApp);
     QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), kHintDelayMs);
     app.calendar->show();
-    QTRY_VERIFY(app.calendar->FirstActivated);
+    QTRY_VERIFY(app.calendar->state().FirstActivated);
     // A hint over a day of the grid is the calendar's own.
     TMonthCalendar* month = app.month(1);
     const QPoint at = month->dayRect(QDate(2026, 1, 15)).center();

@@ -23,8 +23,11 @@ struct StartedApp : AppFixture {
     QList<int> stripLefts() const {
         QList<int> lefts;
         for (QToolButton* b :
-             {c.SpeedButton11, c.SpeedButton10, c.SpeedButton9, c.SpeedButton8, c.SpeedButton7,
-              c.SpeedButton3, c.SpeedButton6, c.SpeedButton5, c.SpeedButton1, c.SpeedButton2})
+             {child<QToolButton>(c, "SpeedButton11"), child<QToolButton>(c, "SpeedButton10"),
+              child<QToolButton>(c, "SpeedButton9"), child<QToolButton>(c, "SpeedButton8"),
+              child<QToolButton>(c, "SpeedButton7"), child<QToolButton>(c, "SpeedButton3"),
+              child<QToolButton>(c, "SpeedButton6"), child<QToolButton>(c, "SpeedButton5"),
+              child<QToolButton>(c, "SpeedButton1"), child<QToolButton>(c, "SpeedButton2")})
             lefts << b->x();
         return lefts;
     }
@@ -41,22 +44,23 @@ class CompactModeTest : public QObject {
 private slots:
     void firstEntryStartsAtTheCurrentMonth() {
         StartedApp app;
-        app.c.BitBtn1Click();
-        QVERIFY(app.c.CompactMode);
+        child<QToolButton>(app.c, "SpeedButton8")->click();
+        QVERIFY(app.c.state().CompactMode);
         QCOMPARE(app.row(), kDecJanFeb);
-        QCOMPARE(app.c.SpeedButton10->text(), QStringLiteral("Jan 2026"));
+        QCOMPARE(child<QToolButton>(app.c, "SpeedButton10")->text(), QStringLiteral("Jan 2026"));
         for (int n : {1, 3, 5})
-            QCOMPARE(app.c.Panel(n)->Caption(), QString());
+            QCOMPARE(panel(app.c, n)->Caption(), QString());
         for (int k = 1; k <= 12; ++k)
             QCOMPARE(app.month(k)->isEnabled(), k <= 3);
         for (int n : {34, 35, 36})
-            QVERIFY(app.c.Panel(n)->isHidden());
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{app.c.Image1, app.c.Image2, app.c.Image3, app.c.Label3,
-                                             app.c.Label4, app.c.SpeedButton6})
+            QVERIFY(panel(app.c, n)->isHidden());
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 child<QLabel>(app.c, "Image1"), child<QLabel>(app.c, "Image2"),
+                 child<QLabel>(app.c, "Image3"), child<QLabel>(app.c, "Label3"),
+                 child<QLabel>(app.c, "Label4"), child<QToolButton>(app.c, "SpeedButton6")})
             QVERIFY(w->isHidden());
-        QVERIFY(!app.c.SpeedButton7->isHidden());
-        QCOMPARE(app.c.pos(), app.c.CompactPos);
+        QVERIFY(!child<QToolButton>(app.c, "SpeedButton7")->isHidden());
+        QCOMPARE(app.c.pos(), app.c.state().CompactPos);
         // Last over the compact button at its new place, after the width button.
         const QPoint corner = app.corner();
         QCOMPARE(app.platform.pointerMoves.mid(app.platform.pointerMoves.size() - 2),
@@ -66,24 +70,24 @@ private slots:
 
     void firstEntryInAnotherYearStartsInJanuary() {
         StartedApp app;
-        app.c.BitBtn2Click();
-        app.c.BitBtn1Click();
+        child<QToolButton>(app.c, "SpeedButton11")->click();
+        child<QToolButton>(app.c, "SpeedButton8")->click();
         QCOMPARE(app.title(1), QStringLiteral("January 2025"));
         QCOMPARE(app.title(2), QStringLiteral("February 2025"));
-        QCOMPARE(app.c.SpeedButton10->text(), QStringLiteral("Jan 2026"));
+        QCOMPARE(child<QToolButton>(app.c, "SpeedButton10")->text(), QStringLiteral("Jan 2026"));
     }
 
     void yearButtonAlternatesThenNextStepsAMonth() {
         StartedApp app;
-        app.c.BitBtn1Click();
-        app.c.BitBtn4Click();
+        child<QToolButton>(app.c, "SpeedButton8")->click();
+        child<QToolButton>(app.c, "SpeedButton10")->click();
         QCOMPARE(app.row().mid(0, 2),
                  (QStringList{QStringLiteral("January 2026"), QStringLiteral("February 2026")}));
-        QCOMPARE(app.c.SpeedButton10->text(), QStringLiteral("Dec 2026"));
-        app.c.BitBtn4Click();
+        QCOMPARE(child<QToolButton>(app.c, "SpeedButton10")->text(), QStringLiteral("Dec 2026"));
+        child<QToolButton>(app.c, "SpeedButton10")->click();
         QCOMPARE(app.row(), kDecJanFeb);
-        QCOMPARE(app.c.SpeedButton10->text(), QStringLiteral("Jan 2026"));
-        app.c.BitBtn3Click();
+        QCOMPARE(child<QToolButton>(app.c, "SpeedButton10")->text(), QStringLiteral("Jan 2026"));
+        child<QToolButton>(app.c, "SpeedButton9")->click();
         QCOMPARE(app.row().mid(0, 2),
                  (QStringList{QStringLiteral("January 2027"), QStringLiteral("February 2027")}));
     }
@@ -113,46 +117,46 @@ private slots:
         QFETCH(int, textureWidth);
         QFETCH(QList<int>, lefts);
         StartedApp app;
-        app.c.BitBtn1Click();
+        child<QToolButton>(app.c, "SpeedButton8")->click();
         for (int i = 0; i < presses; ++i)
-            app.c.BitBtn7Click();
-        QCOMPARE(app.c.CompactWidth, width);
+            child<QToolButton>(app.c, "SpeedButton7")->click();
+        QCOMPARE(app.c.state().CompactWidth, width);
         QCOMPARE(app.row(), kDecJanFeb);
         QCOMPARE(app.c.size(), client);
         QCOMPARE(app.c.minimumSize(), client);  // fixed size
         QCOMPARE(app.c.maximumSize(), client);
-        QCOMPARE(app.c.Panel(28)->geometry(), QRect(-1, 142, stripWidth, 25));
-        QCOMPARE(app.c.JPanelTexture1->width(), textureWidth);
+        QCOMPARE(panel(app.c, 28)->geometry(), QRect(-1, 142, stripWidth, 25));
+        QCOMPARE(child<QWidget>(app.c, "JPanelTexture1")->width(), textureWidth);
         QCOMPARE(app.stripLefts(), lefts);
-        QCOMPARE(app.c.Tray1->isVisible(), width == 1);
+        QCOMPARE(child<QAction>(app.c, "Tray1")->isVisible(), width == 1);
     }
 
     void leavingShowsTheWholeYearOfTheRow() {
         StartedApp app;
-        app.c.BitBtn1Click();
-        app.c.BitBtn3Click();  // January to March 2027
+        child<QToolButton>(app.c, "SpeedButton8")->click();
+        child<QToolButton>(app.c, "SpeedButton9")->click();  // January to March 2027
         app.c.move(300, 200);
-        app.c.BitBtn1Click();
-        QVERIFY(!app.c.CompactMode);
+        child<QToolButton>(app.c, "SpeedButton8")->click();
+        QVERIFY(!app.c.state().CompactMode);
         for (int k = 1; k <= 12; ++k) {
             QCOMPARE(app.month(k)->Date(), QDate(2027, k, 1));
-            QCOMPARE(app.c.Panel(2 * k - 1)->Caption(),
+            QCOMPARE(panel(app.c, 2 * k - 1)->Caption(),
                      k < 10 ? QStringLiteral("%1 ").arg(k) : QString::number(k));
             QVERIFY(app.month(k)->isEnabled());
         }
         QCOMPARE(app.c.size(), QSize(794, 453));
-        QCOMPARE(app.c.Panel(28)->geometry(), QRect(-1, 428, 795, 25));
+        QCOMPARE(panel(app.c, 28)->geometry(), QRect(-1, 428, 795, 25));
         QCOMPARE(app.stripLefts(), (QList<int>{236, 265, 344, 378, 207, 446, 412, 639, 701, 732}));
         for (int n : {34, 35, 36})
-            QVERIFY(!app.c.Panel(n)->isHidden());
-        QVERIFY(!app.c.SpeedButton6->isHidden());
-        QVERIFY(app.c.SpeedButton7->isHidden());
-        QCOMPARE(app.c.SpeedButton10->text(), QStringLiteral("2026"));
-        QCOMPARE(app.c.CompactPos, QPoint(300, 200));
-        QCOMPARE(app.c.pos(), app.c.FullPos);
+            QVERIFY(!panel(app.c, n)->isHidden());
+        QVERIFY(!child<QToolButton>(app.c, "SpeedButton6")->isHidden());
+        QVERIFY(child<QToolButton>(app.c, "SpeedButton7")->isHidden());
+        QCOMPARE(child<QToolButton>(app.c, "SpeedButton10")->text(), QStringLiteral("2026"));
+        QCOMPARE(app.c.state().CompactPos, QPoint(300, 200));
+        QCOMPARE(app.c.pos(), app.c.state().FullPos);
 
         // The next entry shows the row it was left with.
-        app.c.BitBtn1Click();
+        child<QToolButton>(app.c, "SpeedButton8")->click();
         QCOMPARE(app.row(),
                  (QStringList{QStringLiteral("January 2027"), QStringLiteral("February 2027"),
                               QStringLiteral("March 2027")}));
@@ -162,10 +166,10 @@ private slots:
     void weekNumbersGoOffAtEverySwitch() {
         StartedApp app;
         for (int i = 0; i < 2; ++i) {
-            app.c.SpeedButton5Click();
+            child<QToolButton>(app.c, "SpeedButton5")->click();
             QVERIFY(app.month(7)->WeekNumbers());
-            app.c.BitBtn1Click();
-            QCOMPARE(app.c.WeekNumbersShown, 0);
+            child<QToolButton>(app.c, "SpeedButton8")->click();
+            QCOMPARE(app.c.state().WeekNumbersShown, 0);
             for (int k = 1; k <= 12; ++k)
                 QVERIFY(!app.month(k)->WeekNumbers());
         }

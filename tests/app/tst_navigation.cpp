@@ -82,17 +82,17 @@ void TestNavigation::yearSteps() {
     app.calendar->FormActivate();
     app.month(4)->setHint(QStringLiteral("26.100"));
     for (QChar button : buttons) {
-        QToolButton* pressed = button == 'p'   ? app.calendar->SpeedButton11
-                               : button == 'n' ? app.calendar->SpeedButton9
-                                               : app.calendar->SpeedButton10;
+        QToolButton* pressed = button == 'p'   ? child<QToolButton>(*app.calendar, "SpeedButton11")
+                               : button == 'n' ? child<QToolButton>(*app.calendar, "SpeedButton9")
+                                               : child<QToolButton>(*app.calendar, "SpeedButton10");
         pressed->click();
     }
     for (int k = 1; k <= 12; ++k)
         QCOMPARE(app.month(k)->Date(), QDate(year, k, 1));
     QCOMPARE(app.title(1), QStringLiteral("January %1").arg(year));
-    QCOMPARE(app.calendar->SpeedButton10->text(), QStringLiteral("2026"));
+    QCOMPARE(child<QToolButton>(*app.calendar, "SpeedButton10")->text(), QStringLiteral("2026"));
     QCOMPARE(hints(app), noHints());
-    QCOMPARE(app.calendar->RedateMode, RedateMode::FromToday);
+    QCOMPARE(app.calendar->state().RedateMode, RedateMode::FromToday);
     QVERIFY(app.platform.boxes.isEmpty());
 }
 
@@ -106,9 +106,7 @@ void TestNavigation::yearsAtTheEdges() {
     QFETCH(int, year);
     AppFixture app;
     app.calendar->FormActivate();
-    app.month(1)->setDate(QDate(year, 1, 1));
-    app.calendar->RedateMode = RedateMode::KeepFirst;
-    app.calendar->FormActivate();
+    showYear(*app.calendar, year);
     for (int k = 1; k <= 12; ++k) {
         QCOMPARE(app.month(k)->Date(), QDate(year, k, 1));
         QCOMPARE(app.title(k), QDate(year, k, 1).toString(QStringLiteral("MMMM yyyy")));
@@ -148,25 +146,27 @@ void TestNavigation::compactSteps() {
     QFETCH(bool, expectedToJanuary);
     AppFixture app;
     app.calendar->FormActivate();
-    app.calendar->CompactMode = true;
-    app.calendar->YearButtonToJanuary = toJanuary;
+    clickButton(*app.calendar, "SpeedButton8");  // compact mode, year button to January
+    QVERIFY(app.state().CompactMode && app.state().YearButtonToJanuary);
+    if (!toJanuary)
+        clickButton(*app.calendar, "SpeedButton10");
+    QCOMPARE(app.state().YearButtonToJanuary, toJanuary);
     app.month(1)->setDate(first);
-    app.calendar->RedateMode = RedateMode::KeepFirst;
-    app.calendar->FormActivate();
+    app.calendar->redate(RedateMode::KeepFirst);
     if (button == "n")
-        app.calendar->BitBtn3Click();
+        child<QToolButton>(*app.calendar, "SpeedButton9")->click();
     if (button == "p")
-        app.calendar->BitBtn2Click();
+        child<QToolButton>(*app.calendar, "SpeedButton11")->click();
     if (button == "y")
-        app.calendar->BitBtn4Click();
+        child<QToolButton>(*app.calendar, "SpeedButton10")->click();
     QCOMPARE(app.month(1)->Date(), expectedFirst);
     QCOMPARE(app.month(2)->Date(), expectedSecond);
     QCOMPARE(app.title(2), expectedSecond.toString(QStringLiteral("MMMM yyyy")));
-    QCOMPARE(app.calendar->SpeedButton10->text(), caption);
-    QCOMPARE(app.calendar->YearButtonToJanuary, expectedToJanuary);
+    QCOMPARE(child<QToolButton>(*app.calendar, "SpeedButton10")->text(), caption);
+    QCOMPARE(app.calendar->state().YearButtonToJanuary, expectedToJanuary);
     for (int n : {1, 3, 5})
-        QCOMPARE(app.calendar->Panel(n)->Caption(), QString());
-    QCOMPARE(app.calendar->Panel(7)->Caption(), QStringLiteral("4 "));
+        QCOMPARE(panel(*app.calendar, n)->Caption(), QString());
+    QCOMPARE(panel(*app.calendar, 7)->Caption(), QStringLiteral("4 "));
 }
 
 void TestNavigation::yearEntryOpens() {
@@ -174,8 +174,8 @@ void TestNavigation::yearEntryOpens() {
     app.calendar->FormActivate();
     app.platform.pointerMoves.clear();
     app.month(2)->setHint(QStringLiteral("26.040"));
-    app.calendar->SpeedButton6->click();
-    QVERIFY(app.calendar->Panel(25)->isVisibleTo(app.calendar.get()));
+    child<QToolButton>(*app.calendar, "SpeedButton6")->click();
+    QVERIFY(panel(*app.calendar, 25)->isVisibleTo(app.calendar.get()));
     QCOMPARE(hints(app), noHints());
     // Over "OK": the vertical sum takes Panel29's Left (47), not its Top.
     QCOMPARE(app.platform.pointerMoves, QVector<QPoint>{app.corner() + QPoint(413, 284)});
@@ -209,8 +209,8 @@ void TestNavigation::yearEntry() {
     QFETCH(bool, warned);
     AppFixture app;
     app.calendar->FormActivate();
-    app.calendar->BitBtn6Click();
-    TumNumberEdit* field = app.calendar->umNumberEdit1;
+    child<QToolButton>(*app.calendar, "SpeedButton6")->click();
+    TumNumberEdit* field = child<TumNumberEdit>(*app.calendar, "umNumberEdit1");
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, typed);
@@ -219,9 +219,9 @@ void TestNavigation::yearEntry() {
     if (enterKey)
         QTest::keyClick(field, Qt::Key_Return);
     else
-        app.calendar->SpeedButton54->click();
+        child<QToolButton>(*app.calendar, "SpeedButton54")->click();
 
-    const bool open = app.calendar->Panel(25)->isVisibleTo(app.calendar.get());
+    const bool open = panel(*app.calendar, 25)->isVisibleTo(app.calendar.get());
     QCOMPARE(open, warned);
     QCOMPARE(app.month(1)->Date(), QDate(year ? year : 2026, 1, 1));
     QCOMPARE(app.month(12)->Date(), QDate(year ? year : 2026, 12, 1));
@@ -240,9 +240,9 @@ void TestNavigation::yearEntry() {
 void TestNavigation::yearEntryClickSelectsAll() {
     AppFixture app;
     app.calendar->show();
-    QTRY_VERIFY(app.calendar->FirstActivated);
-    app.calendar->BitBtn6Click();
-    TumNumberEdit* field = app.calendar->umNumberEdit1;
+    QTRY_VERIFY(app.calendar->state().FirstActivated);
+    child<QToolButton>(*app.calendar, "SpeedButton6")->click();
+    TumNumberEdit* field = child<TumNumberEdit>(*app.calendar, "umNumberEdit1");
     field->setText(QStringLiteral("1984"));
     field->deselect();
     QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(10, 10));
@@ -267,9 +267,11 @@ void TestNavigation::dayClick() {
         QCOMPARE(app.month(k)->Date(), QDate(2026, k, 1));
     QCOMPARE(app.calendar->windowTitle(),
              QStringLiteral("Solvane     Today:  (12) Dec 07, 2026     Julian: 26.341"));
-    QCOMPARE(app.calendar->Label3->palette().color(QPalette::WindowText), toQColor(cl::Maroon));
-    QCOMPARE(app.calendar->Label4->palette().color(QPalette::WindowText), toQColor(cl::Maroon));
-    QCOMPARE(app.calendar->SunDisplayCountdown, 300);
+    QCOMPARE(child<QLabel>(*app.calendar, "Label3")->palette().color(QPalette::WindowText),
+             toQColor(cl::Maroon));
+    QCOMPARE(child<QLabel>(*app.calendar, "Label4")->palette().color(QPalette::WindowText),
+             toQColor(cl::Maroon));
+    QCOMPARE(app.calendar->state().SunDisplayCountdown, 300);
 }
 
 void TestNavigation::dayClickWithTheMouse() {
@@ -277,15 +279,13 @@ void TestNavigation::dayClickWithTheMouse() {
         QDateTime(QDate(2026, 12, 7), QTime(10, 0)),
         placePrefs("00", QString::fromUtf8("W°73.99"), QString::fromUtf8("N°40.75"), "-5"));
     app.calendar->show();
-    QTRY_VERIFY(app.calendar->FirstActivated);
-    app.month(1)->setDate(QDate(1992, 1, 1));
-    app.calendar->RedateMode = RedateMode::KeepFirst;
-    app.calendar->FormActivate();
+    QTRY_VERIFY(app.calendar->state().FirstActivated);
+    showYear(*app.calendar, 1992);
     clickDay(app.month(6), 19);
     QCOMPARE(app.month(6)->Date(), QDate(1992, 6, 19));
     QCOMPARE(app.month(6)->Hint(), QStringLiteral("92.171"));
-    QCOMPARE(app.calendar->Label3->text(), QStringLiteral("4:24A"));
-    QCOMPARE(app.calendar->Label4->text(), QStringLiteral("7:30P"));
+    QCOMPARE(child<QLabel>(*app.calendar, "Label3")->text(), QStringLiteral("4:24A"));
+    QCOMPARE(child<QLabel>(*app.calendar, "Label4")->text(), QStringLiteral("7:30P"));
     QCOMPARE(app.calendar->windowTitle(),
              QStringLiteral("Solvane     Today:  (12) Dec 07, 2026     Julian: 92.171"));
 }
@@ -293,9 +293,9 @@ void TestNavigation::dayClickWithTheMouse() {
 void TestNavigation::trailingDayReturnsToThisYear() {
     AppFixture app;
     app.calendar->show();
-    QTRY_VERIFY(app.calendar->FirstActivated);
+    QTRY_VERIFY(app.calendar->state().FirstActivated);
     QVERIFY(QTest::qWaitForWindowActive(app.calendar.get()));
-    app.calendar->BitBtn3Click();
+    child<QToolButton>(*app.calendar, "SpeedButton9")->click();
     QCOMPARE(app.title(1), QStringLiteral("January 2027"));
     // January 2027 ends on a Sunday: the grid's last rows show February's first days.
     clickDay(app.month(1), 3, true);
@@ -305,7 +305,7 @@ void TestNavigation::trailingDayReturnsToThisYear() {
     QCOMPARE(app.calendar->windowTitle(),
              QStringLiteral("Solvane     Today:  (12) Dec 07, 2026     Julian: 26.341"));
     // No calendar keeps the keyboard focus.
-    QCOMPARE(QApplication::focusWidget(), app.calendar->Panel(1));
+    QCOMPARE(QApplication::focusWidget(), panel(*app.calendar, 1));
 }
 
 void TestNavigation::spanOfTwoClicks_data() {
@@ -334,9 +334,7 @@ void TestNavigation::spanOfTwoClicks() {
     AppFixture app;
     app.calendar->FormActivate();
     for (const QDate& day : {first, second}) {
-        app.month(1)->setDate(QDate(day.year(), 1, 1));
-        app.calendar->RedateMode = RedateMode::KeepFirst;
-        app.calendar->FormActivate();
+        showYear(*app.calendar, day.year());
         app.month(day.month())->setDate(day);
         app.calendar->MonthCalendarClick(day.month());
     }

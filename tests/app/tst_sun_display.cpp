@@ -94,12 +94,12 @@ void TestSunDisplay::loadShowsTodaysSun() {
     QFETCH(QStringList, boxes);
     AppFixture app(QDateTime(today, QTime(10, 0)), prefs);
     app.calendar->FormActivate();
-    QCOMPARE(app.calendar->Label3->text(), sunrise);
-    QCOMPARE(app.calendar->Label4->text(), sunset);
+    QCOMPARE(child<QLabel>(*app.calendar, "Label3")->text(), sunrise);
+    QCOMPARE(child<QLabel>(*app.calendar, "Label4")->text(), sunset);
     QCOMPARE(app.platform.boxTexts(), boxes);
-    QCOMPARE(textColour(app.calendar->Label3), toQColor(cl::Maroon));
-    QCOMPARE(textColour(app.calendar->Label4), toQColor(cl::Maroon));
-    QCOMPARE(app.calendar->SunDisplayCountdown, 300);
+    QCOMPARE(textColour(child<QLabel>(*app.calendar, "Label3")), toQColor(cl::Maroon));
+    QCOMPARE(textColour(child<QLabel>(*app.calendar, "Label4")), toQColor(cl::Maroon));
+    QCOMPARE(app.calendar->state().SunDisplayCountdown, 300);
     QVERIFY(!app.calendar->sunBusy());
 }
 
@@ -110,35 +110,35 @@ void TestSunDisplay::moonPictureOfTheDay() {
     // 19 June 1992 at 6 PM: about 4.04422 radians, picture 17.
     const QImage expected = moonPicture(17).toImage();
     QVERIFY(!expected.isNull());
-    QCOMPARE(app.calendar->Image3->pixmap().toImage(), expected);
+    QCOMPARE(child<QLabel>(*app.calendar, "Image3")->pixmap().toImage(), expected);
     // Transparent where the picture has its background grey, opaque on the disc.
     QCOMPARE(expected.pixelColor(0, 15).alpha(), 0);
     QCOMPARE(expected.pixelColor(8, 7).alpha(), 255);
 
     app.calendar->CalcSun(QStringLiteral("12/07/2026"));
-    QCOMPARE(app.calendar->Image3->pixmap().toImage(), moonPicture(26).toImage());
+    QCOMPARE(child<QLabel>(*app.calendar, "Image3")->pixmap().toImage(), moonPicture(26).toImage());
 }
 
 void TestSunDisplay::invalidPlaceKeepsThePreviousNumber() {
     AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
                    placePrefs("00", kNewYorkLongitude, kNewYorkLatitude, "-5"));
     app.calendar->FormActivate();
-    // The line buffer changes under the computation: the last good latitude stays in use.
-    app.home->Memo1[2] = QStringLiteral("N40.75");
-    app.calendar->Label3->clear();
-    app.calendar->CalcSun(QStringLiteral("06/19/1992"));
+    // The file changes between two activations: the last good latitude stays in use.
+    app.platform.writePrefs(placePrefs("00", kNewYorkLongitude, "N40.75", "-5"));
+    child<QLabel>(*app.calendar, "Label3")->clear();
+    app.calendar->FormActivate();
     QCOMPARE(app.platform.boxTexts(), QStringList{astro::kInvalidLatitude});
-    QCOMPARE(app.calendar->Label3->text(), QStringLiteral("4:24A"));
-    QCOMPARE(app.calendar->Label4->text(), QStringLiteral("7:30P"));
+    QCOMPARE(child<QLabel>(*app.calendar, "Label3")->text(), QStringLiteral("4:24A"));
+    QCOMPARE(child<QLabel>(*app.calendar, "Label4")->text(), QStringLiteral("7:30P"));
 }
 
 void TestSunDisplay::withoutDialogNothingIsComputed() {
     AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)), defaultPrefs(), false);
     app.calendar->CalcSun(QStringLiteral("06/19/1992"));
-    QCOMPARE(app.calendar->Label3->text(), QString());
-    QCOMPARE(app.calendar->Label4->text(), QString());
-    QCOMPARE(textColour(app.calendar->Label3), toQColor(cl::Maroon));
-    QCOMPARE(app.calendar->SunDisplayCountdown, 300);
+    QCOMPARE(child<QLabel>(*app.calendar, "Label3")->text(), QString());
+    QCOMPARE(child<QLabel>(*app.calendar, "Label4")->text(), QString());
+    QCOMPARE(textColour(child<QLabel>(*app.calendar, "Label3")), toQColor(cl::Maroon));
+    QCOMPARE(app.calendar->state().SunDisplayCountdown, 300);
     QVERIFY(app.platform.boxes.isEmpty());
 }
 
@@ -150,7 +150,6 @@ void TestSunDisplay::oneComputationAtATime() {
     bool busyWhileOpen = false;
     boxes.whileOpen = [&] {
         busyWhileOpen = app.calendar->sunBusy();
-        app.calendar->SunDisplayCountdown = 0;
         app.calendar->CalcSun(QStringLiteral("06/19/1992"));  // a tick's computation
     };
     app.calendar->FormActivate();
@@ -159,7 +158,7 @@ void TestSunDisplay::oneComputationAtATime() {
     QCOMPARE(boxes.shown, QStringList(2, astro::kSunUpOrDownAllDay));
     QVERIFY(busyWhileOpen);
     QVERIFY(!app.calendar->sunBusy());
-    QCOMPARE(app.calendar->SunDisplayCountdown, 300);
+    QCOMPARE(app.calendar->state().SunDisplayCountdown, 300);
 }
 
 QTEST_MAIN(TestSunDisplay)

@@ -64,21 +64,21 @@ private slots:
         AppFixture app(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), newYorkPrefs());
         TCalendar& c = *app.calendar;
         c.FormActivate();
-        const QString todaysSunrise = c.Label3->text();
+        const QString todaysSunrise = child<QLabel>(c, "Label3")->text();
         if (clicked.isValid()) {
             app.month(6)->setDate(clicked);
             c.MonthCalendarClick(6);
-            QVERIFY(c.Label3->text() != todaysSunrise);
+            QVERIFY(child<QLabel>(c, "Label3")->text() != todaysSunrise);
         }
-        QCOMPARE(textColour(c.Label3), toQColor(cl::Maroon));
+        QCOMPARE(textColour(child<QLabel>(c, "Label3")), toQColor(cl::Maroon));
         tick(c, 299);
-        QCOMPARE(c.SunDisplayCountdown, 1);
-        QCOMPARE(textColour(c.Label4), toQColor(cl::Maroon));
+        QCOMPARE(c.state().SunDisplayCountdown, 1);
+        QCOMPARE(textColour(child<QLabel>(c, "Label4")), toQColor(cl::Maroon));
         tick(c, 1);  // the 300th tick brings today back
-        QCOMPARE(c.SunDisplayCountdown, -1);
-        QCOMPARE(c.Label3->text(), todaysSunrise);
-        QCOMPARE(textColour(c.Label3), toQColor(cl::Navy));
-        QCOMPARE(textColour(c.Label4), toQColor(cl::Navy));
+        QCOMPARE(c.state().SunDisplayCountdown, -1);
+        QCOMPARE(child<QLabel>(c, "Label3")->text(), todaysSunrise);
+        QCOMPARE(textColour(child<QLabel>(c, "Label3")), toQColor(cl::Navy));
+        QCOMPARE(textColour(child<QLabel>(c, "Label4")), toQColor(cl::Navy));
     }
 
     void selectingTodayLaysTheYearOut_data() {
@@ -96,11 +96,11 @@ private slots:
         TCalendar& c = *app.calendar;
         c.FormActivate();
         if (afterPrevious)
-            c.BitBtn2Click();
+            child<QToolButton>(c, "SpeedButton11")->click();
         tick(c, 301);
         app.month(2)->setHint(QStringLiteral("26.040"));
         app.month(month)->setDate(QDate(2026, 12, 7));
-        QVERIFY(c.Timer1->isActive());
+        QVERIFY(child<QTimer>(c, "Timer1")->isActive());
         tick(c, 1);
         for (int k = 1; k <= 12; ++k) {
             QCOMPARE(app.month(k)->Date(), QDate(2026, k, 1));
@@ -113,24 +113,24 @@ private slots:
         AppFixture app;
         TCalendar& c = *app.calendar;
         c.FormActivate();
-        QVERIFY(c.Timer1->isActive());  // the load's sun times count down
+        QVERIFY(child<QTimer>(c, "Timer1")->isActive());  // the load's sun times count down
         tick(c, 299);
-        QVERIFY(c.Timer1->isActive());
+        QVERIFY(child<QTimer>(c, "Timer1")->isActive());
         tick(c, 1);
-        QVERIFY(!c.Timer1->isActive());
+        QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
 
         c.MonthCalendarClick(3);  // a day click shows that day's sun times
-        QVERIFY(c.Timer1->isActive());
+        QVERIFY(child<QTimer>(c, "Timer1")->isActive());
         tick(c, 300);
-        QVERIFY(!c.Timer1->isActive());
+        QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
 
         // A caption changed behind the timer's back is put right on the next tick.
-        c.Panel(30)->setCaption(QStringLiteral("Date Panel"));
+        panel(c, 30)->setCaption(QStringLiteral("Date Panel"));
         idle();
-        QVERIFY(c.Timer1->isActive());
+        QVERIFY(child<QTimer>(c, "Timer1")->isActive());
         tick(c, 1);
         QCOMPARE(app.title(1), QStringLiteral("January 2026"));
-        QVERIFY(!c.Timer1->isActive());
+        QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
     }
 
     void firstOfMonthClearsHintsWithinOneTick() {
@@ -140,13 +140,13 @@ private slots:
         TCalendar& c = *app.calendar;
         c.FormActivate();
         tick(c, 301);
-        QVERIFY(!c.Timer1->isActive());
+        QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
         app.month(4)->setHint(QStringLiteral("26.091"));
         idle();
-        QVERIFY(c.Timer1->isActive());
+        QVERIFY(child<QTimer>(c, "Timer1")->isActive());
         tick(c, 1);
         QCOMPARE(app.month(4)->Hint(), QString());
-        QVERIFY(!c.Timer1->isActive());
+        QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
     }
 
     void layingOutTheSameYearRepaintsNothing() {
@@ -154,8 +154,8 @@ private slots:
         TCalendar& c = *app.calendar;
         c.show();
         QVERIFY(QTest::qWaitForWindowExposed(&c));
-        QTRY_VERIFY(c.FirstActivated);
-        c.Timer1->stop();
+        QTRY_VERIFY(c.state().FirstActivated);
+        child<QTimer>(c, "Timer1")->stop();
         tick(c, 302);
         QTest::qWait(50);  // let the first repaints through
         int paints = 0;
@@ -183,16 +183,16 @@ private slots:
         app.month(6)->setDate(QDate(2026, 6, 15));
         c.MonthCalendarClick(6);
         tick(c, 301);
-        QVERIFY(!c.Timer1->isActive());
-        QVERIFY(c.midnightTimer->isActive());
-        QVERIFY(c.midnightTimer->remainingTime() <= 100);
+        QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
+        QVERIFY(child<QTimer>(c, "MidnightTimer")->isActive());
+        QVERIFY(child<QTimer>(c, "MidnightTimer")->remainingTime() <= 100);
         QCOMPARE(app.month(6)->Hint(), QStringLiteral("26.166"));
         // Midnight: December's calendar now holds today, and the next tick clears the hint.
         app.platform.setNow(QDateTime(QDate(2026, 12, 1), QTime(0, 0, 0, 50)));
         QTRY_COMPARE(app.month(6)->Hint(), QString());
-        QTRY_VERIFY(!c.Timer1->isActive());
-        QVERIFY(c.midnightTimer->isActive());  // at the latest a minute later
-        QVERIFY(c.midnightTimer->remainingTime() <= 60'000);
+        QTRY_VERIFY(!child<QTimer>(c, "Timer1")->isActive());
+        QVERIFY(child<QTimer>(c, "MidnightTimer")->isActive());  // at the latest a minute later
+        QVERIFY(child<QTimer>(c, "MidnightTimer")->remainingTime() <= 60'000);
     }
 };
 

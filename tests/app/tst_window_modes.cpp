@@ -25,9 +25,9 @@ struct ShownApp : AppFixture {
         calendar->showModally = [this](QDialog& dialog) { modalDialogs << &dialog; };
         calendar->show();
         QVERIFY(QTest::qWaitForWindowExposed(calendar.get()));
-        QTRY_VERIFY(calendar->FirstActivated);
-        calendar->BitBtn2Click();
-        calendar->MonthCalendar(4)->setHint(QStringLiteral("25.091"));
+        QTRY_VERIFY(calendar->state().FirstActivated);
+        child<QToolButton>(*calendar, "SpeedButton11")->click();
+        monthCalendar(*calendar, 4)->setHint(QStringLiteral("25.091"));
     }
     TCalendar& c = *calendar;
     bool trayAvailable = true;
@@ -46,11 +46,11 @@ private slots:
         ShownApp app;
         const QPoint where = app.c.pos();
         for (bool onTop : {true, false}) {
-            app.c.SpeedButton1Click();
+            child<QToolButton>(app.c, "SpeedButton1")->click();
             QCOMPARE(app.c.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
             QVERIFY(app.c.isVisible());
             QCOMPARE(app.c.pos(), where);
-            QCOMPARE(app.c.focusWidget(), app.c.Panel(1));
+            QCOMPARE(app.c.focusWidget(), panel(app.c, 1));
             QCOMPARE(app.month(4)->Hint(), QString());
         }
         QTest::qWait(20);
@@ -60,8 +60,8 @@ private slots:
     void weekNumbersAlternate() {
         ShownApp app;
         for (int shown : {1, 0}) {
-            app.c.SpeedButton5Click();
-            QCOMPARE(app.c.WeekNumbersShown, shown);
+            child<QToolButton>(app.c, "SpeedButton5")->click();
+            QCOMPARE(app.c.state().WeekNumbersShown, shown);
             for (int k = 1; k <= 12; ++k)
                 QCOMPARE(app.month(k)->WeekNumbers(), shown == 1);
         }
@@ -75,12 +75,13 @@ private slots:
     void trayHidesAndTheIconBringsTheWindowBackUnchanged() {
         QFETCH(bool, fromMenu);
         ShownApp app;
-        QVERIFY(app.c.RxTrayIcon1->isVisible());
-        fromMenu ? app.c.Tray1Click() : app.c.SpeedButton2Click();
+        QVERIFY(child<QSystemTrayIcon>(app.c, "RxTrayIcon1")->isVisible());
+        fromMenu ? child<QAction>(app.c, "Tray1")->trigger()
+                 : child<QToolButton>(app.c, "SpeedButton2")->click();
         QVERIFY(!app.c.isVisible());
         // The menu item keeps the hints; the button clears them.
         QCOMPARE(app.month(4)->Hint(), fromMenu ? QStringLiteral("25.091") : QString());
-        QVERIFY(app.c.RxTrayIcon1->isVisible());
+        QVERIFY(child<QSystemTrayIcon>(app.c, "RxTrayIcon1")->isVisible());
         app.c.RxTrayIcon1Click();
         QVERIFY(app.c.isVisible());
         QTest::qWait(20);
@@ -93,7 +94,7 @@ private slots:
         // year view may end the program.
         QApplication::setQuitOnLastWindowClosed(true);
         ShownApp app;
-        app.c.SpeedButton2Click();
+        child<QToolButton>(app.c, "SpeedButton2")->click();
         bool ranOn = false;
         QTimer::singleShot(0, [] {
             QMessageBox box(QMessageBox::Information, QString(), QStringLiteral("No sunrise"));
@@ -103,21 +104,27 @@ private slots:
         QTimer::singleShot(200, &app.c, [&] {
             ranOn = true;
             app.c.RxTrayIcon1Click();
-            app.c.SpeedButton3Click();
+            child<QToolButton>(app.c, "SpeedButton3")->click();
         });
-        QTimer::singleShot(5000, qApp, &QCoreApplication::quit);  // should the close not end it
+        // Should the close not end the program, this does, and the test fails.
+        bool endedByTheTest = false;
+        QTimer::singleShot(5000, qApp, [&] {
+            endedByTheTest = true;
+            QCoreApplication::quit();
+        });
         QApplication::exec();
         QApplication::setQuitOnLastWindowClosed(false);
-        QVERIFY(ranOn);
+        QVERIFY2(ranOn, "the program ended while the window was hidden");
+        QVERIFY2(!endedByTheTest, "closing the year view did not end the program");
         QVERIFY(!app.c.isVisible());
     }
 
     void withoutNotificationAreaTheWindowStaysAndSaysWhyOnce() {
         ShownApp app;
         app.trayAvailable = false;
-        app.c.SpeedButton2Click();
-        app.c.Tray1Click();
-        app.c.SpeedButton2Click();
+        child<QToolButton>(app.c, "SpeedButton2")->click();
+        child<QAction>(app.c, "Tray1")->trigger();
+        child<QToolButton>(app.c, "SpeedButton2")->click();
         QVERIFY(app.c.isVisible());
         QCOMPARE(app.platform.boxes,
                  (QVector<Box>{{Box::Message, QStringLiteral("There is no notification area on "
@@ -127,7 +134,7 @@ private slots:
 
     void parametersOpensModallyOverTheWindowCentre() {
         ShownApp app;
-        app.c.SpeedButton4Click();
+        child<QToolButton>(app.c, "SpeedButton4")->click();
         const QRect outer = app.c.frameGeometry();
         QCOMPARE(app.platform.pointerMoves.last(),
                  outer.topLeft() + QPoint(outer.width() / 2 + 50, outer.height() / 2 + 60));
@@ -137,7 +144,7 @@ private slots:
 
     void exitClosesTheWindow() {
         ShownApp app;
-        app.c.SpeedButton3Click();
+        child<QToolButton>(app.c, "SpeedButton3")->click();
         QVERIFY(!app.c.isVisible());
     }
 };

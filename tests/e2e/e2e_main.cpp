@@ -17,12 +17,10 @@
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
-#include <memory>
 
-#include "hint_style.h"
 #include "platform.h"
+#include "program.h"
 #include "tcalendar.h"
-#include "thome.h"
 #include "tpanel.h"
 
 namespace {
@@ -49,13 +47,21 @@ private:
     }
 };
 
+QString caption(const solvane::TCalendar& calendar, const char* panel) {
+    return calendar.findChild<solvane::TPanel*>(QLatin1String(panel))->Caption();
+}
+
+QString text(const solvane::TCalendar& calendar, const char* label) {
+    return calendar.findChild<QLabel*>(QLatin1String(label))->text();
+}
+
 void printState(const char* when, const solvane::TCalendar& calendar) {
     std::printf("STATE %s visible: %s\n", when, calendar.isVisible() ? "yes" : "no");
     std::printf("STATE %s caption: %s\n", when, qPrintable(calendar.windowTitle()));
-    std::printf("STATE %s first month: %s\n", when, qPrintable(calendar.Panel(30)->Caption()));
-    std::printf("STATE %s last month: %s\n", when, qPrintable(calendar.Panel(41)->Caption()));
-    std::printf("STATE %s sunrise: %s\n", when, qPrintable(calendar.Label3->text()));
-    std::printf("STATE %s sunset: %s\n", when, qPrintable(calendar.Label4->text()));
+    std::printf("STATE %s first month: %s\n", when, qPrintable(caption(calendar, "Panel30")));
+    std::printf("STATE %s last month: %s\n", when, qPrintable(caption(calendar, "Panel41")));
+    std::printf("STATE %s sunrise: %s\n", when, qPrintable(text(calendar, "Label3")));
+    std::printf("STATE %s sunset: %s\n", when, qPrintable(text(calendar, "Label4")));
     std::fflush(stdout);
 }
 
@@ -85,19 +91,16 @@ int main(int argc, char* argv[]) {
 
     // The start-up of the program itself.
     QApplication::setApplicationName(QStringLiteral("Solvane"));
-    solvane::installHintTimings(application);
-    solvane::TCalendar calendar;
-    const auto home = std::make_unique<solvane::THome>(&calendar);
-    calendar.setHome(home.get());
-    calendar.show();
+    const solvane::Program program(application);
+    solvane::TCalendar& calendar = program.window();
 
     runEventLoop(milliseconds);
     printState("start", calendar);
 
-    QTest::mouseClick(calendar.SpeedButton9, Qt::LeftButton);
+    QTest::mouseClick(calendar.findChild<QToolButton*>(QStringLiteral("SpeedButton9")),
+                      Qt::LeftButton);
     runEventLoop(200);
     printState("next", calendar);
 
-    calendar.setHome(nullptr);
     return calendar.isVisible() ? 0 : 1;
 }

@@ -42,7 +42,7 @@ void TCalendar::SpeedButton1Click() {
     move(where);
     if (shown)
         showAgainWithoutActivation();
-    Panel(1)->setFocus();
+    monthNumberBox(1)->setFocus();
 }
 
 void TCalendar::SpeedButton2Click() {

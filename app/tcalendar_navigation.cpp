@@ -22,8 +22,8 @@ QDate plusMonths(const QDate& date, int months) {
 }  // namespace
 
 void TCalendar::clearCompactMonthBoxes() {
-    for (int n : {1, 3, 5})
-        Panel(n)->setCaption(QString());
+    for (int k = 1; k <= 3; ++k)
+        monthNumberBox(k)->setCaption(QString());
 }
 
 // sign -1 steps back, +1 forward.
@@ -33,17 +33,15 @@ void TCalendar::stepView(int sign) {
     if (!CompactMode) {
         first->setDate(QDate(first->Date().year(), 1, 1));
         first->setDate(plusMonths(first->Date(), 12 * sign));
-        RedateMode = RedateMode::KeepFirst;
-        FormActivate();
+        redate(RedateMode::KeepFirst);
     } else {
         first->setDate(plusMonths(first->Date(), sign));
         SpeedButton10->setText(formatDate(clock().today(), "mmm yyyy"));
         YearButtonToJanuary = false;
-        RedateMode = RedateMode::KeepFirst;
-        FormActivate();
+        redate(RedateMode::KeepFirst);
         clearCompactMonthBoxes();
     }
-    Panel(1)->setFocus();
+    monthNumberBox(1)->setFocus();
 }
 
 void TCalendar::BitBtn2Click() {
@@ -63,7 +61,7 @@ void TCalendar::BitBtn4Click() {
             // The row moves on to the current month and the two after it.
             for (int k = 1; k <= 3; ++k) {
                 MonthCalendar(k)->setDate(plusMonths(MonthCalendar(k)->Date(), today.month() - 1));
-                Panel(29 + k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
+                datePanel(k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
             }
             SpeedButton10->setText(QStringLiteral("Jan ") + formatDate(today, "yyyy"));
             YearButtonToJanuary = true;
@@ -73,7 +71,7 @@ void TCalendar::BitBtn4Click() {
         }
         clearCompactMonthBoxes();
     }
-    Panel(1)->setFocus();
+    monthNumberBox(1)->setFocus();
 }
 
 }  // namespace solvane

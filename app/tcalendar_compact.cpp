@@ -14,16 +14,17 @@
 #include "tjpaneltexture.h"
 #include "tmonthcalendar.h"
 #include "tpanel.h"
+#include "window_size.h"
 
 namespace solvane {
 namespace {
 
-// The window sizes below are outer sizes, frame and title bar included, of a frame that adds
-// 6 pixels to the width and 32 to the height (800 x 485 outside, 794 x 453 inside). Qt sizes
-// the inside and lets the desktop add its own frame, so the strip still lands just below the
-// months whatever frame the desktop draws.
-constexpr int kFrameWidth = 6;
-constexpr int kFrameHeight = 32;
+using window::kFrameHeight;
+using window::kFrameWidth;
+using window::kFullOuterHeight;
+using window::kFullOuterWidth;
+
+// The window sizes below are outer sizes, frame and title bar included (window_size.h).
 
 // Added to a strip button's place to put the pointer over it, counted from the window's
 // outer top-left corner.
@@ -43,9 +44,7 @@ struct StripLayout {
     std::array<int, 10> lefts;
 };
 
-// The full year's outer size; its strip is placeFullYearStrip()'s.
-constexpr int kFullOuterWidth = 800;
-constexpr int kFullOuterHeight = 485;
+// The full year's strip is placeFullYearStrip()'s.
 
 // Indexed by the compact width less one.
 constexpr std::array<StripLayout, 3> kCompactLayouts{{
@@ -72,14 +71,14 @@ void TCalendar::enterCompactMode() {
     for (int k = 4; k <= 12; ++k)
         MonthCalendar(k)->setEnabled(false);
     // The strip moves up to row 2, and these would be drawn over it.
-    for (int n = 34; n <= 36; ++n)
-        Panel(n)->hide();
+    for (int k = 5; k <= 7; ++k)
+        datePanel(k)->hide();
     move(CompactPos);
     for (QWidget* w : {Image1, Image2, Image3, Label3, Label4})
         w->hide();
     SmallCal();
     pointerToStripButton(SpeedButton8, kPointerRightOfCompactButton);
-    Panel(1)->setFocus();
+    monthNumberBox(1)->setFocus();
 }
 
 void TCalendar::leaveCompactMode() {
@@ -94,18 +93,18 @@ void TCalendar::leaveCompactMode() {
     SpeedButton6->show();
     SpeedButton7->hide();
     FormActivate();  // January to December of the year the row was in
-    Panel(1)->setCaption(QStringLiteral("1 "));
-    Panel(3)->setCaption(QStringLiteral("2 "));
-    Panel(5)->setCaption(QStringLiteral("3 "));
+    monthNumberBox(1)->setCaption(QStringLiteral("1 "));
+    monthNumberBox(2)->setCaption(QStringLiteral("2 "));
+    monthNumberBox(3)->setCaption(QStringLiteral("3 "));
     // The compact window remembers where the user left it; the full year goes back to where
     // it stood at the first activation.
     CompactPos = pos();
     move(FullPos);
-    for (int n = 34; n <= 36; ++n)
-        Panel(n)->show();
+    for (int k = 5; k <= 7; ++k)
+        datePanel(k)->show();
     setFixedSize(kFullOuterWidth - kFrameWidth, kFullOuterHeight - kFrameHeight);
     placeFullYearStrip();
-    Panel(1)->setFocus();
+    monthNumberBox(1)->setFocus();
     pointerToStripButton(SpeedButton8, kPointerRightOfCompactButton);
 }
 
@@ -129,8 +128,8 @@ void TCalendar::SmallCal() {
     SpeedButton6->hide();
     SpeedButton7->show();
     FormActivate();
-    for (int n : {1, 3, 5})
-        Panel(n)->setCaption(QString());
+    for (int k = 1; k <= 3; ++k)
+        monthNumberBox(k)->setCaption(QString());
     applyStripLayout(CompactWidth);
     // With one month the tray button is out of sight; the width button's menu stands in.
     Tray1->setVisible(CompactWidth == 1);
@@ -152,13 +151,13 @@ void TCalendar::SmallCal() {
         }
     }
     pointerToStripButton(SpeedButton7, kPointerRightOfWidthButton);
-    Panel(1)->setFocus();
+    monthNumberBox(1)->setFocus();
 }
 
 void TCalendar::applyStripLayout(int width) {
     const StripLayout& layout = kCompactLayouts[size_t(width - 1)];
     setFixedSize(layout.outerWidth - kFrameWidth, layout.outerHeight - kFrameHeight);
-    TPanel* strip = Panel(28);
+    TPanel* strip = toolStripFrame();
     strip->setGeometry(strip->x(), layout.stripTop, layout.stripWidth, strip->height());
     JPanelTexture1->resize(layout.textureWidth, JPanelTexture1->height());
     const std::array<QToolButton*, 10> buttons{
@@ -171,7 +170,7 @@ void TCalendar::applyStripLayout(int width) {
 }
 
 void TCalendar::pointerToStripButton(const QToolButton* button, int dx) {
-    const TPanel* strip = Panel(28);
+    const TPanel* strip = toolStripFrame();
     movePointerFromCorner(strip->x() + button->x() + dx, strip->y() + button->y() + kPointerDown);
 }
 

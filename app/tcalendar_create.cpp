@@ -15,14 +15,11 @@
 #include "tjpaneltexture.h"
 #include "tmonthcalendar.h"
 #include "tpanel.h"
+#include "window_size.h"
 
 namespace solvane {
 namespace {
 
-// The window's outer size on the desktop it was laid out for; its client area is 794 x 453.
-constexpr int kOuterWidth = 800;
-constexpr int kOuterHeight = 485;
-constexpr QSize kClientSize(794, 453);
 // Where the window stands while it is created, before it is first shown and centred.
 constexpr QPoint kLayoutPosition(91, 122);
 
@@ -42,7 +39,7 @@ TCalendar::TCalendar(QWidget* parent)
     setAutoFillBackground(true);
     // Fixed size: the frame and title bar are the window manager's, so only the client
     // area can be fixed; the outer size follows from the decorations.
-    setFixedSize(kClientSize);
+    setFixedSize(window::kFullClientSize);
     move(kLayoutPosition);
 
     createMonths();
@@ -66,9 +63,9 @@ void TCalendar::FormCreate() {
     SpeedButton10->setText(formatDate(today, "yyyy"));
 
     // The year entry box is centred on the outer size the window was laid out for.
-    TPanel* yearEntry = Panel(25);
-    yearEntry->move(kOuterWidth / 2 - yearEntry->width() / 2,
-                    kOuterHeight / 2 - yearEntry->height() / 2);
+    TPanel* yearEntry = yearEntryBox();
+    yearEntry->move(window::kFullOuterWidth / 2 - yearEntry->width() / 2,
+                    window::kFullOuterHeight / 2 - yearEntry->height() / 2);
 
     CalcJulianDate(today);  // not yet activated: no caption from it
     const std::string ordinal = astro::ordinalText(Julian.YearText, Julian.DayOfYear);
@@ -78,9 +75,9 @@ void TCalendar::FormCreate() {
 }
 
 void TCalendar::placeFullYearStrip() {
-    TPanel* strip = Panel(28);
+    TPanel* strip = toolStripFrame();
     strip->setGeometry(strip->x(), 428, 795, strip->height());
-    JPanelTexture1->resize(794, JPanelTexture1->height());
+    JPanelTexture1->resize(window::kFullClientSize.width(), JPanelTexture1->height());
     const auto setLeft = [](QWidget* button, int left) { button->move(left, button->y()); };
     setLeft(SpeedButton11, 236);
     setLeft(SpeedButton10, 265);

@@ -13,16 +13,10 @@
 #include "place.h"
 #include "platform.h"
 #include "tcalendar.h"
-#include "tcurrencyedit.h"
-#include "thome.h"
 #include "tmoon.h"
 
 namespace solvane {
 namespace {
-
-// Lines of the preferences' line buffer.
-constexpr int kLongitudeLine = 1;
-constexpr int kLatitudeLine = 2;
 
 // How long the strip shows a computed day before the timer brings today back, in ticks.
 constexpr int kSunDisplayTicks = 300;
@@ -57,13 +51,12 @@ void TCalendar::CalcSun(const QString& dateText) {
     double offset = 0;
     bool military = false;
     if (Home) {
-        latitude = placeNumber(Home->memoLine(kLatitudeLine), true, &latitudeNumber_);
-        longitudeNumber = placeNumber(Home->memoLine(kLongitudeLine), false, &longitudeNumber_);
-        // The dialog's hidden two-decimal fields hold the numbers, as they always have.
-        Home->CurrencyEditN1->setValue(latitude);
-        Home->CurrencyEditW2->setValue(longitudeNumber);
-        offset = astro::roundTo2Decimals(Home->CurrencyEditGMT3->Value());
-        military = Home->MilitaryTimeFlag == 1;
+        const prefs::Preferences settings = preferences();
+        latitude = placeNumber(settings.latitude, true, &latitudeNumber_);
+        longitudeNumber = placeNumber(settings.longitude, false, &longitudeNumber_);
+        emit placeNumbersRead(latitude, longitudeNumber);
+        offset = astro::roundTo2Decimals(settings.offset);
+        military = settings.militaryTime;
     }
     // A longitude number without sign means west; the computation counts east positive.
     const astro::SunTexts::Shown shown =

@@ -53,6 +53,7 @@ void TCalendar::setUpTodayTimer() {
     connect(QAbstractEventDispatcher::instance(thread()), &QAbstractEventDispatcher::aboutToBlock,
             this, guard(this, &TCalendar::wake));
     midnightTimer = new QTimer(this);
+    midnightTimer->setObjectName(QStringLiteral("MidnightTimer"));
     midnightTimer->setSingleShot(true);
     midnightTimer->setTimerType(Qt::PreciseTimer);
     connect(midnightTimer, &QTimer::timeout, this, guard(this, &TCalendar::midnightPassed));
@@ -148,7 +149,7 @@ bool TCalendar::yearIsLaidOut(const QDate& january) const {
 bool TCalendar::monthTitleIsCurrent(int k, const QDate& date) const {
     const MonthTitle& title = monthTitles_[size_t(k - 1)];
     return title.year == date.year() && title.month == date.month() &&
-           Panel(29 + k)->Caption() == title.caption;
+           datePanel(k)->Caption() == title.caption;
 }
 
 void TCalendar::setMonthTitle(int k, const QDate& date) {
@@ -156,7 +157,7 @@ void TCalendar::setMonthTitle(int k, const QDate& date) {
     MonthTitle& title = monthTitles_[size_t(k - 1)];
     if (title.year != date.year() || title.month != date.month() || title.caption.isEmpty())
         title = {date.year(), date.month(), formatDate(date, "mmmm yyyy")};
-    Panel(29 + k)->setCaption(title.caption);
+    datePanel(k)->setCaption(title.caption);
 }
 
 void TCalendar::armMidnightTimer() {

@@ -32,7 +32,7 @@ void TCalendar::MonthCalendarClick(int k) {
     const QDate date = calendar->Date();
     // The title says which month the calendar is meant to show; a click on a day of the
     // month before or after moves the control to that month.
-    const QString titleStart = Panel(29 + k)->Caption().left(3);
+    const QString titleStart = datePanel(k)->Caption().left(3);
     if (titleStart.isEmpty() || !formatDate(date, "mmmm").contains(titleStart)) {
         BitBtn4Click();
         return;

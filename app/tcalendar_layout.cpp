@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "face_colours.h"
 #include "guard.h"
 #include "hints.h"
 #include "moon_picture.h"
@@ -31,9 +32,6 @@ constexpr int kCalendarWidth = 197;
 constexpr int kCalendarHeight = 153;
 constexpr int kColumnStep = 199;  // a 2-pixel gap between columns
 constexpr int kRowStep = 143;     // each row covers the bottom 10 pixels of the row above
-
-constexpr TColor kYearEntryColour = 11063520;  // red E0, green D0, blue A8
-constexpr TColor kOkButtonColour = 9482432;    // red C0, green B0, blue 90
 
 // Left of each Date Panel; the middle row's last two sit 7 pixels further left.
 constexpr int kDatePanelLefts[3][4] = {
@@ -156,14 +154,19 @@ void TCalendar::createStrips() {
 }
 
 void TCalendar::createToolStrip() {
-    JPanelTexture1 = new TJPanelTexture(Panel(28));
+    JPanelTexture1 = new TJPanelTexture(toolStripFrame());
     JPanelTexture1->setObjectName(QStringLiteral("JPanelTexture1"));
     JPanelTexture1->setGeometry(0, 1, 794, 23);
     JPanelTexture1->setJTexture(stripTexture());
     JPanelTexture1->setJStyleTexture(txTile);
     JPanelTexture1->setJTransparent(false);
-    QWidget* strip = JPanelTexture1;
+    createSunAndMoon();
+    createSpeedButtons();
+    createTrayAndTimer();
+}
 
+void TCalendar::createSunAndMoon() {
+    QWidget* strip = JPanelTexture1;
     Image1 = makePicture(strip, QStringLiteral("Image1"), QRect(4, 4, 16, 15), tr("Sunrise"));
     Image1->setPixmap(face(QStringLiteral("sunrise")));
     Label3 = makeTimeLabel(strip, QStringLiteral("Label3"), QRect(24, 5, 28, 13),
@@ -182,10 +185,12 @@ void TCalendar::createToolStrip() {
     Moon1->SetCustomTime(QStringLiteral("10/3/01 1:02:13 PM"));
     Moon1->SetPhase(3.3285272346711317);
     Moon1->SetMoonDisplayType(TMoon::mdtUsePhaseAngle);
+}
 
+void TCalendar::createSpeedButtons() {
     // The full-year Lefts are set by creation; SpeedButton5 keeps the one given here.
-    const auto button = [strip](const char* name, int left, int width, const char* faceName,
-                                const QString& purpose) {
+    const auto button = [strip = JPanelTexture1](const char* name, int left, int width,
+                                                 const char* faceName, const QString& purpose) {
         return makeSpeedButton(strip, QString::fromLatin1(name), QRect(left, 2, width, 19),
                                QString::fromLatin1(faceName), purpose);
     };
@@ -206,7 +211,9 @@ void TCalendar::createToolStrip() {
     setHint(SpeedButton1, tr("Always on top"));
     SpeedButton2 = button("SpeedButton2", 0, 29, "tray", tr("Tray"));
     setHint(SpeedButton2, tr("Tray"));
+}
 
+void TCalendar::createTrayAndTimer() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     Tray1 = PopupMenu1->addAction(tr("Tray"));
@@ -230,7 +237,7 @@ void TCalendar::createYearEntry() {
     auto* box = new TPanel(this);
     box->setObjectName(QStringLiteral("Panel25"));
     box->setGeometry(145, 72, 155, 54);
-    box->setColor(kYearEntryColour);
+    box->setColor(kParchment);
     box->hide();
     panels_[25] = box;
 
@@ -253,7 +260,7 @@ void TCalendar::createYearEntry() {
     okPanel->setObjectName(QStringLiteral("Panel29"));
     okPanel->setGeometry(47, 32, 62, 19);
     okPanel->setBevelOuter(TPanel::bvNone);
-    okPanel->setColor(kOkButtonColour);
+    okPanel->setColor(kButtonFrame);
     panels_[29] = okPanel;
 
     SpeedButton54 = new QToolButton(okPanel);

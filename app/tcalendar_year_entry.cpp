@@ -21,11 +21,11 @@ constexpr int kLastYear = 3000;
 
 void TCalendar::BitBtn6Click() {
     ResetCalendarHints();
-    TPanel* box = Panel(25);
+    TPanel* box = yearEntryBox();
     box->show();
     // Over "OK". The vertical sum takes Panel29's Left, not its Top, as it always has.
-    movePointerFromCorner(box->x() + Panel(29)->x() + SpeedButton54->x() + 43,
-                          box->y() + Panel(29)->x() + SpeedButton54->y() + 22);
+    movePointerFromCorner(box->x() + okFrame()->x() + SpeedButton54->x() + 43,
+                          box->y() + okFrame()->x() + SpeedButton54->y() + 22);
     umNumberEdit1->setFocus();
     // An edit field selects its text when it takes the focus, so a year typed replaces it.
     umNumberEdit1->selectAll();
@@ -44,7 +44,7 @@ void TCalendar::SpeedButton54Click() {
     ResetCalendarHints();
     const QString text = umNumberEdit1->text();
     if (text.isEmpty() || text == QStringLiteral("0")) {
-        Panel(25)->hide();
+        yearEntryBox()->hide();
     } else {
         const int year = umNumberEdit1->Value();
         if (year < kFirstYear || year > kLastYear) {
@@ -55,13 +55,12 @@ void TCalendar::SpeedButton54Click() {
         }
         // The field holds digits only, so its value is the year typed.
         MonthCalendar(1)->setDate(QDate(year, 1, 1));
-        RedateMode = RedateMode::KeepFirst;
-        FormActivate();
-        Panel(25)->hide();
+        redate(RedateMode::KeepFirst);
+        yearEntryBox()->hide();
     }
     // Back over the year entry button.
-    movePointerFromCorner(Panel(28)->x() + SpeedButton6->x() + 15,
-                          Panel(28)->y() + SpeedButton6->y() + 37);
+    movePointerFromCorner(toolStripFrame()->x() + SpeedButton6->x() + 15,
+                          toolStripFrame()->y() + SpeedButton6->y() + 37);
 }
 
 }  // namespace solvane

@@ -59,13 +59,25 @@ void TCalendar::FormActivate() {
     if (!FirstActivated) {
         FullPos = pos();
         // Over the close button.
-        movePointerFromCorner(SpeedButton3->x() + 35, Panel(28)->y() + SpeedButton3->y() + 37);
+        movePointerFromCorner(SpeedButton3->x() + 35,
+                              toolStripFrame()->y() + SpeedButton3->y() + 37);
         FirstActivated = true;
     }
     LoadPreferences();  // an error here ends the activation before the dating
     dateFirstCalendar();
     RedateMode = RedateMode::FromToday;
     dateTwelveMonths();
+}
+
+void TCalendar::redate(solvane::RedateMode mode) {
+    RedateMode = mode;
+    FormActivate();
+}
+
+YearViewState TCalendar::state() const {
+    return {FirstActivated, RedateMode,          YearAnchor,         CompactMode,
+            CompactWidth,   YearButtonToJanuary, SavedCompactDates,  CompactPos,
+            FullPos,        WeekNumbersShown,    SunDisplayCountdown};
 }
 
 void TCalendar::LoadPreferences() {
@@ -88,10 +100,10 @@ void TCalendar::dateTwelveMonths() {
     // clamped at the end of a short month does not shorten the months after it.
     const QDate first = MonthCalendar(1)->Date();
     for (int k = 1; k <= 12; ++k) {
-        Panel(2 * k - 1)->setCaption(k < 10 ? QStringLiteral("%1 ").arg(k) : QString::number(k));
+        monthNumberBox(k)->setCaption(k < 10 ? QStringLiteral("%1 ").arg(k) : QString::number(k));
         if (k >= 2)
             MonthCalendar(k)->setDate(fromAstro(astro::addMonths(toAstro(first), k - 1)));
-        Panel(29 + k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
+        datePanel(k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
     }
 }
 

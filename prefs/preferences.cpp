@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "preferences.h"
+
+#include "prefs_file.h"
+#include "tcurrencyedit.h"
+
+namespace solvane::prefs {
+namespace {
+
+QString lineAt(const QStringList& lines, int index) {
+    return index < lines.size() ? lines.at(index) : QString();
+}
+
+}  // namespace
+
+bool Preferences::hints() const {
+    return flagSet(flags, 2);
+}
+
+void Reading::raiseIfIncomplete() const {
+    if (badColourLine)
+        (void)readColour(*badColourLine);  // raises the message for that line
+}
+
+Reading readLines(const QStringList& lines, const Preferences& base) {
+    Reading reading{lines, base, 0, std::nullopt};
+    Preferences& read = reading.preferences;
+    read.flags = lineAt(lines, kFlagsLine);
+    read.militaryTime = flagSet(read.flags, 1);
+    // The place texts count as read even when a colour line is bad: they are the file's lines.
+    read.longitude = lineAt(lines, kLongitudeLine);
+    read.latitude = lineAt(lines, kLatitudeLine);
+    for (int k = 0; k < kColourCount; ++k) {
+        const QString line = lineAt(lines, kFirstColourLine + k);
+        const std::optional<TColor> colour = parseColour(line);
+        if (!colour) {
+            reading.badColourLine = line;
+            return reading;
+        }
+        read.colours[size_t(k)] = *colour;
+        reading.coloursRead = k + 1;
+    }
+    read.offset = readOffset(lineAt(lines, kOffsetLine));
+    return reading;
+}
+
+Reading readPreferences(const QString& path, const Preferences& base) {
+    return readLines(readFile(path), base);
+}
+
+QStringList toLines(const Preferences& preferences) {
+    QStringList lines{preferences.flags, oneLine(preferences.longitude),
+                      oneLine(preferences.latitude), TCurrencyEdit::editText(preferences.offset)};
+    for (const TColor colour : preferences.colours)
+        lines << QString::number(colour);
+    return lines;
+}
+
+void writePreferences(const QString& path, const Preferences& preferences) {
+    writeFile(path, toLines(preferences));
+}
+
+}  // namespace solvane::prefs

@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+//
+// The year view follows the Parameters dialog: a colour picked there paints its targets in
+// the window at once, and the Hints box switches the window's hints.
+
+#include <QCheckBox>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app_fixture.h"
+#include "hints.h"
+#include "tcolorcombobox.h"
+
+using namespace solvane;
+using namespace solvane::test;
+
+namespace {
+
+TPanel* panel(const AppFixture& app, int n) {
+    return app.calendar->findChild<TPanel*>(QStringLiteral("Panel%1").arg(n));
+}
+
+QWidget* control(const AppFixture& app, const char* name) {
+    return app.calendar->findChild<QWidget*>(QLatin1String(name));
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Steps a colour box of the dialog to its next colour by key, as a user does.
+TColor pickAnotherColour(const AppFixture& app, int k) {
+    auto* box = app.home->findChild<TColorComboBox*>(QStringLiteral("ColorComboBox%1").arg(k));
+    const TColor before = box->ColorValue();
+    QTest::keyClick(box, Qt::Key_Down);
+    if (box->ColorValue() == before)
+        QTest::keyClick(box, Qt::Key_Up);
+    return box->ColorValue();
+}
+
+}  // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void colourReachesItsTargets_data();
+    void colourReachesItsTargets();
+    void hintsOffKeepTheCalendarsHints();
+};
+
+void TestSettings::colourReachesItsTargets_data() {
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("calendarSlot");  // -1: the calendars are not painted
+    QTest::addColumn<QList<int>>("panelColours");
+    QTest::addColumn<QList<int>>("panelTexts");
+    QTest::addColumn<bool>("window");
+    QList<int> covers, datePanels;
+    for (int n = 1; n <= 24; ++n)
+        covers << n;
+    for (int n = 30; n <= 41; ++n)
+        datePanels << n;
+    QTest::addRow("Title Bar Color")
+        << 1 << int(TMonthCalendar::TitleBackColor) << covers + datePanels << QList<int>{} << false;
+    QTest::addRow("Title Text Color")
+        << 2 << int(TMonthCalendar::TitleTextColor) << QList<int>{} << covers << false;
+    QTest::addRow("Backgnd Color")
+        << 3 << int(TMonthCalendar::MonthBackColor) << QList<int>{} << QList<int>{} << false;
+    QTest::addRow("Text Color") << 4 << int(TMonthCalendar::TextColor) << QList<int>{}
+                                << QList<int>{} << false;
+    QTest::addRow("Trail Text Color")
+        << 5 << int(TMonthCalendar::TrailingTextColor) << QList<int>{} << QList<int>{} << false;
+    QTest::addRow("Outline Color") << 6 << -1 << QList<int>{0, 26} << QList<int>{} << true;
+}
+
+// Picking a colour paints its targets at once, before any save, and nothing else.
+void TestSettings::colourReachesItsTargets() {
+    QFETCH(int, box);
+    QFETCH(int, calendarSlot);
+    QFETCH(QList<int>, panelColours);
+    QFETCH(QList<int>, panelTexts);
+    QFETCH(bool, window);
+    AppFixture app;
+    QList<TColor> colours, texts, calendarColours;
+    for (int n = 0; n <= 41; ++n) {
+        colours << panel(app, n)->Color();
+        texts << panel(app, n)->FontColor();
+    }
+    for (int slot = 1; slot <= 5; ++slot)
+        calendarColours << app.month(1)->CalColors(slot);
+    const QColor windowBefore = app.calendar->palette().color(QPalette::Window);
+    const QByteArray savedBefore = fileBytes(app.platform.prefsPath());
+
+    const TColor picked = pickAnotherColour(app, box);
+    for (int k = 1; k <= 12; ++k) {
+        for (int slot = 1; slot <= 5; ++slot) {
+            QCOMPARE(app.month(k)->CalColors(slot),
+                     slot == calendarSlot ? picked : calendarColours[slot - 1]);
+        }
+    }
+    for (int n = 0; n <= 41; ++n) {
+        QCOMPARE(panel(app, n)->Color(), panelColours.contains(n) ? picked : colours[n]);
+        QCOMPARE(panel(app, n)->FontColor(), panelTexts.contains(n) ? picked : texts[n]);
+    }
+    QCOMPARE(app.calendar->palette().color(QPalette::Window),
+             window ? toQColor(picked) : windowBefore);
+    QCOMPARE(fileBytes(app.platform.prefsPath()), savedBefore);  // picking saves nothing
+}
+
+void TestSettings::hintsOffKeepTheCalendarsHints() {
+    AppFixture app;
+    app.home->show();
+    auto* hints = app.home->findChild<QCheckBox*>(QStringLiteral("CheckBox2"));
+    QTest::mouseClick(hints, Qt::LeftButton);
+    for (int k = 1; k <= 12; ++k)
+        QVERIFY(app.month(k)->ShowHint());
+    QVERIFY(showHint(panel(app, 0)) && showHint(control(app, "SpeedButton5")));
+    QVERIFY(showHint(app.calendar.get()));
+    QVERIFY(!showHint(app.home->findChild<QWidget*>(QStringLiteral("Edit1"))));
+
+    QTest::mouseClick(hints, Qt::LeftButton);
+    for (int k = 1; k <= 12; ++k)
+        QVERIFY(app.month(k)->ShowHint());
+    QVERIFY(!showHint(panel(app, 0)) && !showHint(control(app, "SpeedButton5")));
+    app.home->hide();
+}
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
