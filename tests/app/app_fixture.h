@@ -6,9 +6,12 @@
 // folder: the window (its creation runs at construction), then the hidden Parameters dialog.
 // The 10 ms timer is stopped, so that only what a test does changes the view.
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
+#include <QSystemTrayIcon>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -81,6 +84,34 @@ inline void showYear(const TCalendar& calendar, int year) {
     QTest::keyClick(field, Qt::Key_Return);
 }
 
+// The grid cell that shows `day`: of the month the calendar shows, or of the month after it.
+inline QRect dayCell(TMonthCalendar* calendar, int day, bool nextMonth) {
+    auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    if (!view)
+        return {};
+    const QAbstractItemModel* model = view->model();
+    int firsts = 0;
+    for (int row = 1; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            const int shown = index.data().toInt();
+            if (shown == 1)
+                ++firsts;
+            if (shown == day && firsts == (nextMonth ? 2 : 1))
+                return view->visualRect(index);
+        }
+    }
+    return {};
+}
+
+inline void clickDay(TMonthCalendar* calendar, int day, bool nextMonth = false) {
+    auto* view = calendar->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    QVERIFY(view);
+    const QRect cell = dayCell(calendar, day, nextMonth);
+    QVERIFY(cell.isValid());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
 struct AppFixture {
     explicit AppFixture(const QDateTime& now = QDateTime(QDate(2026, 12, 7), QTime(10, 0)),
                         const QStringList& prefs = defaultPrefs(), bool withHome = true)
@@ -104,6 +135,20 @@ struct AppFixture {
     // The Date Panel over month k.
     QString title(int k) const { return panel(*calendar, 29 + k)->Caption(); }
     YearViewState state() const { return calendar->state(); }
+
+    // Activates the window as the window system does: a show from hidden, whose activation
+    // runs once the show has been handled.
+    void activate() const {
+        calendar->hide();
+        calendar->show();
+        QCoreApplication::processEvents();
+    }
+
+    // A click on the notification-area icon.
+    void clickTrayIcon() const {
+        emit child<QSystemTrayIcon>(*calendar, QStringLiteral("RxTrayIcon1"))
+            ->activated(QSystemTrayIcon::Trigger);
+    }
     QPoint corner() const { return calendar->frameGeometry().topLeft(); }
 
     FakePlatform platform;
