@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "children.h"
 #include "fakeplatform.h"
 #include "tcalendar.h"
 #include "thome.h"
@@ -48,15 +49,6 @@ inline QStringList placePrefs(const QString& flags, const QString& longitude,
     lines[2] = latitude;
     lines[3] = offset;
     return lines;
-}
-
-// The window's control of that object name; the test stops at once when there is none.
-template <typename T = QWidget>
-T* child(const QObject& parent, const QString& name) {
-    auto* found = parent.findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
 }
 
 inline TMonthCalendar* monthCalendar(const TCalendar& calendar, int k) {
@@ -137,11 +129,12 @@ struct AppFixture {
     YearViewState state() const { return calendar->state(); }
 
     // Activates the window as the window system does: a show from hidden, whose activation
-    // runs once the show has been handled.
+    // runs once the show has been handled. Only that call is delivered, so that no timer
+    // ticks meanwhile, however slow the machine.
     void activate() const {
         calendar->hide();
         calendar->show();
-        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(calendar.get(), QEvent::MetaCall);
     }
 
     // A click on the notification-area icon.
