@@ -73,6 +73,29 @@ public:
     // Sets how the next activation dates the first month, and runs it.
     void redate(solvane::RedateMode mode);
 
+    // One tick of the 10 ms timer Timer1 (tcalendar_timer.cpp).
+    void Timer1Timer();
+
+    // True while a sun computation waits in one of its message boxes; another computation
+    // started meanwhile (a timer tick, a click) returns at once.
+    bool sunBusy() const { return sunComputationRunning_; }
+
+    // Test seams.
+    // Shows the Parameters dialog modally; tests replace it so that nothing blocks.
+    std::function<void(QDialog&)> showModally;
+    // Whether the desktop has a notification area to hide the window into; tests replace it.
+    std::function<bool()> trayAvailable;
+
+signals:
+    // The place numbers the sun computation read from the place texts, in degrees, rounded to
+    // two decimals (the longitude's sign as the text has it).
+    void placeNumbersRead(double latitude, double longitude);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Handlers and the operations they share, named as the program's design names them.
     // --- start-up and activation (tcalendar_create.cpp, tcalendar_activate.cpp)
     void FormCreate();
     void FormActivate();
@@ -99,7 +122,6 @@ public:
     void SmallCal();
 
     // --- timer and window modes (tcalendar_timer.cpp, tcalendar_window_modes.cpp)
-    void Timer1Timer();
     void SpeedButton1Click();  // always on top
     void SpeedButton2Click();  // to the notification area
     void Tray1Click();
@@ -112,25 +134,6 @@ public:
     // (tcalendar_create.cpp, tcalendar_layout.cpp, tcalendar_activate.cpp, tcalendar_sun.cpp,
     // tcalendar_day_click.cpp, tcalendar_navigation.cpp, tcalendar_year_entry.cpp)
 
-    // True while a sun computation waits in one of its message boxes; another computation
-    // started meanwhile (a timer tick, a click) returns at once.
-    bool sunBusy() const { return sunComputationRunning_; }
-
-    // Test seams.
-    // Shows the Parameters dialog modally; tests replace it so that nothing blocks.
-    std::function<void(QDialog&)> showModally;
-    // Whether the desktop has a notification area to hide the window into; tests replace it.
-    std::function<bool()> trayAvailable;
-
-signals:
-    // The place numbers the sun computation read from the place texts, in degrees, rounded to
-    // two decimals (the longitude's sign as the text has it).
-    void placeNumbersRead(double latitude, double longitude);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     // --- year-view state
     bool FirstActivated = false;
     solvane::RedateMode RedateMode = RedateMode::FromToday;

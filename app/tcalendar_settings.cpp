@@ -34,8 +34,10 @@ bool isQtInternal(const QWidget* widget) {
 }  // namespace
 
 void TCalendar::setHome(THome* home) {
-    if (Home)
+    if (Home) {
         disconnect(Home, nullptr, this, nullptr);
+        disconnect(this, nullptr, Home, nullptr);
+    }
     Home = home;
     if (!Home)
         return;

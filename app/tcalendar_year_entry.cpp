@@ -23,7 +23,8 @@ void TCalendar::BitBtn6Click() {
     ResetCalendarHints();
     TPanel* box = yearEntryBox();
     box->show();
-    // Over "OK". The vertical sum takes Panel29's Left, not its Top, as it always has.
+    // Over "OK". The vertical sum takes Panel29's Left (47), not its Top (32): with the 22 that
+    // stands for the title bar, that is what puts the pointer on the button.
     movePointerFromCorner(box->x() + okFrame()->x() + SpeedButton54->x() + 43,
                           box->y() + okFrame()->x() + SpeedButton54->y() + 22);
     umNumberEdit1->setFocus();

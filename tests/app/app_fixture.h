@@ -6,14 +6,17 @@
 // folder: the window (its creation runs at construction), then the hidden Parameters dialog.
 // The 10 ms timer is stopped, so that only what a test does changes the view.
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <memory>
 
+#include "children.h"
 #include "fakeplatform.h"
 #include "tcalendar.h"
 #include "thome.h"
@@ -47,15 +50,6 @@ inline QStringList placePrefs(const QString& flags, const QString& longitude,
     return lines;
 }
 
-// The window's control of that object name; the test stops at once when there is none.
-template <typename T = QWidget>
-T* child(const QObject& parent, const QString& name) {
-    auto* found = parent.findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
 inline TMonthCalendar* monthCalendar(const TCalendar& calendar, int k) {
     return child<TMonthCalendar>(calendar, QStringLiteral("MonthCalendar%1").arg(k));
 }
@@ -81,6 +75,19 @@ inline void showYear(const TCalendar& calendar, int year) {
     QTest::keyClick(field, Qt::Key_Return);
 }
 
+// The grid cell that shows `day`: of the month the calendar shows, or of the month after it.
+inline QRect dayCell(TMonthCalendar* calendar, int day, bool nextMonth) {
+    const QDate first(calendar->yearShown(), calendar->monthShown(), 1);
+    const QDate month = first.addMonths(nextMonth ? 1 : 0);
+    return calendar->dayRect(QDate(month.year(), month.month(), day));
+}
+
+inline void clickDay(TMonthCalendar* calendar, int day, bool nextMonth = false) {
+    const QRect cell = dayCell(calendar, day, nextMonth);
+    QVERIFY(cell.isValid());
+    QTest::mouseClick(calendar, Qt::LeftButton, {}, cell.center());
+}
+
 struct AppFixture {
     explicit AppFixture(const QDateTime& now = QDateTime(QDate(2026, 12, 7), QTime(10, 0)),
                         const QStringList& prefs = defaultPrefs(), bool withHome = true)
@@ -104,6 +111,21 @@ struct AppFixture {
     // The Date Panel over month k.
     QString title(int k) const { return panel(*calendar, 29 + k)->Caption(); }
     YearViewState state() const { return calendar->state(); }
+
+    // Activates the window as the window system does: a show from hidden, whose activation
+    // runs once the show has been handled. Only that call is delivered, so that no timer
+    // ticks meanwhile, however slow the machine.
+    void activate() const {
+        calendar->hide();
+        calendar->show();
+        QCoreApplication::sendPostedEvents(calendar.get(), QEvent::MetaCall);
+    }
+
+    // A click on the notification-area icon.
+    void clickTrayIcon() const {
+        emit child<QSystemTrayIcon>(*calendar, QStringLiteral("RxTrayIcon1"))
+            ->activated(QSystemTrayIcon::Trigger);
+    }
     QPoint corner() const { return calendar->frameGeometry().topLeft(); }
 
     FakePlatform platform;

@@ -81,7 +81,7 @@ void TestCalendarStart::captionAfterCreation() {
 
 void TestCalendarStart::firstActivationDatesTheYear() {
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     QVERIFY(app.calendar->state().FirstActivated);
     QCOMPARE(app.calendar->state().YearAnchor, QStringLiteral("01/01/2026"));
     const QStringList months = {"January",   "February", "March",    "April",
@@ -98,13 +98,13 @@ void TestCalendarStart::firstActivationDatesTheYear() {
 
 void TestCalendarStart::firstActivationRecordsPositionAndPointer() {
     AppFixture app;
-    const QPoint position = app.calendar->pos();
-    app.calendar->FormActivate();
+    app.activate();
+    const QPoint position = app.calendar->pos();  // where the first show centred it
     QCOMPARE(app.calendar->state().FullPos, position);
     QCOMPARE(app.platform.pointerMoves, QVector<QPoint>{app.corner() + QPoint(481, 467)});
     // Later activations leave both alone.
     app.calendar->move(position + QPoint(10, 10));
-    app.calendar->FormActivate();
+    app.activate();
     QCOMPARE(app.calendar->state().FullPos, position);
     QCOMPARE(app.platform.pointerMoves.size(), 1);
 }
@@ -112,9 +112,9 @@ void TestCalendarStart::firstActivationRecordsPositionAndPointer() {
 void TestCalendarStart::activationDoesNotWriteTheCaption() {
     AppFixture app(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
     const QString caption = app.calendar->windowTitle();
-    app.calendar->FormActivate();
+    app.activate();
     app.platform.setToday(QDate(2026, 12, 8));
-    app.calendar->FormActivate();
+    app.activate();
     QCOMPARE(app.calendar->windowTitle(), caption);
 }
 
@@ -150,7 +150,7 @@ void TestCalendarStart::redating() {
     QFETCH(QDate, twelfth);
     QFETCH(QString, anchor);
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     app.month(1)->setDate(first);
     app.calendar->redate(RedateMode(mode));
     QCOMPARE(app.month(2)->Date(), second);

@@ -17,7 +17,7 @@ using namespace solvane::test;
 namespace {
 
 struct StartedApp : AppFixture {
-    StartedApp() { calendar->FormActivate(); }
+    StartedApp() { activate(); }
     TCalendar& c = *calendar;
     QStringList row() const { return {title(1), title(2), title(3)}; }
     QList<int> stripLefts() const {

@@ -18,19 +18,6 @@ namespace {
 
 const QString kYearWarning = QStringLiteral("Year must be between 1700 and 3000");
 
-// The grid cell that shows `day`: of the month the calendar shows, or of the month after it.
-QRect dayCell(TMonthCalendar* calendar, int day, bool nextMonth) {
-    const QDate first(calendar->yearShown(), calendar->monthShown(), 1);
-    const QDate month = first.addMonths(nextMonth ? 1 : 0);
-    return calendar->dayRect(QDate(month.year(), month.month(), day));
-}
-
-void clickDay(TMonthCalendar* calendar, int day, bool nextMonth = false) {
-    const QRect cell = dayCell(calendar, day, nextMonth);
-    QVERIFY(cell.isValid());
-    QTest::mouseClick(calendar, Qt::LeftButton, {}, cell.center());
-}
-
 QStringList hints(const AppFixture& app) {
     QStringList all;
     for (int k = 1; k <= 12; ++k)
@@ -79,7 +66,7 @@ void TestNavigation::yearSteps() {
     QFETCH(QString, buttons);
     QFETCH(int, year);
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     app.month(4)->setHint(QStringLiteral("26.100"));
     for (QChar button : buttons) {
         QToolButton* pressed = button == 'p'   ? child<QToolButton>(*app.calendar, "SpeedButton11")
@@ -105,7 +92,7 @@ void TestNavigation::yearsAtTheEdges_data() {
 void TestNavigation::yearsAtTheEdges() {
     QFETCH(int, year);
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     showYear(*app.calendar, year);
     for (int k = 1; k <= 12; ++k) {
         QCOMPARE(app.month(k)->Date(), QDate(year, k, 1));
@@ -145,7 +132,7 @@ void TestNavigation::compactSteps() {
     QFETCH(QString, caption);
     QFETCH(bool, expectedToJanuary);
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     clickButton(*app.calendar, "SpeedButton8");  // compact mode, year button to January
     QVERIFY(app.state().CompactMode && app.state().YearButtonToJanuary);
     if (!toJanuary)
@@ -171,7 +158,7 @@ void TestNavigation::compactSteps() {
 
 void TestNavigation::yearEntryOpens() {
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     app.platform.pointerMoves.clear();
     app.month(2)->setHint(QStringLiteral("26.040"));
     child<QToolButton>(*app.calendar, "SpeedButton6")->click();
@@ -208,7 +195,7 @@ void TestNavigation::yearEntry() {
     QFETCH(int, year);
     QFETCH(bool, warned);
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     child<QToolButton>(*app.calendar, "SpeedButton6")->click();
     TumNumberEdit* field = child<TumNumberEdit>(*app.calendar, "umNumberEdit1");
     field->selectAll();
@@ -253,11 +240,11 @@ void TestNavigation::yearEntryClickSelectsAll() {
 
 void TestNavigation::dayClick() {
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     app.month(3)->setHint(QStringLiteral("26.060"));
     app.month(5)->setDate(QDate(2026, 5, 15));
     app.month(12)->setDate(QDate(2026, 12, 7));
-    app.calendar->MonthCalendarClick(12);
+    clickDay(app.month(12), 7);
 
     QStringList expected = noHints();
     expected[11] = QStringLiteral("26.341");
@@ -332,15 +319,14 @@ void TestNavigation::spanOfTwoClicks() {
     QFETCH(QDate, second);
     QFETCH(QString, caption);
     AppFixture app;
-    app.calendar->FormActivate();
+    app.activate();
     for (const QDate& day : {first, second}) {
         showYear(*app.calendar, day.year());
-        app.month(day.month())->setDate(day);
-        app.calendar->MonthCalendarClick(day.month());
+        clickDay(app.month(day.month()), day.day());
     }
     QCOMPARE(app.calendar->windowTitle(), caption);
     // The third click opens a new span.
-    app.calendar->MonthCalendarClick(second.month());
+    clickDay(app.month(second.month()), second.day());
     QVERIFY(!app.calendar->windowTitle().contains(QStringLiteral(" > ")));
 }
 

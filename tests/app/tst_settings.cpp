@@ -94,6 +94,7 @@ void TestSettings::colourReachesItsTargets() {
     const QByteArray savedBefore = fileBytes(app.platform.prefsPath());
 
     const TColor picked = pickAnotherColour(app, box);
+    QCOMPARE_NE(picked, prefs::kDefaultColours[box - 1]);
     for (int k = 1; k <= 12; ++k) {
         for (int slot = 1; slot <= 5; ++slot) {
             QCOMPARE(app.month(k)->CalColors(slot),
@@ -106,6 +107,7 @@ void TestSettings::colourReachesItsTargets() {
     }
     QCOMPARE(app.calendar->palette().color(QPalette::Window),
              window ? toQColor(picked) : windowBefore);
+    QCOMPARE(app.home->preferences().colours[box - 1], picked);
     QCOMPARE(fileBytes(app.platform.prefsPath()), savedBefore);  // picking saves nothing
 }
 

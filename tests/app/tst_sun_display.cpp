@@ -93,7 +93,7 @@ void TestSunDisplay::loadShowsTodaysSun() {
     QFETCH(QString, sunset);
     QFETCH(QStringList, boxes);
     AppFixture app(QDateTime(today, QTime(10, 0)), prefs);
-    app.calendar->FormActivate();
+    app.activate();
     QCOMPARE(child<QLabel>(*app.calendar, "Label3")->text(), sunrise);
     QCOMPARE(child<QLabel>(*app.calendar, "Label4")->text(), sunset);
     QCOMPARE(app.platform.boxTexts(), boxes);
@@ -106,7 +106,7 @@ void TestSunDisplay::loadShowsTodaysSun() {
 void TestSunDisplay::moonPictureOfTheDay() {
     AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
                    placePrefs("00", kNewYorkLongitude, kNewYorkLatitude, "-5"));
-    app.calendar->FormActivate();
+    app.activate();
     // 19 June 1992 at 6 PM: about 4.04422 radians, picture 17.
     const QImage expected = moonPicture(17).toImage();
     QVERIFY(!expected.isNull());
@@ -115,18 +115,19 @@ void TestSunDisplay::moonPictureOfTheDay() {
     QCOMPARE(expected.pixelColor(0, 15).alpha(), 0);
     QCOMPARE(expected.pixelColor(8, 7).alpha(), 255);
 
-    app.calendar->CalcSun(QStringLiteral("12/07/2026"));
+    showYear(*app.calendar, 2026);
+    clickDay(app.month(12), 7);
     QCOMPARE(child<QLabel>(*app.calendar, "Image3")->pixmap().toImage(), moonPicture(26).toImage());
 }
 
 void TestSunDisplay::invalidPlaceKeepsThePreviousNumber() {
     AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
                    placePrefs("00", kNewYorkLongitude, kNewYorkLatitude, "-5"));
-    app.calendar->FormActivate();
+    app.activate();
     // The file changes between two activations: the last good latitude stays in use.
     app.platform.writePrefs(placePrefs("00", kNewYorkLongitude, "N40.75", "-5"));
     child<QLabel>(*app.calendar, "Label3")->clear();
-    app.calendar->FormActivate();
+    app.activate();
     QCOMPARE(app.platform.boxTexts(), QStringList{astro::kInvalidLatitude});
     QCOMPARE(child<QLabel>(*app.calendar, "Label3")->text(), QStringLiteral("4:24A"));
     QCOMPARE(child<QLabel>(*app.calendar, "Label4")->text(), QStringLiteral("7:30P"));
@@ -134,7 +135,7 @@ void TestSunDisplay::invalidPlaceKeepsThePreviousNumber() {
 
 void TestSunDisplay::withoutDialogNothingIsComputed() {
     AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)), defaultPrefs(), false);
-    app.calendar->CalcSun(QStringLiteral("06/19/1992"));
+    clickDay(app.month(6), 19);
     QCOMPARE(child<QLabel>(*app.calendar, "Label3")->text(), QString());
     QCOMPARE(child<QLabel>(*app.calendar, "Label4")->text(), QString());
     QCOMPARE(textColour(child<QLabel>(*app.calendar, "Label3")), toQColor(cl::Maroon));
@@ -150,9 +151,9 @@ void TestSunDisplay::oneComputationAtATime() {
     bool busyWhileOpen = false;
     boxes.whileOpen = [&] {
         busyWhileOpen = app.calendar->sunBusy();
-        app.calendar->CalcSun(QStringLiteral("06/19/1992"));  // a tick's computation
+        clickDay(app.month(6), 19);  // a click's computation
     };
-    app.calendar->FormActivate();
+    app.activate();
     setPlatform(previous);
     // Only the first computation's two messages: the nested one returned at once.
     QCOMPARE(boxes.shown, QStringList(2, astro::kSunUpOrDownAllDay));

@@ -63,11 +63,10 @@ private slots:
         QFETCH(QDate, clicked);
         AppFixture app(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), newYorkPrefs());
         TCalendar& c = *app.calendar;
-        c.FormActivate();
+        app.activate();
         const QString todaysSunrise = child<QLabel>(c, "Label3")->text();
         if (clicked.isValid()) {
-            app.month(6)->setDate(clicked);
-            c.MonthCalendarClick(6);
+            clickDay(app.month(6), clicked.day());
             QVERIFY(child<QLabel>(c, "Label3")->text() != todaysSunrise);
         }
         QCOMPARE(textColour(child<QLabel>(c, "Label3")), toQColor(cl::Maroon));
@@ -94,7 +93,7 @@ private slots:
         QFETCH(bool, afterPrevious);
         AppFixture app;
         TCalendar& c = *app.calendar;
-        c.FormActivate();
+        app.activate();
         if (afterPrevious)
             child<QToolButton>(c, "SpeedButton11")->click();
         tick(c, 301);
@@ -112,14 +111,14 @@ private slots:
     void timerSleepsWhenNoTickCanChangeAnything() {
         AppFixture app;
         TCalendar& c = *app.calendar;
-        c.FormActivate();
+        app.activate();
         QVERIFY(child<QTimer>(c, "Timer1")->isActive());  // the load's sun times count down
         tick(c, 299);
         QVERIFY(child<QTimer>(c, "Timer1")->isActive());
         tick(c, 1);
         QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
 
-        c.MonthCalendarClick(3);  // a day click shows that day's sun times
+        clickDay(app.month(3), 1);  // a day click shows that day's sun times
         QVERIFY(child<QTimer>(c, "Timer1")->isActive());
         tick(c, 300);
         QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
@@ -138,7 +137,7 @@ private slots:
         // again, which changes nothing until a hint is set.
         AppFixture app(QDateTime(QDate(2026, 12, 1), QTime(10, 0)));
         TCalendar& c = *app.calendar;
-        c.FormActivate();
+        app.activate();
         tick(c, 301);
         QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
         app.month(4)->setHint(QStringLiteral("26.091"));
@@ -179,9 +178,8 @@ private slots:
         // 15 June was clicked on the last evening of November; no month holds 30 November.
         AppFixture app(QDateTime(QDate(2026, 11, 30), QTime(23, 59, 59, 900)));
         TCalendar& c = *app.calendar;
-        c.FormActivate();
-        app.month(6)->setDate(QDate(2026, 6, 15));
-        c.MonthCalendarClick(6);
+        app.activate();
+        clickDay(app.month(6), 15);
         tick(c, 301);
         QVERIFY(!child<QTimer>(c, "Timer1")->isActive());
         QVERIFY(child<QTimer>(c, "MidnightTimer")->isActive());

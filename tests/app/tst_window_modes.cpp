@@ -82,7 +82,7 @@ private slots:
         // The menu item keeps the hints; the button clears them.
         QCOMPARE(app.month(4)->Hint(), fromMenu ? QStringLiteral("25.091") : QString());
         QVERIFY(child<QSystemTrayIcon>(app.c, "RxTrayIcon1")->isVisible());
-        app.c.RxTrayIcon1Click();
+        app.clickTrayIcon();
         QVERIFY(app.c.isVisible());
         QTest::qWait(20);
         QCOMPARE(app.title(1), QStringLiteral("January 2025"));
@@ -103,7 +103,7 @@ private slots:
         });
         QTimer::singleShot(200, &app.c, [&] {
             ranOn = true;
-            app.c.RxTrayIcon1Click();
+            app.clickTrayIcon();
             child<QToolButton>(app.c, "SpeedButton3")->click();
         });
         // Should the close not end the program, this does, and the test fails.

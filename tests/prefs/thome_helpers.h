@@ -16,6 +16,7 @@
 #include <csignal>
 #include <functional>
 
+#include "children.h"
 #include "error.h"
 #include "tcolorcombobox.h"
 #include "tcurrencyedit.h"
@@ -25,14 +26,6 @@ namespace solvane::test {
 
 inline const QStringList kDefaults{"00",    "",         "",        "",         "16711680",
                                    "65535", "16777215", "8388608", "12632256", "12632256"};
-
-template <typename T>
-T* child(const QWidget& parent, const QString& name) {
-    auto* found = parent.findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
 
 inline QLineEdit* edit(const THome& home, const char* name) {
     return child<QLineEdit>(home, QLatin1String(name));

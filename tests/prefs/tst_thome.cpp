@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 //
-// The Parameters dialog on its own: its layout, the restart notice, the offset list, and the
-// colours and hint switch it announces.
+// The Parameters dialog on its own: its layout, the restart notice and the offset list. The
+// colours and hint switch it announces are checked where they land, in the year view.
 
 #include <QLabel>
 
@@ -25,9 +25,6 @@ private slots:
     void offsetFieldPassesTheFocusOn();
     void saveTellsWhenARestartIsNeeded_data();
     void saveTellsWhenARestartIsNeeded();
-    void pickedColourIsAnnouncedAtOnce_data();
-    void pickedColourIsAnnouncedAtOnce();
-    void hintsSwitchIsAnnounced();
 };
 
 void TestTHome::layout_data() {
@@ -188,38 +185,6 @@ void TestTHome::saveTellsWhenARestartIsNeeded() {
         QVERIFY(fake.boxes.isEmpty());
         QVERIFY(fake.pointerMoves.isEmpty());
     }
-}
-
-void TestTHome::pickedColourIsAnnouncedAtOnce_data() {
-    QTest::addColumn<int>("box");
-    for (int k = 1; k <= 6; ++k)
-        QTest::addRow("ColorComboBox%d", k) << k;
-}
-
-void TestTHome::pickedColourIsAnnouncedAtOnce() {
-    QFETCH(int, box);
-    test::FakePlatform fake;
-    THome home(nullptr);
-    QSignalSpy colours(&home, &THome::colourChanged);
-    pickAnotherColour(colourBox(home, box));
-    const TColor picked = colourBox(home, box)->ColorValue();
-    QCOMPARE_NE(picked, prefs::kDefaultColours[box - 1]);
-    QCOMPARE(lastAnnounced(colours), (QMap<int, TColor>{{box - 1, picked}}));
-    QCOMPARE(home.preferences().colours[box - 1], picked);
-    QVERIFY(!QFile::exists(fake.prefsPath()));
-}
-
-void TestTHome::hintsSwitchIsAnnounced() {
-    test::FakePlatform fake;
-    THome home(nullptr);
-    home.show();
-    QSignalSpy hints(&home, &THome::hintsChanged);
-    QTest::mouseClick(checkBox(home, 2), Qt::LeftButton);
-    QTest::mouseClick(checkBox(home, 2), Qt::LeftButton);
-    QCOMPARE(hints.count(), 2);
-    QCOMPARE(hints.at(0).at(0).toBool(), true);
-    QCOMPARE(hints.at(1).at(0).toBool(), false);
-    home.hide();
 }
 
 QTEST_MAIN(TestTHome)
