@@ -13,6 +13,10 @@
 
 namespace solvane::prefs {
 
+namespace {
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+}  // namespace
+
 QString filePath() {
     const QString programDir = executableDir();
     // An empty folder would make "/prefs.cal" of it, a file at the root of the system.
@@ -24,7 +28,7 @@ QString filePath() {
 QStringList splitLines(const QByteArray& bytes) {
     QStringList lines;
     // An editor may put a UTF-8 byte-order mark first; it is no part of the flags line.
-    qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    qsizetype start = bytes.startsWith(kByteOrderMark) ? 3 : 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes.at(i);
         if (c != '\r' && c != '\n')
@@ -43,6 +47,11 @@ QByteArray joinLines(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toLatin1() + "\r\n";
+    // A first line that itself begins with the bytes of a byte-order mark ("ï»¿" in Latin-1)
+    // would lose them to the reader, which skips one such mark: a mark of its own in front
+    // keeps the line whole.
+    if (bytes.startsWith(kByteOrderMark))
+        bytes.prepend(kByteOrderMark);
     return bytes;
 }
 

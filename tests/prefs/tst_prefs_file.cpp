@@ -82,6 +82,9 @@ void TestPrefsFile::joinLinesWritesLatin1WithCrLf() {
     QCOMPARE(prefs::joinLines(lines), QByteArray("01\r\n73\xB0"
                                                  "59'W\r\n\r\n-3.5\r\n"));
     QCOMPARE(prefs::splitLines(prefs::joinLines(lines)), lines);
+    // A flags line that begins with the characters of a byte-order mark reads back whole.
+    const QStringList marked{QStringLiteral("\u00EF\u00BB\u00BF1"), "x"};
+    QCOMPARE(prefs::splitLines(prefs::joinLines(marked)), marked);
 }
 
 void TestPrefsFile::parseColour_data() {
