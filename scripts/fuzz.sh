@@ -57,7 +57,7 @@ for target in "${targets[@]}"; do
     if "$binary" "${options[@]}" -max_len="$max_len" -max_total_time="$share" -print_final_stats=1 \
         "fuzz-corpus/$target" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
         runs=$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1/p' "$log")
-        echo "fuzz_$target: ${runs:-?} executions in $share s, no fault found"
+        echo "fuzz_$target: ${runs:-?} executions in $share s ($(( ${runs:-0} / (share > 0 ? share : 1) )) a second), no fault found"
         total=$((total + ${runs:-0}))
     else
         echo "fuzz.sh: fuzz_$target found a fault; reproduce with: $binary <artifact>" >&2
