@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "hint_style.h"
+#include "single_instance.h"
 #include "tcalendar.h"
 #include "thome.h"
 
@@ -30,12 +31,16 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Solvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/solvane-32.png")));
     solvane::installHintTimings(application);
+    solvane::SingleInstance instance;
+    if (instance.start() == solvane::SingleInstance::Start::HandedOver)
+        return 0;  // the running window came to the front
 
     solvane::TCalendar calendar;
     // The Parameters dialog exists, hidden, before the first activation writes into it. It is
     // a window of its own, not a child of the year view, whose controls its hint option walks.
     const auto home = std::make_unique<solvane::THome>(&calendar);
     calendar.setHome(home.get());
+    instance.onSecondLaunch = [&calendar] { calendar.RxTrayIcon1Click(); };
     calendar.show();
     return application.exec();
 }

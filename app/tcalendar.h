@@ -229,7 +229,6 @@ private:
     void pointerToStripButton(const QToolButton* button, int dx);
     void hideToTray();
     std::array<MonthTitle, 12> monthTitles_{};
-    bool trayNoticeShown_ = false;
     // Held while the window is hidden in the notification area: closing a message box then
     // closes the last visible window, which must not end the program.
     std::shared_ptr<QEventLoopLocker> keepRunningWhileHidden_;
