@@ -97,6 +97,8 @@ bool TrayIcon::windowInFront() const {
 }
 
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == calendar_.Home && event->type() == QEvent::Hide)
+        QTimer::singleShot(0, this, &TrayIcon::updateHint);  // the place may have moved
     if (watched != &calendar_)
         return false;
     switch (event->type()) {
@@ -114,7 +116,9 @@ bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Show:
             closed_ = false;
             hostWatch_->stop();
-            updateHint();
+            // Behind the activation that the show queues, which loads the place.
+            QTimer::singleShot(0, this,
+                               [this] { QTimer::singleShot(0, this, &TrayIcon::updateHint); });
             break;
         case QEvent::Hide:
             if (!closed_)
@@ -139,6 +143,10 @@ void TrayIcon::checkNotificationArea() {
 }
 
 void TrayIcon::updateHint() {
+    if (calendar_.Home && calendar_.Home != watchedHome_) {
+        watchedHome_ = calendar_.Home;
+        watchedHome_->installEventFilter(this);
+    }
     const QString hint = todaysHint();
     if (calendar_.RxTrayIcon1->toolTip() != hint)
         calendar_.RxTrayIcon1->setToolTip(hint);
@@ -172,6 +180,8 @@ QString TrayIcon::todaysSunLine() const {
     // A longitude number without sign means west; the computation counts east positive.
     const astro::SunTexts::Shown shown = sun.compute(
         toAstro(clock().today()), latitude, -longitudeNumber, offset, home->MilitaryTimeFlag == 1);
+    if (shown.sunrise.empty() && shown.sunset.empty())
+        return {};
     return tr("Sunrise %1, sunset %2")
         .arg(QString::fromStdString(shown.sunrise), QString::fromStdString(shown.sunset));
 }

@@ -48,6 +48,7 @@ private:
     // Runs only while the window is hidden in the notification area.
     QTimer* hostWatch_ = nullptr;
     bool closed_ = false;
+    QObject* watchedHome_ = nullptr;  // the Parameters dialog, whose closing may move the place
     // A click on the icon may take the activation from the window just before it arrives.
     QElapsedTimer sinceDeactivated_;
 };
