@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 
@@ -23,15 +24,30 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
     : QObject(parent), name_(std::move(name)) {}
 
 QString SingleInstance::defaultName() {
+    // Without a screen there is no window to bring forward, and runs without one (tests,
+    // scripts) must never meet each other.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return {};
+    // One instance per display: a start on another display (a second seat, a virtual
+    // display) opens a window there.
+    QString display = qEnvironmentVariable(
+        platform.startsWith(QLatin1String("wayland")) ? "WAYLAND_DISPLAY" : "DISPLAY");
+    for (QChar& c : display) {
+        if (!c.isLetterOrNumber())
+            c = QLatin1Char('_');
+    }
     // The user's runtime folder is theirs alone; in the shared temporary folder another user
     // could take the name first.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime + QStringLiteral("/solvane.socket");
-    return QStringLiteral("solvane-%1").arg(getuid());
+        return runtime + QStringLiteral("/solvane-%1.socket").arg(display);
+    return QStringLiteral("solvane-%1-%2").arg(getuid()).arg(display);
 }
 
 SingleInstance::Start SingleInstance::start() {
+    if (name_.isEmpty())
+        return Start::First;
     if (handOver())
         return Start::HandedOver;
     if (listen())

@@ -19,8 +19,8 @@ class SingleInstance : public QObject {
 public:
     enum class Start { First, HandedOver };
 
-    // The socket's name; the default lies in the user's runtime folder or holds the user id,
-    // so that users never meet.
+    // The socket's name; the default is per user and display, and empty (every start is the
+    // first) on a platform without a screen. Needs the application object.
     explicit SingleInstance(QString name = defaultName(), QObject* parent = nullptr);
     static QString defaultName();
 

@@ -64,6 +64,13 @@ private slots:
             QCOMPARE(SingleInstance(testName()).start(), SingleInstance::Start::HandedOver);
     }
 
+    void testRunsWithoutAScreenNeverMeet() {
+        SingleInstance first;
+        SingleInstance second;
+        QCOMPARE(first.start(), SingleInstance::Start::First);
+        QCOMPARE(second.start(), SingleInstance::Start::First);
+    }
+
     void secondLaunchBringsTheHiddenWindowBack() {
         AppFixture app;
         app.calendar->trayAvailable = [] { return true; };
