@@ -96,18 +96,22 @@ bool TrayIcon::windowInFront() const {
            (sinceDeactivated_.isValid() && sinceDeactivated_.elapsed() < kClickDeactivationMs);
 }
 
+// Touches nothing but this object's own state: the calendar's destruction sends its last
+// events here when only its QWidget part is left. Whatever reads the calendar is queued, and
+// dropped with this object.
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == calendar_.Home && event->type() == QEvent::Hide)
-        QTimer::singleShot(0, this, &TrayIcon::updateHint);  // the place may have moved
+    const QEvent::Type type = event->type();
+    if (watched == watchedHome_ && type == QEvent::Hide)
+        queueHintUpdate();  // the Parameters dialog closed: the place may have moved
     if (watched != &calendar_)
         return false;
-    switch (event->type()) {
+    switch (type) {
         case QEvent::WindowDeactivate:
             sinceDeactivated_.start();
             break;
         case QEvent::WindowActivate:
             sinceDeactivated_.invalidate();
-            updateHint();  // the Parameters dialog, which may have moved the place, just closed
+            queueHintUpdate();
             break;
         case QEvent::Close:
             closed_ = true;
@@ -116,19 +120,23 @@ bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Show:
             closed_ = false;
             hostWatch_->stop();
-            // Behind the activation that the show queues, which loads the place.
-            QTimer::singleShot(0, this,
-                               [this] { QTimer::singleShot(0, this, &TrayIcon::updateHint); });
+            queueHintUpdate();
             break;
         case QEvent::Hide:
             if (!closed_)
                 hostWatch_->start();
-            updateHint();
+            queueHintUpdate();
             break;
         default:
             break;
     }
     return false;
+}
+
+// Behind whatever the event itself queued: a show queues the first activation, which loads
+// the place.
+void TrayIcon::queueHintUpdate() {
+    QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &TrayIcon::updateHint); });
 }
 
 void TrayIcon::checkNotificationArea() {

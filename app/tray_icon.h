@@ -40,6 +40,7 @@ private:
     void createMenu();
     bool windowInFront() const;
     void checkNotificationArea();
+    void queueHintUpdate();
     QString todaysSunLine() const;
 
     TCalendar& calendar_;
