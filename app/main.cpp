@@ -5,6 +5,8 @@
 
 #include "pictures.h"
 #include "program.h"
+#include "single_instance.h"
+#include "tcalendar.h"
 
 namespace {
 
@@ -28,6 +30,10 @@ int main(int argc, char* argv[]) {
     // Wayland's app_id: what desktops match to the launcher and the icon.
     QApplication::setDesktopFileName(QStringLiteral("org.solvane.Solvane"));
     QApplication::setWindowIcon(solvane::windowIcon());
+    solvane::SingleInstance instance;
+    if (instance.start() == solvane::SingleInstance::Start::HandedOver)
+        return 0;  // the running window came to the front
     const solvane::Program program(application);
+    instance.onSecondLaunch = [&program] { program.window().bringToFront(); };
     return application.exec();
 }

@@ -58,6 +58,8 @@ struct YearViewState {
 
 class TCalendar : public QWidget {
     Q_OBJECT
+    // The notification-area icon's click, menu and hint work the window's own handlers.
+    friend class TrayIcon;
 
 public:
     explicit TCalendar(QWidget* parent = nullptr);
@@ -75,6 +77,10 @@ public:
 
     // One tick of the 10 ms timer Timer1 (tcalendar_timer.cpp).
     void Timer1Timer();
+
+    // Shows the window hidden in the notification area, or brings a covered one to the front,
+    // as it was left: a second start of the program asks for this.
+    void bringToFront();
 
     // True while a sun computation waits in one of its message boxes; another computation
     // started meanwhile (a timer tick, a click) returns at once.
@@ -285,7 +291,6 @@ private:
     void pointerToStripButton(const QToolButton* button, int dx);
     void hideToTray();
     std::array<MonthTitle, 12> monthTitles_{};
-    bool trayNoticeShown_ = false;
     // Held while the window is hidden in the notification area: closing a message box then
     // closes the last visible window, which must not end the program.
     std::shared_ptr<QEventLoopLocker> keepRunningWhileHidden_;

@@ -303,12 +303,6 @@ void TCalendar::connectHandlers() {
     connect(SpeedButton54, &QToolButton::clicked, this,
             guard(this, &TCalendar::SpeedButton54Click));
     connect(Tray1, &QAction::triggered, this, guard(this, &TCalendar::Tray1Click));
-    connect(RxTrayIcon1, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                // A click with the left or the right button.
-                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
-                    guarded([&] { RxTrayIcon1Click(); });
-            });
     connect(umNumberEdit1, &TumNumberEdit::OnKeyDown, this,
             [this](int key) { guarded([&] { umNumberEdit1KeyDown(key); }); });
     connect(umNumberEdit1, &TumEdit::OnClick, this, guard(this, &TCalendar::umNumberEdit1Click));

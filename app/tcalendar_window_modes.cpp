@@ -13,6 +13,7 @@
 #include "thome.h"
 #include "tmonthcalendar.h"
 #include "tpanel.h"
+#include "tray_icon.h"
 
 namespace solvane {
 namespace {
@@ -29,6 +30,7 @@ void TCalendar::setUpTimerAndWindowModes() {
     if (!trayAvailable)
         trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     // The icon stays in the notification area from start-up to exit, shown or hidden window.
+    new TrayIcon(*this);
     RxTrayIcon1->show();
 }
 
@@ -61,9 +63,6 @@ void TCalendar::hideToTray() {
         keepRunningWhileHidden_ = std::make_shared<QEventLoopLocker>();
         return;
     }
-    if (trayNoticeShown_)
-        return;
-    trayNoticeShown_ = true;
     boxes().message(
         QStringLiteral("There is no notification area on this desktop, so Solvane stays visible."));
 }
@@ -76,6 +75,10 @@ void TCalendar::RxTrayIcon1Click() {
     raise();
     activateWindow();
     keepRunningWhileHidden_.reset();
+}
+
+void TCalendar::bringToFront() {
+    RxTrayIcon1Click();
 }
 
 void TCalendar::SpeedButton3Click() {
