@@ -30,7 +30,7 @@ TCalendar::TCalendar(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Calendar"));
     setWindowTitle(QStringLiteral(" "));
-    setWindowIcon(windowIcon());
+    setWindowIcon(solvane::windowIcon());
     setFont(classicSansFont());
     // The outline colour of the preferences replaces this once they are loaded.
     QPalette background = palette();
