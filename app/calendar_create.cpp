@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QToolButton>
 
+#include "accessibility.h"
 #include "datetext.h"
 #include "fonts.h"
 #include "platform.h"
@@ -30,6 +31,7 @@ constexpr QPoint kLayoutPosition(91, 122);
 TCalendar::TCalendar(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    installAccessibleInterfaces();  // before any control exists: Qt keeps what it makes first
     setObjectName(QStringLiteral("Calendar"));
     setWindowTitle(QStringLiteral(" "));
     setWindowIcon(QIcon(QStringLiteral(":/icons/solvane-32.png")));
@@ -50,6 +52,8 @@ TCalendar::TCalendar(QWidget* parent)
     createYearEntry();
     createDatePanels();
     connectHandlers();
+    createShortcuts();
+    createAccessibility();
     FormCreate();
     setUpTimerAndWindowModes();
 }

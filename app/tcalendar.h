@@ -163,6 +163,9 @@ private:
     void createYearEntry();
     void createDatePanels();
     void connectHandlers();
+    void createShortcuts();      // shortcuts.cpp
+    void refreshStripStates();   // shortcuts.cpp: hints with keys, the switches' pressed look
+    void createAccessibility();  // accessibility.cpp
 
     // calendar_create.cpp, calendar_activate.cpp
     void centreOnDesktop();

@@ -105,6 +105,8 @@ private:
     void createColourGroup();
     void createSaveButton();
     void connectHandlers();
+    void createKeyboardAccess();  // thome_keys.cpp
+    void keepFieldsReadable();    // thome_keys.cpp
 
     static constexpr int kColourCount = 6;
     using Handler = void (THome::*)();

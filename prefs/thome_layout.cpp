@@ -91,6 +91,7 @@ THome::THome(QWidget* yearView, QWidget* parent)
     createColourGroup();
     createSaveButton();
     connectHandlers();
+    createKeyboardAccess();
 }
 
 void THome::createPlaceGroup() {

@@ -3,6 +3,7 @@
 #include "tmonthcalendar.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
 #include <QTableView>
@@ -56,6 +57,7 @@ TMonthCalendar::TMonthCalendar(QWidget* parent)
         // Eight columns (with week numbers) must share 197 pixels evenly.
         grid->horizontalHeader()->setMinimumSectionSize(0);
         grid->verticalHeader()->setMinimumSectionSize(0);
+        grid->installEventFilter(this);  // Return and Space on the selected day
     }
     applyFont();
     applyColors();
@@ -66,6 +68,18 @@ TMonthCalendar::TMonthCalendar(QWidget* parent)
     // so that Date always lies in the month shown.
     connect(this, &QCalendarWidget::currentPageChanged, this,
             [this](int year, int month) { guarded([&] { followPage(year, month); }); });
+}
+
+bool TMonthCalendar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || watched != dayGrid(this))
+        return QCalendarWidget::eventFilter(watched, event);
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const bool activates = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter ||
+                           press->key() == Qt::Key_Space;
+    if (!activates || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QCalendarWidget::eventFilter(watched, event);
+    emit dayActivated(selectedDate());
+    return true;
 }
 
 void TMonthCalendar::followPage(int year, int month) {

@@ -52,8 +52,11 @@ public:
 signals:
     // After a mouse click on a day; Date() already holds the clicked day.
     void OnClick();
+    // Return, Enter or Space on the selected day: the keyboard's click on it.
+    void dayActivated(QDate date);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Draws the day, and a ring around today's date.
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 

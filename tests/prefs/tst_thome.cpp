@@ -114,7 +114,7 @@ class TestTHome : public QObject {
 private slots:
     void layout_data();
     void layout();
-    void onlyPanel2AndTheColourBoxesAreTabStops();
+    void everyVisibleFieldIsATabStop();
     void shippedFileHoldsTheDialogDefaults();
     void loadThenSave_data();
     void loadThenSave();
@@ -187,7 +187,7 @@ void TestTHome::layout() {
     QCOMPARE(home.CurrencyEditGMT3->DisplayFormat(), "0");
 }
 
-void TestTHome::onlyPanel2AndTheColourBoxesAreTabStops() {
+void TestTHome::everyVisibleFieldIsATabStop() {
     test::FakePlatform fake;
     YearView view;
     QStringList tabStops;
@@ -199,8 +199,9 @@ void TestTHome::onlyPanel2AndTheColourBoxesAreTabStops() {
     }
     tabStops.sort();
     QCOMPARE(tabStops,
-             (QStringList{"ColorComboBox1", "ColorComboBox2", "ColorComboBox3", "ColorComboBox4",
-                          "ColorComboBox5", "ColorComboBox6", "Panel2"}));
+             (QStringList{"CheckBox1", "CheckBox2", "ColorComboBox1", "ColorComboBox2",
+                          "ColorComboBox3", "ColorComboBox4", "ColorComboBox5", "ColorComboBox6",
+                          "ComboBox1", "CurrencyEditGMT3", "Edit1", "Edit2", "Panel2"}));
 }
 
 // The file installed beside the program loads to exactly what a fresh dialog holds, and a
@@ -421,7 +422,7 @@ void TestTHome::showingClearsTheRestartFlag() {
     QCOMPARE(home.RestartNeeded, 1);
     home.show();
     QCOMPARE(home.RestartNeeded, 0);
-    QCOMPARE(home.focusWidget(), home.Panel2);
+    QCOMPARE(home.focusWidget(), home.Edit1);
     home.hide();
 }
 
