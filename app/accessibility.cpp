@@ -5,7 +5,6 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 
 #include "tcalendar.h"
 #include "tjpaneltexture.h"
