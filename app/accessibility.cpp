@@ -3,6 +3,7 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -130,6 +131,21 @@ public:
     }
 };
 
+// A month control reads as the month it shows, "December 2026"; its day grid is its own.
+class MonthControl final : public QAccessibleWidget {
+public:
+    explicit MonthControl(QWidget* month) : QAccessibleWidget(month, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        const auto* month = static_cast<const QCalendarWidget*>(widget());
+        return QStringLiteral("%1 %2")
+            .arg(month->locale().standaloneMonthName(month->monthShown()))
+            .arg(month->yearShown());
+    }
+};
+
 QAccessibleInterface* solvaneInterface(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
@@ -141,6 +157,9 @@ QAccessibleInterface* solvaneInterface(const QString& className, QObject* object
             return new MoonPicture(widget);
         return nullptr;
     }
+    if (className == QLatin1String("solvane::TMonthCalendar") &&
+        qobject_cast<QCalendarWidget*>(object))
+        return new MonthControl(widget);
     if (className == QLatin1String("solvane::TMoon"))
         return new MoonControl(widget);
     if (className == QLatin1String("solvane::TPanel"))

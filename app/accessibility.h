@@ -4,9 +4,9 @@
 
 // What assistive technology reads of the program's own controls: a label that shows a value
 // says what the value is ("Sunrise 7:07A"), the moon picture gives its phase in words, a
-// panel reads as its caption, and what the eye cannot see is not exposed (decorative strips
-// and covers, the moon control above the strip, the month controls' own title bars that the
-// year view's covers hide).
+// panel reads as its caption, a month control as its month ("December 2026"), and what the eye
+// cannot see is not exposed (decorative strips and covers, the moon control above the strip, the
+// month controls' own title bars that the year view's covers hide).
 
 class QLabel;
 class QString;
