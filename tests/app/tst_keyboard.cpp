@@ -98,12 +98,8 @@ void TestKeyboard::hintsNameTheKeys_data() {
                                    << "Previous year (PgUp)";
     QTest::addRow("previous month") << QStringList{"Alt+C"} << "SpeedButton11"
                                     << "Previous month (PgUp)";
-    QTest::addRow("week numbers") << QStringList() << "SpeedButton5"
-                                  << "Display week number (Alt+N)";
     QTest::addRow("Parameters") << QStringList() << "SpeedButton4"
                                 << "Parameters (Ctrl+,)";
-    QTest::addRow("exit") << QStringList() << "SpeedButton3"
-                          << "Exit (Ctrl+Q)";
 }
 
 void TestKeyboard::hintsNameTheKeys() {
