@@ -223,6 +223,9 @@ private:
     void createYearEntry();
     void createDatePanels();
     void connectHandlers();
+    void createShortcuts();      // shortcuts.cpp
+    void refreshStripStates();   // shortcuts.cpp: hints with keys, the switches' pressed look
+    void createAccessibility();  // accessibility.cpp
 
     // tcalendar_create.cpp, tcalendar_activate.cpp
     void centreOnDesktop();
