@@ -15,9 +15,14 @@
 #include "tcalendar.h"
 #include "tjpaneltexture.h"
 #include "tmonthcalendar.h"
+#include "tpanel.h"
 
 namespace solvane {
 namespace {
+
+// Set on a strip button hidden for lying beyond the compact window's edge: out of sight, so
+// screen readers do not offer it, while its key still presses it as before.
+constexpr const char* kBeyondEdge = "solvaneBeyondEdge";
 
 constexpr StripShortcut kStripShortcuts[] = {
     {"SpeedButton11", Qt::Key_PageUp, "Previous year", "Previous month"},
@@ -56,7 +61,8 @@ void TCalendar::createShortcuts() {
         auto* shortcut = new QShortcut(QKeySequence(entry.key), this);
         shortcut->setObjectName(QLatin1String(entry.button) + QLatin1String("Key"));
         connect(shortcut, &QShortcut::activated, button, [button] {
-            if (!button->isHidden() && button->isEnabled())
+            const bool inView = !button->isHidden() || button->property(kBeyondEdge).toBool();
+            if (inView && button->isEnabled())
                 button->animateClick();  // pressed for a moment, then clicked
         });
         // Connected after the click handlers, so this runs once they are done.
@@ -83,6 +89,22 @@ void TCalendar::refreshStripStates() {
     }
     SpeedButton1->setChecked(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     SpeedButton5->setChecked(MonthCalendar(1)->WeekNumbers());
+    hideButtonsBeyondEdge();
+}
+
+void TCalendar::hideButtonsBeyondEdge() {
+    const TPanel* strip = toolStripFrame();
+    for (QToolButton* button :
+         JPanelTexture1->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        const bool beyond = button->mapTo(strip, QPoint()).x() >= strip->width();
+        if (button->property(kBeyondEdge).toBool() && !beyond) {
+            button->setProperty(kBeyondEdge, QVariant());
+            button->show();
+        } else if (!button->isHidden() && beyond) {
+            button->setProperty(kBeyondEdge, true);
+            button->hide();
+        }
+    }
 }
 
 }  // namespace solvane

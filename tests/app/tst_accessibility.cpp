@@ -30,6 +30,7 @@ private slots:
     void everythingSeenHasAName();
     void hiddenPartsAreNotExposed();
     void dayCellsNameTheirDate();
+    void buttonsBeyondTheNarrowWindowAreNotExposed();
     void sunTimesAreRead();
     void moonPhaseInWords_data();
     void moonPhaseInWords();
@@ -111,6 +112,23 @@ void TestAccessibility::hiddenPartsAreNotExposed() {
         };
         QVERIFY2(std::none_of(paths.begin(), paths.end(), endsThere), hidden);
     }
+}
+
+// The one-month window cuts the strip short: what lies past its edge is not offered, and its
+// key still works.
+void TestAccessibility::buttonsBeyondTheNarrowWindowAreNotExposed() {
+    KeyboardUser user(kNewYork);
+    QVERIFY(QTest::qWaitForWindowActive(user.calendar.get()));
+    user.press({"Alt+C", "Alt+W", "Alt+W"});
+    QCOMPARE(qRound(user.calendar->width() / 199.0), 1);
+    const QStringList paths = shownPaths(user.calendar.get());
+    QVERIFY(paths.contains(QStringLiteral("Calendar/Panel28/JPanelTexture1/SpeedButton9")));
+    QVERIFY(!paths.contains(QStringLiteral("Calendar/Panel28/JPanelTexture1/SpeedButton3")));
+    user.press(QStringLiteral("Alt+C"));
+    QVERIFY(shownPaths(user.calendar.get())
+                .contains(QStringLiteral("Calendar/Panel28/JPanelTexture1/SpeedButton3")));
+    user.press({"Alt+C", "Alt+W", "Alt+W", "Ctrl+Q"});
+    QVERIFY(!user.calendar->isVisible());
 }
 
 // The day a keyboard user moves to is read with its full date, today's with "today".
