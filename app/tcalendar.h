@@ -229,6 +229,10 @@ private:
     void createYearEntry();
     void createDatePanels();
     void connectHandlers();
+    void createShortcuts();        // shortcuts.cpp
+    void refreshStripStates();     // shortcuts.cpp: hints with keys, the switches' pressed look
+    void hideButtonsBeyondEdge();  // shortcuts.cpp
+    void createAccessibility();    // accessibility.cpp
 
     // tcalendar_create.cpp, tcalendar_activate.cpp
     void centreOnDesktop();

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QToolButton>
 
+#include "accessibility.h"
 #include "datetext.h"
 #include "fonts.h"
 #include "pictures.h"
@@ -28,6 +29,7 @@ constexpr QPoint kLayoutPosition(91, 122);
 TCalendar::TCalendar(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    installAccessibleInterfaces();  // before any control exists: Qt keeps what it makes first
     setObjectName(QStringLiteral("Calendar"));
     setWindowTitle(QStringLiteral(" "));
     setWindowIcon(solvane::windowIcon());
@@ -48,6 +50,8 @@ TCalendar::TCalendar(QWidget* parent)
     createYearEntry();
     createDatePanels();
     connectHandlers();
+    createShortcuts();
+    createAccessibility();
     FormCreate();
     setUpTimerAndWindowModes();
 }

@@ -83,6 +83,8 @@ private:
     void createColourGroup();
     void createSaveButton();
     void connectHandlers();
+    void createKeyboardAccess();  // thome_keys.cpp
+    void keepFieldsReadable();    // thome_keys.cpp
 
     static constexpr int kColourCount = prefs::kColourCount;
     using Handler = void (THome::*)();

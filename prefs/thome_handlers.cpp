@@ -26,8 +26,9 @@ THome::Handler THome::colourHandler(int k) {
 
 void THome::FormActivate() {
     RestartNeeded = 0;
-    // No field has the focus, so none shows its edit text instead of its display.
-    Panel2->setFocus();
+    // The first field, a plain text, has the focus: a keyboard user starts typing at once,
+    // and no numeric field shows its edit text instead of its display.
+    Edit1->setFocus();
 }
 
 void THome::ComboBox1Change() {

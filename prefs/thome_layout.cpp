@@ -67,8 +67,8 @@ TCurrencyEdit* makeNumberEdit(QWidget* parent, const char* name, QRect place, co
     return edit;
 }
 
-// Only Panel2 and the colour boxes are reached with the Tab key; the fields take the focus
-// when clicked.
+// The fields take the focus when clicked; the keyboard access (thome_keys.cpp) then puts them
+// in the Tab chain in reading order.
 void clickFocusOnly(std::initializer_list<QWidget*> controls) {
     for (QWidget* control : controls)
         control->setFocusPolicy(Qt::ClickFocus);
@@ -90,6 +90,7 @@ THome::THome(QWidget* yearView, QWidget* parent)
     createColourGroup();
     createSaveButton();
     connectHandlers();
+    createKeyboardAccess();
 }
 
 void THome::createPlaceGroup() {

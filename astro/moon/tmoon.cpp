@@ -202,4 +202,23 @@ void TMoon::Paint(double phase) {
     }
 }
 
+QString TMoon::PhaseName(double angle) {
+    static const char* const names[] = {
+        "new moon",  "waxing crescent", "first quarter", "waxing gibbous",
+        "full moon", "waning gibbous",  "last quarter",  "waning crescent",
+    };
+    const double turn = withoutTurns(angle) + (angle < 0 ? kTwoPi : 0);
+    // Shifting by a sixteenth of a turn centres each name on its angle.
+    const int eighth = int(std::floor(turn / kTwoPi * 8 + 0.5)) % 8;
+    return QString::fromLatin1(names[eighth]);
+}
+
+int TMoon::LitPercent(double angle) {
+    return int(std::lround((1 - std::cos(angle)) / 2 * 100));
+}
+
+QString TMoon::PhaseDescription() const {
+    return QStringLiteral("%1, %2% of the disc lit").arg(PhaseName(phase_)).arg(LitPercent(phase_));
+}
+
 }  // namespace solvane

@@ -65,6 +65,15 @@ public:
     // The local time that mdtUseSystemTime reads; the system clock unless replaced.
     void setClock(ClockFunction clock);
 
+    // The phase in words, as assistive technology reads it: one of the eight names (new moon,
+    // waxing crescent, first quarter, waxing gibbous, full moon, waning gibbous, last quarter,
+    // waning crescent), each covering the eighth of the cycle centred on its own angle.
+    static QString PhaseName(double angle);
+    // The share of the disc lit, in whole per cent: (1 - cos angle) / 2.
+    static int LitPercent(double angle);
+    // "waxing crescent, 23% of the disc lit" for Phase.
+    QString PhaseDescription() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

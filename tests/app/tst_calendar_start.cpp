@@ -283,14 +283,15 @@ void TestCalendarStart::accessibleNames_data() {
         QTest::addRow("%s", name) << QString::fromLatin1(name) << QString::fromLatin1(spoken)
                                   << QString::fromLatin1(hint);
     };
-    row("SpeedButton11", "Previous year", "");
-    row("SpeedButton10", "Current year", "");
-    row("SpeedButton6", "Enter a year", "");
-    row("SpeedButton3", "Exit", "");
-    row("SpeedButton5", "Week numbers", "Display week number");
-    row("SpeedButton1", "Always on top", "Always on top");
-    row("SpeedButton2", "Tray", "Tray");
-    row("Label3", "Sunrise", "Sunrise");
+    // Each strip button's hint names its key.
+    row("SpeedButton11", "Previous year", "Previous year (PgUp)");
+    row("SpeedButton10", "Current year", "Current year (Home)");
+    row("SpeedButton6", "Enter a year", "Enter a year (Alt+Y)");
+    row("SpeedButton3", "Exit", "Exit (Ctrl+Q)");
+    row("SpeedButton5", "Week numbers", "Display week number (Alt+N)");
+    row("SpeedButton1", "Always on top", "Always on top (Alt+T)");
+    row("SpeedButton2", "Tray", "Tray (Alt+H)");
+    row("Label3", "", "Sunrise");  // read as "Sunrise" and its time: tst_accessibility
     row("Image3", "Moon phase", "Moon phase");
     row("umNumberEdit1", "Year", "");
     row("Panel30", "Date Panel", "");

@@ -19,7 +19,7 @@ class TestTHome : public QObject {
 private slots:
     void layout_data();
     void layout();
-    void onlyPanel2AndTheColourBoxesAreTabStops();
+    void everyVisibleFieldIsATabStop();
     void offsetListSetsTheOffset_data();
     void offsetListSetsTheOffset();
     void offsetFieldPassesTheFocusOn();
@@ -78,7 +78,7 @@ void TestTHome::layout() {
     QCOMPARE(offsetField(home)->DisplayFormat(), "0");
 }
 
-void TestTHome::onlyPanel2AndTheColourBoxesAreTabStops() {
+void TestTHome::everyVisibleFieldIsATabStop() {
     test::FakePlatform fake;
     THome home(nullptr);
     QStringList tabStops;
@@ -90,8 +90,9 @@ void TestTHome::onlyPanel2AndTheColourBoxesAreTabStops() {
     }
     tabStops.sort();
     QCOMPARE(tabStops,
-             (QStringList{"ColorComboBox1", "ColorComboBox2", "ColorComboBox3", "ColorComboBox4",
-                          "ColorComboBox5", "ColorComboBox6", "Panel2"}));
+             (QStringList{"CheckBox1", "CheckBox2", "ColorComboBox1", "ColorComboBox2",
+                          "ColorComboBox3", "ColorComboBox4", "ColorComboBox5", "ColorComboBox6",
+                          "ComboBox1", "CurrencyEditGMT3", "Edit1", "Edit2", "Panel2"}));
 }
 
 void TestTHome::offsetListSetsTheOffset_data() {
@@ -126,7 +127,7 @@ void TestTHome::offsetFieldPassesTheFocusOn() {
     test::FakePlatform fake;
     THome home(nullptr);
     home.show();
-    QCOMPARE(home.focusWidget(), child<QWidget>(home, "Panel2"));
+    QCOMPARE(home.focusWidget(), child<QWidget>(home, "Edit1"));
     home.activateWindow();
     if (!QTest::qWaitForWindowActive(&home))
         QSKIP("the platform cannot activate windows");
