@@ -26,6 +26,7 @@ THome::Handler THome::colourHandler(int k) {
 
 void THome::FormActivate() {
     RestartNeeded = 0;
+    showZoneInForce();  // today's offset of the zone, which may have changed since
     // No field has the focus, so none shows its edit text instead of its display.
     Panel2->setFocus();
 }
