@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <cmath>
 
@@ -40,6 +41,13 @@ void greyWhenDisabled(QWidget* control) {
     control->setPalette(palette);
 }
 
+// "N°40.71", "S°33.87"; "W°74.01", "E°13.41": the way the place fields are written.
+QString placeText(double degrees, char positive, char negative) {
+    return QStringLiteral("%1°%2")
+        .arg(QLatin1Char(degrees < 0 ? negative : positive))
+        .arg(std::abs(degrees), 0, 'f', 2);
+}
+
 astro::Date today() {
     const QDate date = clock().today();
     return {date.year(), date.month(), date.day()};
@@ -64,6 +72,11 @@ void THome::showZoneInForce() {
     // Without a system zone, or while the first start needs it, the switch cannot change.
     CheckBox3->setEnabled(prefs::systemZone() && !firstStart);
     showFirstStartNote(firstStart ? prefs::firstStartNote(*sunClock.city) : QString());
+    // The empty place fields show, greyed, the place the times are for.
+    Edit1->setPlaceholderText(firstStart ? placeText(sunClock.city->latitude, 'N', 'S')
+                                         : QString());
+    Edit2->setPlaceholderText(firstStart ? placeText(sunClock.city->longitude, 'E', 'W')
+                                         : QString());
     if (sunClock.zone)
         showZoneOffset(*sunClock.zone);
     else

@@ -161,6 +161,8 @@ void TestSystemZone::firstStartShowsTheZoneCityAndWritesNothing() {
     QVERIFY(shown->isVisibleTo(app.home.get()));
     QCOMPARE(shown->text(), note);
     QVERIFY(child<QCheckBox>(*app.home, "CheckBox3")->isChecked());
+    QCOMPARE(child<QLineEdit>(*app.home, "Edit1")->placeholderText(), QString::fromUtf8("N°40.71"));
+    QCOMPARE(child<QLineEdit>(*app.home, "Edit2")->placeholderText(), QString::fromUtf8("W°74.01"));
     // The day's computation and its return to today write nothing either.
     clickDay(app.month(7), 15);
     app.calendar->Timer1Timer();
