@@ -86,6 +86,10 @@ void TestSystemZone::wallClockTimes_data() {
         {"Asia/Kathmandu", {2026, 7, 15}, "05:18", "19:02"},
         {"Pacific/Chatham", {2026, 1, 15}, "06:08", "21:13"},
         {"Pacific/Chatham", {2026, 7, 15}, "08:01", "17:13"},
+        // Offsets of their day in history: Kathmandu at +5:30, New York's winter of 1974 on
+        // daylight saving time.
+        {"Asia/Kathmandu", {1980, 7, 15}, "05:03", "18:46"},
+        {"America/New_York", {1974, 1, 15}, "08:18", "17:52"},
     };
     for (const auto& city : cities) {
         QTest::addRow("%s, %s", city.zone, qPrintable(city.date.toString(Qt::ISODate)))
