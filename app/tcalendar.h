@@ -19,6 +19,7 @@
 #include "ordinal.h"
 #include "preferences.h"
 #include "sun.h"
+#include "system_zone.h"
 
 class QLabel;
 class QMenu;
@@ -242,6 +243,9 @@ private:
     // tcalendar_sun.cpp
     double placeNumber(const QString& text, bool latitude, double* previous);
     void showMoonPicture(const QString& dateText);
+    // tcalendar_sun_place.cpp: the sun labels' hints name the zone's city while the times
+    // are for it.
+    void showWhereTheTimesAreFor(const astro::ZonePlace* city);
 
     // tcalendar_navigation.cpp
     void stepView(int sign);

@@ -13,6 +13,7 @@
 #include "place.h"
 #include "platform.h"
 #include "tcalendar.h"
+#include "timezone_sun.h"
 #include "tmoon.h"
 
 namespace solvane {
@@ -50,17 +51,27 @@ void TCalendar::CalcSun(const QString& dateText) {
     double longitudeNumber = 0;
     double offset = 0;
     bool military = false;
+    prefs::SunClock sunClock;
     if (Home) {
         const prefs::Preferences settings = preferences();
-        latitude = placeNumber(settings.latitude, true, &latitudeNumber_);
-        longitudeNumber = placeNumber(settings.longitude, false, &longitudeNumber_);
-        emit placeNumbersRead(latitude, longitudeNumber);
+        sunClock = prefs::sunClock(settings);
+        if (sunClock.city) {
+            latitude = sunClock.city->latitude;
+            longitudeNumber = -sunClock.city->longitude;
+        } else {
+            latitude = placeNumber(settings.latitude, true, &latitudeNumber_);
+            longitudeNumber = placeNumber(settings.longitude, false, &longitudeNumber_);
+            emit placeNumbersRead(latitude, longitudeNumber);
+        }
         offset = astro::roundTo2Decimals(settings.offset);
         military = settings.militaryTime;
     }
+    showWhereTheTimesAreFor(sunClock.city);
     // A longitude number without sign means west; the computation counts east positive.
     const astro::SunTexts::Shown shown =
-        Sun.compute(toAstro(date), latitude, -longitudeNumber, offset, military);
+        sunClock.zone ? astro::computeSunInZone(Sun, toAstro(date), latitude, -longitudeNumber,
+                                                *sunClock.zone, military)
+                      : Sun.compute(toAstro(date), latitude, -longitudeNumber, offset, military);
     Label3->setText(QString::fromStdString(shown.sunrise));
     Label4->setText(QString::fromStdString(shown.sunset));
     for (const std::string& message : shown.messages)

@@ -18,6 +18,22 @@ bool Preferences::hints() const {
     return flagSet(flags, 2);
 }
 
+bool Preferences::hasPlace() const {
+    return !latitude.trimmed().isEmpty() || !longitude.trimmed().isEmpty();
+}
+
+QString withZoneFlag(QString flags, bool on) {
+    constexpr int kZoneFlag = 3;
+    if (on) {
+        while (flags.size() < kZoneFlag)
+            flags += QLatin1Char('0');
+        flags[kZoneFlag - 1] = QLatin1Char('1');
+    } else if (flagSet(flags, kZoneFlag)) {
+        flags[kZoneFlag - 1] = QLatin1Char('0');
+    }
+    return flags;
+}
+
 void Reading::raiseIfIncomplete() const {
     if (badColourLine)
         (void)readColour(*badColourLine);  // raises the message for that line
@@ -28,6 +44,7 @@ Reading readLines(const QStringList& lines, const Preferences& base) {
     Preferences& read = reading.preferences;
     read.flags = lineAt(lines, kFlagsLine);
     read.militaryTime = flagSet(read.flags, 1);
+    read.useSystemZone = flagSet(read.flags, 3);
     // The place texts count as read even when a colour line is bad: they are the file's lines.
     read.longitude = lineAt(lines, kLongitudeLine);
     read.latitude = lineAt(lines, kLatitudeLine);

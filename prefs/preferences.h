@@ -23,8 +23,8 @@ inline constexpr std::array<TColor, kColourCount> kDefaultColours{cl::Blue, cl::
                                                                   cl::Navy, cl::Silver, cl::Silver};
 
 struct Preferences {
-    // The flags line: "1" at position 1 asks for 24-hour times, at position 2 for hints;
-    // further characters are kept as read.
+    // The flags line: "1" at position 1 asks for 24-hour times, at position 2 for hints, at
+    // position 3 for the system's time zone; further characters are kept as read.
     QString flags;
     QString longitude;  // the place texts as typed, "73°59'W" say
     QString latitude;
@@ -33,7 +33,13 @@ struct Preferences {
     // 24-hour times in force. A load whose flags ask for them turns this on; nothing turns it
     // off while the program runs, so switching them off takes effect at the next start.
     bool militaryTime = false;
+    // Sun times on the system zone's clock, daylight saving included, instead of the fixed
+    // offset. A flags line of two characters, as every older file has, reads as off.
+    bool useSystemZone = true;
 
+    // Whether the place lines hold anything: without a place a first start takes the system
+    // zone's city.
+    bool hasPlace() const;
     TColor colour(Colour which) const { return colours[size_t(which)]; }
     bool hints() const;
 };
@@ -51,6 +57,10 @@ struct Reading {
     // Raises solvane::Error("'<line>' is not a valid integer value") for a bad colour line.
     void raiseIfIncomplete() const;
 };
+
+// The flags text with its third character "1" while the system zone switch is on. Off, a
+// "1" there turns "0" and anything else stays, so an older file is saved unchanged.
+QString withZoneFlag(QString flags, bool on);
 
 // Reads the lines into a value on top of `base`. Never raises.
 Reading readLines(const QStringList& lines, const Preferences& base = {});

@@ -39,6 +39,10 @@ void THome::LoadPreferences() {
     Edit2->setText(read.longitude);
     Edit1->setText(read.latitude);
     CurrencyEditGMT3->setValue(read.offset);
+    preferences_.offset = read.offset;
+    preferences_.useSystemZone = read.useSystemZone;
+    CheckBox3->setChecked(read.useSystemZone);
+    showZoneInForce();
 }
 
 // Neither switch is ever turned off by the file: 24-hour times stay on until the program
@@ -55,11 +59,14 @@ void THome::applyFlags(const prefs::Preferences& read) {
 }
 
 void THome::SavePreferences() {
-    preferences_.flags =
-        prefs::withFlags(preferences_.flags, CheckBox1->isChecked(), CheckBox2->isChecked());
+    preferences_.flags = prefs::withZoneFlag(
+        prefs::withFlags(preferences_.flags, CheckBox1->isChecked(), CheckBox2->isChecked()),
+        CheckBox3->isChecked());
     preferences_.longitude = prefs::oneLine(Edit2->text());
     preferences_.latitude = prefs::oneLine(Edit1->text());
-    preferences_.offset = CurrencyEditGMT3->Value();
+    if (!zoneOffsetShown_)  // the zone's offset of today is no setting
+        preferences_.offset = CurrencyEditGMT3->Value();
+    showZoneInForce();  // a place saved ends the first start
     // The line buffer holds the new lines even when the write fails.
     Memo1 = prefs::toLines(preferences_);
     prefs::writeFile(prefs::filePath(), Memo1);

@@ -13,6 +13,7 @@
 
 #include "colors.h"
 #include "preferences.h"
+#include "timezone.h"
 
 class QCheckBox;
 class QComboBox;
@@ -74,6 +75,7 @@ private:
     void ColorComboBox5Change();
     void ColorComboBox6Change();
     void SpeedButton54Click();
+    void CheckBox3Click();  // "Use the system time zone"
 
     // thome_layout.cpp
     void createPlaceGroup();
@@ -82,9 +84,16 @@ private:
     void createSwitches();
     void createColourGroup();
     void createSaveButton();
+    void createZoneSwitch();
     void connectHandlers();
     void createKeyboardAccess();  // thome_keys.cpp
     void keepFieldsReadable();    // thome_keys.cpp
+
+    // thome_zone.cpp: the offset in force, shown from the system zone while it is followed.
+    void showZoneInForce();
+    void showZoneOffset(const astro::TimeZone& zone);
+    void showFixedOffset();
+    void showFirstStartNote(const QString& note);
 
     static constexpr int kColourCount = prefs::kColourCount;
     using Handler = void (THome::*)();
@@ -98,6 +107,11 @@ private:
     int RestartNeeded = 0;
     QStringList Memo1;
     prefs::Preferences preferences_;
+    // While the zone's offset is shown, the fixed offset stays in preferences_ and the list's
+    // own choice is kept here to come back when the zone is no longer followed.
+    bool zoneOffsetShown_ = false;
+    int listIndexBeforeZone_ = -1;
+    QString listTextBeforeZone_;
 
     // Controls.
     TPanel* Panel3 = nullptr;
@@ -111,6 +125,8 @@ private:
     QComboBox* ComboBox1 = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    QLabel* Label12 = nullptr;  // the first start's note: for where the times are
     TCurrencyEdit* CurrencyEditN1 = nullptr;
     TCurrencyEdit* CurrencyEditW2 = nullptr;
     TPanel* Panel4 = nullptr;

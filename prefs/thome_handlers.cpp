@@ -26,6 +26,7 @@ THome::Handler THome::colourHandler(int k) {
 
 void THome::FormActivate() {
     RestartNeeded = 0;
+    showZoneInForce();  // today's offset of the zone, which may have changed since
     // The first field, a plain text, has the focus: a keyboard user starts typing at once,
     // and no numeric field shows its edit text instead of its display.
     Edit1->setFocus();

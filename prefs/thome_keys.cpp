@@ -70,9 +70,9 @@ protected:
 
 void THome::createKeyboardAccess() {
     QWidget* const readingOrder[] = {Edit1,       Edit2,       CurrencyEditGMT3, ComboBox1,
-                                     CheckBox1,   CheckBox2,   colorBox(1),      colorBox(2),
-                                     colorBox(3), colorBox(4), colorBox(5),      colorBox(6),
-                                     Panel2};
+                                     CheckBox1,   CheckBox2,   CheckBox3,        colorBox(1),
+                                     colorBox(2), colorBox(3), colorBox(4),      colorBox(5),
+                                     colorBox(6), Panel2};
     for (QWidget* control : readingOrder)
         control->setFocusPolicy(Qt::StrongFocus);
     for (size_t i = 1; i < std::size(readingOrder); ++i)
@@ -91,8 +91,8 @@ void THome::createKeyboardAccess() {
 
 void THome::keepFieldsReadable() {
     // Navy on white, as the fields were drawn for; the desktop's base colour may be dark.
-    QWidget* const navyText[] = {CurrencyEditGMT3, ComboBox1,      ComboBox1->view(), CheckBox1,
-                                 CheckBox2,        CurrencyEditN1, CurrencyEditW2};
+    QWidget* const navyText[] = {CurrencyEditGMT3, ComboBox1, ComboBox1->view(), CheckBox1,
+                                 CheckBox2,        CheckBox3, CurrencyEditN1,    CurrencyEditW2};
     for (QWidget* field : navyText) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, Qt::white);

@@ -24,7 +24,7 @@
 namespace solvane {
 namespace {
 
-constexpr QSize kClientSize{401, 164};
+constexpr QSize kClientSize{401, 186};
 
 void setBackground(QWidget* widget, TColor colour) {
     QPalette palette = widget->palette();
@@ -91,15 +91,17 @@ THome::THome(QWidget* yearView, QWidget* parent)
     createSaveButton();
     connectHandlers();
     createKeyboardAccess();
+    showZoneInForce();
 }
 
 void THome::createPlaceGroup() {
-    Panel3 = makePanel(this, "Panel3", {5, 5, 193, 129}, TPanel::bvLowered, TPanel::bvRaised,
+    Panel3 = makePanel(this, "Panel3", {5, 5, 193, 151}, TPanel::bvLowered, TPanel::bvRaised,
                        kParchment);
     createPlaceTexts();
     createOffsetControls();
     createSwitches();
-    clickFocusOnly({Edit1, Edit2, CurrencyEditGMT3, ComboBox1, CheckBox1, CheckBox2});
+    createZoneSwitch();
+    clickFocusOnly({Edit1, Edit2, CurrencyEditGMT3, ComboBox1, CheckBox1, CheckBox2, CheckBox3});
 }
 
 void THome::createPlaceTexts() {
@@ -158,8 +160,21 @@ void THome::createSwitches() {
     setTextColour(CheckBox2, cl::Navy);
 }
 
+// The zone switch takes a row of its own under the other two; the note under both groups
+// shows only while a first start has no place of its own.
+void THome::createZoneSwitch() {
+    CheckBox3 = make<QCheckBox>(Panel3, "CheckBox3", {7, 129, 177, 17});
+    CheckBox3->setText(QStringLiteral("Use the system time zone"));
+    CheckBox3->setChecked(preferences_.useSystemZone);
+    setTextColour(CheckBox3, cl::Navy);
+    Label12 = makeLabel(this, "Label12", {8, 158}, QString());
+    Label12->setWordWrap(true);
+    Label12->setFixedWidth(kClientSize.width() - 16);
+    Label12->hide();
+}
+
 void THome::createColourGroup() {
-    Panel4 = makePanel(this, "Panel4", {202, 5, 195, 129}, TPanel::bvLowered, TPanel::bvRaised,
+    Panel4 = makePanel(this, "Panel4", {202, 5, 195, 151}, TPanel::bvLowered, TPanel::bvRaised,
                        kParchment);
     struct Row {
         const char* labelName;
@@ -194,7 +209,7 @@ void THome::createColourGroup() {
 
 void THome::createSaveButton() {
     Panel2 =
-        makePanel(this, "Panel2", {110, 136, 182, 26}, TPanel::bvNone, TPanel::bvNone, kParchment);
+        makePanel(this, "Panel2", {110, 158, 182, 26}, TPanel::bvNone, TPanel::bvNone, kParchment);
     Panel2->setFocusPolicy(Qt::StrongFocus);
     Panel2->setAccessibleName(QStringLiteral("Save"));
     Panel1 =
@@ -225,6 +240,7 @@ void THome::connectHandlers() {
     // toggled follows every change of the check mark, the user's click and the load's alike.
     connect(CheckBox1, &QCheckBox::toggled, this, guard(this, &THome::CheckBox1Click));
     connect(CheckBox2, &QCheckBox::toggled, this, guard(this, &THome::CheckBox2Click));
+    connect(CheckBox3, &QCheckBox::toggled, this, guard(this, &THome::CheckBox3Click));
     for (int k = 1; k <= kColourCount; ++k) {
         connect(colorBox(k), &TColorComboBox::OnChange, this, guard(this, colourHandler(k)));
     }

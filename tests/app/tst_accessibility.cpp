@@ -249,7 +249,7 @@ QPalette darkDesktop() {
 void TestAccessibility::parametersReadableOnDarkDesktop_data() {
     QTest::addColumn<QString>("field");
     for (const char* name : {"Edit1", "Edit2", "CurrencyEditGMT3", "ComboBox1", "CheckBox1",
-                             "CheckBox2", "ColorComboBox1", "ColorComboBox6"})
+                             "CheckBox2", "CheckBox3", "ColorComboBox1", "ColorComboBox6"})
         QTest::addRow("%s", name) << QString::fromLatin1(name);
 }
 

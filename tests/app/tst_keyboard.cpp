@@ -185,12 +185,12 @@ void TestKeyboard::parametersSavedByKeys() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     tab();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    for (int k = 1; k <= 7; ++k)
+    for (int k = 1; k <= 8; ++k)
         tab();
     QCOMPARE(reached,
              (QStringList{"Edit2", "CurrencyEditGMT3", "ComboBox1", "CheckBox1", "CheckBox2",
-                          "ColorComboBox1", "ColorComboBox2", "ColorComboBox3", "ColorComboBox4",
-                          "ColorComboBox5", "ColorComboBox6", "Panel2"}));
+                          "CheckBox3", "ColorComboBox1", "ColorComboBox2", "ColorComboBox3",
+                          "ColorComboBox4", "ColorComboBox5", "ColorComboBox6", "Panel2"}));
     QVERIFY(child<QCheckBox>(home, QStringLiteral("CheckBox1"))->isChecked());
     QVERIFY(child<QCheckBox>(home, QStringLiteral("CheckBox2"))->isChecked());
 

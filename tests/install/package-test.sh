@@ -101,7 +101,7 @@ read -r x y < <(window_at '^Solvane')
 click_at $((x + 684)) $((y + 440))
 read -r x y < <(window_at '^Parameters$')
 click_at $((x + 5 + 139 + 8)) $((y + 5 + 107 + 8))
-click_at $((x + 110 + 60 + 31)) $((y + 136 + 2 + 11))
+click_at $((x + 110 + 60 + 31)) $((y + 158 + 2 + 11))
 
 saved=$home/.config/solvane/prefs.cal
 for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.1; done

@@ -8,6 +8,7 @@
 
 #include "fakeplatform.h"
 #include "prefs_file.h"
+#include "system_zone_for_test.h"
 #include "thome_helpers.h"
 
 using namespace solvane;
@@ -40,12 +41,14 @@ void TestTHome::layout_data() {
     QTest::addRow("Offset List") << "ComboBox1" << QRect(63, 81, 121, 21) << "";
     QTest::addRow("CheckBox1") << "CheckBox1" << QRect(7, 107, -1, -1) << "Display military time";
     QTest::addRow("CheckBox2") << "CheckBox2" << QRect(139, 107, 45, 17) << "Hints";
+    QTest::addRow("CheckBox3") << "CheckBox3" << QRect(7, 129, 177, 17)
+                               << "Use the system time zone";
     QTest::addRow("Label5") << "Label5" << QRect(7, 4, -1, -1) << "Title Bar Color";
     QTest::addRow("Label8") << "Label8" << QRect(7, 86, -1, -1) << " Backgnd Color";
     QTest::addRow("Label11") << "Label11" << QRect(104, 86, -1, -1) << "Outline Color";
     QTest::addRow("ColorComboBox4") << "ColorComboBox4" << QRect(103, 20, 85, 20) << "";
     QTest::addRow("ColorComboBox6") << "ColorComboBox6" << QRect(103, 102, 85, 20) << "";
-    QTest::addRow("Panel2") << "Panel2" << QRect(110, 136, 182, 26) << "";
+    QTest::addRow("Panel2") << "Panel2" << QRect(110, 158, 182, 26) << "";
     QTest::addRow("Save") << "SpeedButton54" << QRect(0, 0, 62, 23) << "Save";
 }
 
@@ -54,9 +57,10 @@ void TestTHome::layout() {
     QFETCH(QRect, place);
     QFETCH(QString, text);
     test::FakePlatform fake;
+    const SystemZoneForTest noZone;  // the list then shows no zone's offset
     THome home(nullptr);
     QCOMPARE(home.windowTitle(), "Parameters");
-    QCOMPARE(home.size(), QSize(401, 164));
+    QCOMPARE(home.size(), QSize(401, 186));
     QCOMPARE(home.minimumSize(), home.maximumSize());
     auto* control = child<QWidget>(home, name);
     QCOMPARE(control->pos(), place.topLeft());
@@ -90,7 +94,7 @@ void TestTHome::everyVisibleFieldIsATabStop() {
     }
     tabStops.sort();
     QCOMPARE(tabStops,
-             (QStringList{"CheckBox1", "CheckBox2", "ColorComboBox1", "ColorComboBox2",
+             (QStringList{"CheckBox1", "CheckBox2", "CheckBox3", "ColorComboBox1", "ColorComboBox2",
                           "ColorComboBox3", "ColorComboBox4", "ColorComboBox5", "ColorComboBox6",
                           "ComboBox1", "CurrencyEditGMT3", "Edit1", "Edit2", "Panel2"}));
 }
@@ -125,6 +129,7 @@ void TestTHome::offsetListSetsTheOffset() {
 
 void TestTHome::offsetFieldPassesTheFocusOn() {
     test::FakePlatform fake;
+    const SystemZoneForTest noZone;  // a followed zone greys the field
     THome home(nullptr);
     home.show();
     QCOMPARE(home.focusWidget(), child<QWidget>(home, "Edit1"));

@@ -34,14 +34,17 @@ private slots:
 void TestTHomeFile::shippedFileHoldsTheDialogDefaults() {
     test::FakePlatform fake;
     THome home(nullptr);
-    QCOMPARE(prefs::splitLines(fileBytes(SOLVANE_DEFAULT_PREFS)), kDefaults);
+    // The system time zone is followed; an older file's two flags read as not following it.
+    const QStringList shipped = withLine(kDefaults, 0, "001");
+    QCOMPARE(prefs::splitLines(fileBytes(SOLVANE_DEFAULT_PREFS)), shipped);
     home.SavePreferences();
     QCOMPARE(fileBytes(fake.prefsPath()), fileBytes(SOLVANE_DEFAULT_PREFS));
-    QCOMPARE(home.lines(), kDefaults);
+    QCOMPARE(home.lines(), shipped);
 
     writeBytes(fake.prefsPath(), fileBytes(SOLVANE_DEFAULT_PREFS));
     home.LoadPreferences();
     QVERIFY(!checkBox(home, 1)->isChecked() && !checkBox(home, 2)->isChecked());
+    QVERIFY(checkBox(home, 3)->isChecked());
     QCOMPARE(colourBox(home, 4)->ColorValue(), cl::Navy);
 }
 
@@ -67,6 +70,10 @@ void TestTHomeFile::loadThenSave_data() {
     QTest::addRow("flags of one character")
         << prefs::joinLines(withLine(kDefaults, 0, "1")) << withLine(kDefaults, 0, "10");
     QTest::addRow("empty flags line") << prefs::joinLines(withLine(kDefaults, 0, "")) << kDefaults;
+    QTest::addRow("system zone followed")
+        << prefs::joinLines(withLine(place, 0, "011")) << withLine(place, 0, "011");
+    QTest::addRow("system zone not followed, third flag kept")
+        << prefs::joinLines(withLine(place, 0, "100")) << withLine(place, 0, "100");
     QTest::addRow("colour outside the sixteen")
         << prefs::joinLines(withLine(kDefaults, 4, "1234567")) << withLine(kDefaults, 4, "1234567");
     QTest::addRow("system colour") << prefs::joinLines(withLine(kDefaults, 9, "-16777201"))

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The system's time zone as the program follows it, and its reference city for a first start
+// that has no place yet. The zone files are read once, at the first use, and kept: the timer's
+// computations never touch the disk. Tests point the reading at a zone of their choice.
+
+#include <QString>
+#include <optional>
+
+#include "preferences.h"
+#include "timezone.h"
+#include "timezone_system.h"
+#include "zonetab.h"
+
+namespace solvane::prefs {
+
+struct SystemZone {
+    QString name;  // "America/New_York"; empty when only the rules of /etc/localtime are known
+    astro::TimeZone zone;
+    std::optional<astro::ZonePlace> city;  // from the zone table, when it lists the zone
+};
+
+// The zone the system runs in (TZ, else /etc/timezone or /etc/localtime); null when none is
+// found, as in a bare container, where the fixed offset stays in force.
+const SystemZone* systemZone();
+
+// Reads the zone from `sources` at the next use instead of from the environment.
+void setSystemZoneSources(const astro::SystemZoneSources& sources);
+
+// The clock and place the sun is computed for under `settings`.
+struct SunClock {
+    const astro::TimeZone* zone = nullptr;   // null: the settings' fixed offset
+    const astro::ZonePlace* city = nullptr;  // the place, when the settings hold none
+};
+// The system zone while its switch is on. Settings without a place take the zone's city and
+// follow the zone whatever the switch says, so that a first start shows real times; without
+// a zone (or a zone the table does not list) everything stays with the settings.
+SunClock sunClock(const Preferences& settings, const SystemZone* zone = systemZone());
+
+// "Times for New York (America/New_York); set your place in Parameters".
+QString firstStartNote(const astro::ZonePlace& city);
+
+}  // namespace solvane::prefs
