@@ -270,6 +270,7 @@ private:
     void setUpTodayTimer();
     void midnightPassed();
     void countDownSunDisplay();
+    bool showsWholeYear() const;
     bool anyCalendarHolds(const QDate& day) const;
     void layOutYearAgain();
     QDate yearAnchorDate() const;

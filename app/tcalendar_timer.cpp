@@ -65,7 +65,7 @@ void TCalendar::Timer1Timer() {
     countDownSunDisplay();
     const QDate today = clock().today();
     setMonthTitle(1, MonthCalendar(1)->Date());
-    if (anyCalendarHolds(today))
+    if (showsWholeYear() && anyCalendarHolds(today))
         layOutYearAgain();
     if (!tickCanChangeSomething())
         Timer1->stop();
@@ -83,7 +83,7 @@ bool TCalendar::tickCanChangeSomething() const {
         return true;
     if (!monthTitleIsCurrent(1, MonthCalendar(1)->Date()))
         return true;
-    if (!anyCalendarHolds(clock().today()))
+    if (!showsWholeYear() || !anyCalendarHolds(clock().today()))
         return false;
     const QDate january = yearAnchorDate();
     return january.isValid() && !yearIsLaidOut(january);
@@ -103,6 +103,13 @@ void TCalendar::countDownSunDisplay() {
     setTextColour(Label3, cl::Navy);
     setTextColour(Label4, cl::Navy);
     SunDisplayCountdown = -1;
+}
+
+// Only the full year is laid out again. The compact row's months stand where stepping put them,
+// and the calendars hidden beyond it hold the 1st of every month of a year: on the 1st of a
+// month one of them always holds today.
+bool TCalendar::showsWholeYear() const {
+    return !CompactMode;
 }
 
 bool TCalendar::anyCalendarHolds(const QDate& day) const {

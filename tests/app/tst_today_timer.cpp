@@ -192,6 +192,39 @@ private slots:
         QVERIFY(child<QTimer>(c, "MidnightTimer")->isActive());  // at the latest a minute later
         QVERIFY(child<QTimer>(c, "MidnightTimer")->remainingTime() <= 60'000);
     }
+
+    // Previous and next step the compact row a month at a time on the 1st of a month as on
+    // any other day: the hidden months that hold today do not pull the row back to January.
+    void compactRowStepsOnTheFirstOfAMonth_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("steps");  // presses of Next, or of Previous when negative
+        QTest::addColumn<QStringList>("row");
+        QTest::addRow("entering on 1 December")
+            << QDate(2026, 12, 1) << 0
+            << QStringList{QStringLiteral("December 2026"), QStringLiteral("January 2027")};
+        QTest::addRow("Next three times from 1 March")
+            << QDate(2026, 3, 1) << 3
+            << QStringList{QStringLiteral("June 2026"), QStringLiteral("July 2026")};
+        QTest::addRow("Previous from 1 June")
+            << QDate(2026, 6, 1) << -1
+            << QStringList{QStringLiteral("May 2026"), QStringLiteral("June 2026")};
+    }
+    void compactRowStepsOnTheFirstOfAMonth() {
+        QFETCH(QDate, today);
+        QFETCH(int, steps);
+        QFETCH(QStringList, row);
+        AppFixture app(QDateTime(today, QTime(10, 0)));
+        TCalendar& c = *app.calendar;
+        app.activate();
+        clickButton(c, "SpeedButton8");
+        tick(c, 1);
+        for (int i = 0; i < qAbs(steps); ++i) {
+            clickButton(c, steps > 0 ? "SpeedButton9" : "SpeedButton11");
+            tick(c, 1);
+        }
+        tick(c, 300);
+        QCOMPARE((QStringList{app.title(1), app.title(2)}), row);
+    }
 };
 
 QTEST_MAIN(TodayTimerTest)
