@@ -225,6 +225,10 @@ private:
     void connectHandlers();
 
     // tcalendar_create.cpp, tcalendar_activate.cpp
+    // The caption with today's date and the ordinal date of the day last asked about.
+    QString plainCaption(const QDate& today) const;
+    // Writes the new date into the caption's "Today:" and the year into the year button.
+    void showToday(const QDate& today);
     void centreOnDesktop();
     void dateFirstCalendar();
     void dateTwelveMonths();
@@ -237,6 +241,8 @@ private:
     void stepView(int sign);
     void clearCompactMonthBoxes();
 
+    // The day the caption and the year button show as today.
+    QDate todayShown_;
     bool sunComputationRunning_ = false;
     bool activateOnShow_ = true;
     bool centredOnce_ = false;

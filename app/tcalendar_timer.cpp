@@ -179,6 +179,10 @@ void TCalendar::armMidnightTimer() {
 
 void TCalendar::midnightPassed() {
     armMidnightTimer();
+    const QDate today = clock().today();
+    if (today == todayShown_)
+        return;  // a re-check within the same day
+    showToday(today);
     for (TMonthCalendar* calendar : monthCalendars_)
         calendar->todayChanged();
     wake();

@@ -6,6 +6,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 #include "app_fixture.h"
@@ -46,6 +47,42 @@ QStringList yearTitles(int year) {
     for (int m = 1; m <= 12; ++m)
         all << QLocale().standaloneMonthName(m) + QLatin1Char(' ') + QString::number(year);
     return all;
+}
+
+// The red of today's ring on the screen, in the cell of `day` where a month shows it as its own.
+int ringPixelsOnScreen(const AppFixture& app, const QDate& day) {
+    const QImage screen = app.calendar->screen()->grabWindow(app.calendar->winId()).toImage();
+    int count = 0;
+    for (int k = 1; k <= 12; ++k) {
+        TMonthCalendar* month = app.month(k);
+        if (month->isHidden() || month->yearShown() != day.year() ||
+            month->monthShown() != day.month())
+            continue;
+        const QRect cell =
+            month->dayRect(day).translated(month->mapTo(app.calendar.get(), QPoint())) &
+            screen.rect();
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const QColor c = screen.pixelColor(x, y);
+                count += c.red() - qMax(c.green(), c.blue()) > 40;
+            }
+        }
+    }
+    return count;
+}
+
+QString caption(const AppFixture& app) {
+    return app.calendar->windowTitle();
+}
+
+QString yearButton(const AppFixture& app) {
+    return child<QToolButton>(*app.calendar, "SpeedButton10")->text();
+}
+
+// Starts the program a tenth of a second before midnight, so that its own check of the date
+// comes within the test's patience.
+QDateTime lastTenthBefore(const QDate& day) {
+    return QDateTime(day.addDays(-1), QTime(23, 59, 59, 900));
 }
 
 }  // namespace
@@ -224,6 +261,47 @@ private slots:
         }
         tick(c, 300);
         QCOMPARE((QStringList{app.title(1), app.title(2)}), row);
+    }
+
+    // Within a second of midnight, with no click, "Today:" in the caption, the year button
+    // and today's ring show the new day and year.
+    void midnightShowsTheNewDay_data() {
+        QTest::addColumn<QDate>("newDay");
+        QTest::addColumn<bool>("compact");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("yearButton");
+        QTest::addRow("an ordinary night")
+            << QDate(2026, 6, 15) << false
+            << QStringLiteral("Solvane     Today:  (6) Jun 15, 2026     Julian: 26.165")
+            << QStringLiteral("2026");
+        QTest::addRow("New Year") << QDate(2027, 1, 1) << false
+                                  << QStringLiteral(
+                                         "Solvane     Today:  (1) Jan 01, 2027     Julian: 26.365")
+                                  << QStringLiteral("2027");
+        QTest::addRow("New Year in compact mode")
+            << QDate(2027, 1, 1) << true
+            << QStringLiteral("Solvane     Today:  (1) Jan 01, 2027     Julian: 26.365")
+            << QStringLiteral("Jan 2027");
+    }
+    void midnightShowsTheNewDay() {
+        QFETCH(QDate, newDay);
+        QFETCH(bool, compact);
+        QFETCH(QString, caption);
+        QFETCH(QString, yearButton);
+        AppFixture app(lastTenthBefore(newDay));
+        app.activate();
+        QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
+        if (compact)
+            clickButton(*app.calendar, "SpeedButton8");
+        const QDate oldDay = newDay.addDays(-1);
+        QTRY_VERIFY(ringPixelsOnScreen(app, oldDay) > 0);
+        app.platform.setNow(QDateTime(newDay, QTime(0, 0, 0, 50)));
+        QTRY_COMPARE_WITH_TIMEOUT(::caption(app), caption, 1000);
+        QCOMPARE(::yearButton(app), yearButton);
+        QTRY_COMPARE_WITH_TIMEOUT(ringPixelsOnScreen(app, oldDay), 0, 1000);
+        // The new day carries the ring wherever a month shows it as its own.
+        const bool shown = newDay.month() != 1 || compact;
+        QCOMPARE(ringPixelsOnScreen(app, newDay) > 0, shown);
     }
 };
 
