@@ -183,6 +183,11 @@ void TCalendar::midnightPassed() {
     if (today == todayShown_)
         return;  // a re-check within the same day
     showToday(today);
+    // A month that comes to hold today puts the view back on the current year, as on the day
+    // the program started, not on the year it started in. A view never dated (the first load
+    // failed) has no year to go back to.
+    if (!YearAnchor.isEmpty())
+        YearAnchor = QStringLiteral("01/01/") + formatDate(today, "yyyy");
     for (TMonthCalendar* calendar : monthCalendars_)
         calendar->todayChanged();
     wake();

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app_fixture.h"
+#include "datetext.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -270,24 +271,26 @@ private slots:
         QTest::addColumn<bool>("compact");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("yearButton");
+        QTest::addColumn<bool>("newDayInView");
         QTest::addRow("an ordinary night")
             << QDate(2026, 6, 15) << false
             << QStringLiteral("Solvane     Today:  (6) Jun 15, 2026     Julian: 26.165")
-            << QStringLiteral("2026");
+            << QStringLiteral("2026") << true;
         QTest::addRow("New Year") << QDate(2027, 1, 1) << false
                                   << QStringLiteral(
                                          "Solvane     Today:  (1) Jan 01, 2027     Julian: 26.365")
-                                  << QStringLiteral("2027");
+                                  << QStringLiteral("2027") << false;
         QTest::addRow("New Year in compact mode")
             << QDate(2027, 1, 1) << true
             << QStringLiteral("Solvane     Today:  (1) Jan 01, 2027     Julian: 26.365")
-            << QStringLiteral("Jan 2027");
+            << QStringLiteral("Jan 2027") << true;
     }
     void midnightShowsTheNewDay() {
         QFETCH(QDate, newDay);
         QFETCH(bool, compact);
         QFETCH(QString, caption);
         QFETCH(QString, yearButton);
+        QFETCH(bool, newDayInView);
         AppFixture app(lastTenthBefore(newDay));
         app.activate();
         QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
@@ -299,9 +302,34 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(::caption(app), caption, 1000);
         QCOMPARE(::yearButton(app), yearButton);
         QTRY_COMPARE_WITH_TIMEOUT(ringPixelsOnScreen(app, oldDay), 0, 1000);
-        // The new day carries the ring wherever a month shows it as its own.
-        const bool shown = newDay.month() != 1 || compact;
-        QCOMPARE(ringPixelsOnScreen(app, newDay) > 0, shown);
+        QCOMPARE(ringPixelsOnScreen(app, newDay) > 0, newDayInView);
+    }
+
+    // Once the clock has run across New Year, Previous and Next step from a 1st of a month as
+    // they do on the day the program started, instead of snapping back to the start's year.
+    void steppingAfterNewYear_data() {
+        QTest::addColumn<QDate>("newDay");
+        QTest::addColumn<int>("nexts");
+        QTest::addColumn<int>("year");
+        QTest::addRow("New Year's Day, Next") << QDate(2027, 1, 1) << 1 << 2027;
+        QTest::addRow("1 March after a sleep over New Year, Next twice")
+            << QDate(2027, 3, 1) << 2 << 2028;
+    }
+    void steppingAfterNewYear() {
+        QFETCH(QDate, newDay);
+        QFETCH(int, nexts);
+        QFETCH(int, year);
+        AppFixture app(lastTenthBefore(QDate(2027, 1, 1)));
+        TCalendar& c = *app.calendar;
+        app.activate();
+        app.platform.setNow(QDateTime(newDay, QTime(0, 0, 0, 50)));
+        QTRY_VERIFY_WITH_TIMEOUT(::caption(app).contains(formatDate(newDay, "(m) mmm dd, yyyy")),
+                                 1000);
+        for (int i = 0; i < nexts; ++i) {
+            clickButton(c, "SpeedButton9");
+            tick(c, 1);
+        }
+        QCOMPARE(titles(app), yearTitles(year));
     }
 };
 
