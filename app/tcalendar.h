@@ -263,8 +263,9 @@ private:
     // about to wait, so no change made by a handler (a hint, say) is missed.
     void wake();
     bool tickCanChangeSomething() const;
-    // Fires at the next local midnight (at the latest a minute from now) to re-check the timer;
-    // its object name is "MidnightTimer".
+    // Fires at the next local midnight (at the latest a minute from now): a new date goes into
+    // the caption, the year button and today's ring, and the timer is re-checked; its object
+    // name is "MidnightTimer".
     QTimer* midnightTimer = nullptr;
 
 private:
