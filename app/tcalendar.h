@@ -236,6 +236,10 @@ private:
     void createAccessibility();    // accessibility.cpp
 
     // tcalendar_create.cpp, tcalendar_activate.cpp
+    // The caption with today's date and the ordinal date of the day last asked about.
+    QString plainCaption(const QDate& today) const;
+    // Writes the new date into the caption's "Today:" and the year into the year button.
+    void showToday(const QDate& today);
     void centreOnDesktop();
     void dateFirstCalendar();
     void dateTwelveMonths();
@@ -251,6 +255,8 @@ private:
     void stepView(int sign);
     void clearCompactMonthBoxes();
 
+    // The day the caption and the year button show as today.
+    QDate todayShown_;
     bool sunComputationRunning_ = false;
     bool activateOnShow_ = true;
     bool centredOnce_ = false;
@@ -271,8 +277,9 @@ private:
     // about to wait, so no change made by a handler (a hint, say) is missed.
     void wake();
     bool tickCanChangeSomething() const;
-    // Fires at the next local midnight (at the latest a minute from now) to re-check the timer;
-    // its object name is "MidnightTimer".
+    // Fires at the next local midnight (at the latest a minute from now): a new date goes into
+    // the caption, the year button and today's ring, and the timer is re-checked; its object
+    // name is "MidnightTimer".
     QTimer* midnightTimer = nullptr;
 
 private:
@@ -284,6 +291,7 @@ private:
     void setUpTodayTimer();
     void midnightPassed();
     void countDownSunDisplay();
+    bool showsWholeYear() const;
     bool anyCalendarHolds(const QDate& day) const;
     void layOutYearAgain();
     QDate yearAnchorDate() const;

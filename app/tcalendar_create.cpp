@@ -64,6 +64,7 @@ void TCalendar::FormCreate() {
     placeFullYearStrip();
     CompactPos = pos();
     const QDate today = clock().today();
+    todayShown_ = today;
     SpeedButton10->setText(formatDate(today, "yyyy"));
 
     // The year entry box is centred on the outer size the window was laid out for.
@@ -74,8 +75,30 @@ void TCalendar::FormCreate() {
     CalcJulianDate(today);  // not yet activated: no caption from it
     const std::string ordinal = astro::ordinalText(Julian.YearText, Julian.DayOfYear);
     MonthCalendar(1)->setHint(QString::fromStdString(ordinal));
-    setWindowTitle(QString::fromStdString(astro::plainCaption(
-        toAstro(today), Julian.YearText, Julian.DayOfYear, localeMonthNames())));
+    setWindowTitle(plainCaption(today));
+}
+
+QString TCalendar::plainCaption(const QDate& today) const {
+    return QString::fromStdString(
+        astro::plainCaption(toAstro(today), Julian.YearText, Julian.DayOfYear, localeMonthNames()));
+}
+
+void TCalendar::showToday(const QDate& today) {
+    // The caption opens with today's date; what follows it (the ordinal date of the day last
+    // asked about, and a span of two clicked days) stays as it is.
+    const QString head = plainCaption(todayShown_);
+    const QString caption = windowTitle();
+    if (caption.startsWith(head))
+        setWindowTitle(plainCaption(today) + caption.mid(head.size()));
+    todayShown_ = today;
+
+    // The year button names the current year in the form the mode gave it.
+    if (!CompactMode)
+        SpeedButton10->setText(formatDate(today, "yyyy"));
+    else if (YearButtonToJanuary)
+        SpeedButton10->setText(QStringLiteral("Jan ") + formatDate(today, "yyyy"));
+    else
+        SpeedButton10->setText(formatDate(today, "mmm yyyy"));
 }
 
 void TCalendar::placeFullYearStrip() {

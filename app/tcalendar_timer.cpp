@@ -65,7 +65,7 @@ void TCalendar::Timer1Timer() {
     countDownSunDisplay();
     const QDate today = clock().today();
     setMonthTitle(1, MonthCalendar(1)->Date());
-    if (anyCalendarHolds(today))
+    if (showsWholeYear() && anyCalendarHolds(today))
         layOutYearAgain();
     if (!tickCanChangeSomething())
         Timer1->stop();
@@ -83,7 +83,7 @@ bool TCalendar::tickCanChangeSomething() const {
         return true;
     if (!monthTitleIsCurrent(1, MonthCalendar(1)->Date()))
         return true;
-    if (!anyCalendarHolds(clock().today()))
+    if (!showsWholeYear() || !anyCalendarHolds(clock().today()))
         return false;
     const QDate january = yearAnchorDate();
     return january.isValid() && !yearIsLaidOut(january);
@@ -103,6 +103,13 @@ void TCalendar::countDownSunDisplay() {
     setTextColour(Label3, cl::Navy);
     setTextColour(Label4, cl::Navy);
     SunDisplayCountdown = -1;
+}
+
+// Only the full year is laid out again. The compact row's months stand where stepping put them,
+// and the calendars hidden beyond it hold the 1st of every month of a year: on the 1st of a
+// month one of them always holds today.
+bool TCalendar::showsWholeYear() const {
+    return !CompactMode;
 }
 
 bool TCalendar::anyCalendarHolds(const QDate& day) const {
@@ -172,6 +179,15 @@ void TCalendar::armMidnightTimer() {
 
 void TCalendar::midnightPassed() {
     armMidnightTimer();
+    const QDate today = clock().today();
+    if (today == todayShown_)
+        return;  // a re-check within the same day
+    showToday(today);
+    // A month that comes to hold today puts the view back on the current year, as on the day
+    // the program started, not on the year it started in. A view never dated (the first load
+    // failed) has no year to go back to.
+    if (!YearAnchor.isEmpty())
+        YearAnchor = QStringLiteral("01/01/") + formatDate(today, "yyyy");
     for (TMonthCalendar* calendar : monthCalendars_)
         calendar->todayChanged();
     wake();

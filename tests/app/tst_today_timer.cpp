@@ -6,9 +6,11 @@
 
 #include <QAbstractEventDispatcher>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 #include "app_fixture.h"
+#include "datetext.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -46,6 +48,42 @@ QStringList yearTitles(int year) {
     for (int m = 1; m <= 12; ++m)
         all << QLocale().standaloneMonthName(m) + QLatin1Char(' ') + QString::number(year);
     return all;
+}
+
+// The red of today's ring on the screen, in the cell of `day` where a month shows it as its own.
+int ringPixelsOnScreen(const AppFixture& app, const QDate& day) {
+    const QImage screen = app.calendar->screen()->grabWindow(app.calendar->winId()).toImage();
+    int count = 0;
+    for (int k = 1; k <= 12; ++k) {
+        TMonthCalendar* month = app.month(k);
+        if (month->isHidden() || month->yearShown() != day.year() ||
+            month->monthShown() != day.month())
+            continue;
+        const QRect cell =
+            month->dayRect(day).translated(month->mapTo(app.calendar.get(), QPoint())) &
+            screen.rect();
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const QColor c = screen.pixelColor(x, y);
+                count += c.red() - qMax(c.green(), c.blue()) > 40;
+            }
+        }
+    }
+    return count;
+}
+
+QString caption(const AppFixture& app) {
+    return app.calendar->windowTitle();
+}
+
+QString yearButton(const AppFixture& app) {
+    return child<QToolButton>(*app.calendar, "SpeedButton10")->text();
+}
+
+// Starts the program a tenth of a second before midnight, so that its own check of the date
+// comes within the test's patience.
+QDateTime lastTenthBefore(const QDate& day) {
+    return QDateTime(day.addDays(-1), QTime(23, 59, 59, 900));
 }
 
 }  // namespace
@@ -191,6 +229,107 @@ private slots:
         QTRY_VERIFY(!child<QTimer>(c, "Timer1")->isActive());
         QVERIFY(child<QTimer>(c, "MidnightTimer")->isActive());  // at the latest a minute later
         QVERIFY(child<QTimer>(c, "MidnightTimer")->remainingTime() <= 60'000);
+    }
+
+    // Previous and next step the compact row a month at a time on the 1st of a month as on
+    // any other day: the hidden months that hold today do not pull the row back to January.
+    void compactRowStepsOnTheFirstOfAMonth_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("steps");  // presses of Next, or of Previous when negative
+        QTest::addColumn<QStringList>("row");
+        QTest::addRow("entering on 1 December")
+            << QDate(2026, 12, 1) << 0
+            << QStringList{QStringLiteral("December 2026"), QStringLiteral("January 2027")};
+        QTest::addRow("Next three times from 1 March")
+            << QDate(2026, 3, 1) << 3
+            << QStringList{QStringLiteral("June 2026"), QStringLiteral("July 2026")};
+        QTest::addRow("Previous from 1 June")
+            << QDate(2026, 6, 1) << -1
+            << QStringList{QStringLiteral("May 2026"), QStringLiteral("June 2026")};
+    }
+    void compactRowStepsOnTheFirstOfAMonth() {
+        QFETCH(QDate, today);
+        QFETCH(int, steps);
+        QFETCH(QStringList, row);
+        AppFixture app(QDateTime(today, QTime(10, 0)));
+        TCalendar& c = *app.calendar;
+        app.activate();
+        clickButton(c, "SpeedButton8");
+        tick(c, 1);
+        for (int i = 0; i < qAbs(steps); ++i) {
+            clickButton(c, steps > 0 ? "SpeedButton9" : "SpeedButton11");
+            tick(c, 1);
+        }
+        tick(c, 300);
+        QCOMPARE((QStringList{app.title(1), app.title(2)}), row);
+    }
+
+    // Within a second of midnight, with no click, "Today:" in the caption, the year button
+    // and today's ring show the new day and year.
+    void midnightShowsTheNewDay_data() {
+        QTest::addColumn<QDate>("newDay");
+        QTest::addColumn<bool>("compact");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("yearButton");
+        QTest::addColumn<bool>("newDayInView");
+        QTest::addRow("an ordinary night")
+            << QDate(2026, 6, 15) << false
+            << QStringLiteral("Solvane     Today:  (6) Jun 15, 2026     Julian: 26.165")
+            << QStringLiteral("2026") << true;
+        QTest::addRow("New Year") << QDate(2027, 1, 1) << false
+                                  << QStringLiteral(
+                                         "Solvane     Today:  (1) Jan 01, 2027     Julian: 26.365")
+                                  << QStringLiteral("2027") << false;
+        QTest::addRow("New Year in compact mode")
+            << QDate(2027, 1, 1) << true
+            << QStringLiteral("Solvane     Today:  (1) Jan 01, 2027     Julian: 26.365")
+            << QStringLiteral("Jan 2027") << true;
+    }
+    void midnightShowsTheNewDay() {
+        QFETCH(QDate, newDay);
+        QFETCH(bool, compact);
+        QFETCH(QString, caption);
+        QFETCH(QString, yearButton);
+        QFETCH(bool, newDayInView);
+        AppFixture app(lastTenthBefore(newDay));
+        app.activate();
+        QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
+        if (compact)
+            clickButton(*app.calendar, "SpeedButton8");
+        const QDate oldDay = newDay.addDays(-1);
+        QTRY_VERIFY(ringPixelsOnScreen(app, oldDay) > 0);
+        app.platform.setNow(QDateTime(newDay, QTime(0, 0, 0, 50)));
+        QTRY_COMPARE_WITH_TIMEOUT(::caption(app), caption, 1000);
+        QCOMPARE(::yearButton(app), yearButton);
+        QTRY_COMPARE_WITH_TIMEOUT(ringPixelsOnScreen(app, oldDay), 0, 1000);
+        QCOMPARE(ringPixelsOnScreen(app, newDay) > 0, newDayInView);
+    }
+
+    // Once the clock has run across New Year, Previous and Next step from a 1st of a month as
+    // they do on the day the program started, instead of snapping back to the start's year.
+    void steppingAfterNewYear_data() {
+        QTest::addColumn<QDate>("newDay");
+        QTest::addColumn<int>("nexts");
+        QTest::addColumn<int>("year");
+        QTest::addRow("New Year's Day, Next") << QDate(2027, 1, 1) << 1 << 2027;
+        QTest::addRow("1 March after a sleep over New Year, Next twice")
+            << QDate(2027, 3, 1) << 2 << 2028;
+    }
+    void steppingAfterNewYear() {
+        QFETCH(QDate, newDay);
+        QFETCH(int, nexts);
+        QFETCH(int, year);
+        AppFixture app(lastTenthBefore(QDate(2027, 1, 1)));
+        TCalendar& c = *app.calendar;
+        app.activate();
+        app.platform.setNow(QDateTime(newDay, QTime(0, 0, 0, 50)));
+        QTRY_VERIFY_WITH_TIMEOUT(::caption(app).contains(formatDate(newDay, "(m) mmm dd, yyyy")),
+                                 1000);
+        for (int i = 0; i < nexts; ++i) {
+            clickButton(c, "SpeedButton9");
+            tick(c, 1);
+        }
+        QCOMPARE(titles(app), yearTitles(year));
     }
 };
 
