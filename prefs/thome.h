@@ -56,8 +56,8 @@ public:
 signals:
     void colourChanged(solvane::prefs::Colour which, solvane::TColor colour);
     void hintsChanged(bool on);
-    // Save wrote a place text, an offset or a 24-hour switch changed since the dialog opened:
-    // today's sun is to be shown again with them.
+    // Save wrote a place text, offset or 24-hour switch that was changed since the dialog
+    // opened: today's sun is to be shown again with them.
     void sunSettingsSaved();
 
 protected:
