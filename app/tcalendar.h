@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -219,6 +220,7 @@ private:
     void paintTitleCovers(void (TPanel::*write)(TColor), TColor colour);
     void setWindowColour(TColor colour);
     void showHints(bool on);
+    void showTodaysSun();
 
     // tcalendar_layout.cpp
     void createMonths();
@@ -263,6 +265,8 @@ private:
     // The last place numbers read without error; an invalid text keeps them.
     double latitudeNumber_ = 0;
     double longitudeNumber_ = 0;
+    // The place texts already reported as unreadable (true: latitude), each reported once.
+    QSet<std::pair<bool, QString>> badPlaceTextsShown_;
 
     std::array<TMonthCalendar*, 12> monthCalendars_{};
     std::array<TPanel*, 42> panels_{};

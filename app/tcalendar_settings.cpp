@@ -4,10 +4,14 @@
 // The year view follows the Parameters dialog: each colour and the hint switch are painted
 // here as the dialog announces them.
 
+#include <QLabel>
 #include <QPalette>
 #include <QVariant>
 
+#include "datetext.h"
+#include "guard.h"
 #include "hints.h"
+#include "platform.h"
 #include "tcalendar.h"
 #include "thome.h"
 #include "tmonthcalendar.h"
@@ -43,11 +47,21 @@ void TCalendar::setHome(THome* home) {
         return;
     connect(Home, &THome::colourChanged, this, &TCalendar::paintColour);
     connect(Home, &THome::hintsChanged, this, &TCalendar::showHints);
+    connect(Home, &THome::sunSettingsSaved, this, guard(this, &TCalendar::showTodaysSun));
     connect(this, &TCalendar::placeNumbersRead, Home, &THome::showPlaceNumbers);
 }
 
 prefs::Preferences TCalendar::preferences() const {
     return Home ? Home->preferences() : prefs::Preferences{};
+}
+
+// A saved place, offset or time format shows at once: today's sunrise, sunset and moon, as
+// the strip shows them when no clicked day is on display.
+void TCalendar::showTodaysSun() {
+    CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
+    setTextColour(Label3, cl::Navy);
+    setTextColour(Label4, cl::Navy);
+    SunDisplayCountdown = -1;
 }
 
 void TCalendar::paintCalendars(int slot, TColor colour) {

@@ -24,15 +24,19 @@ constexpr int kSunDisplayTicks = 300;
 
 }  // namespace
 
-// Reads one coordinate of the place; a text that is not a number is reported and the last
-// good number is used again.
+// Reads one coordinate of the place; a text that is not a number is used with the last good
+// number. Save refuses such texts, so only a hand-edited file holds one: it is reported the
+// first time it is read, not at every computation of the sun.
 double TCalendar::placeNumber(const QString& text, bool latitude, double* previous) {
     const std::string utf8 = text.toUtf8().toStdString();
     const std::optional<double> number =
         latitude ? astro::latitudeFromText(utf8) : astro::longitudeNumberFromText(utf8);
     if (!number) {
-        boxes().warning(
-            QString::fromLatin1(latitude ? astro::kInvalidLatitude : astro::kInvalidLongitude));
+        if (!badPlaceTextsShown_.contains({latitude, text})) {
+            badPlaceTextsShown_.insert({latitude, text});
+            boxes().warning(
+                QString::fromLatin1(latitude ? astro::kInvalidLatitude : astro::kInvalidLongitude));
+        }
         return *previous;
     }
     *previous = astro::roundTo2Decimals(*number);

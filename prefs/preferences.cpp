@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "preferences.h"
 
+#include "place.h"
 #include "prefs_file.h"
-#include "tcurrencyedit.h"
 
 namespace solvane::prefs {
 namespace {
@@ -66,9 +66,29 @@ Reading readPreferences(const QString& path, const Preferences& base) {
     return readLines(readFile(path), base);
 }
 
+std::optional<QString> placeTextRefusal(const QString& text, const QString& fieldName,
+                                        bool latitude) {
+    if (text.size() > kMaxPlaceTextLength) {
+        return QStringLiteral("The %1 text cannot be saved: it is longer than %2 characters.")
+            .arg(fieldName, QString::number(kMaxPlaceTextLength));
+    }
+    if (!isLatin1(text)) {
+        return QStringLiteral(
+                   "The %1 text \"%2\" cannot be saved: prefs.cal holds only Western "
+                   "European (Latin-1) characters.")
+            .arg(fieldName, quoted(text));
+    }
+    const std::string utf8 = text.toUtf8().toStdString();
+    if (latitude && !astro::latitudeFromText(utf8))
+        return QString::fromLatin1(astro::kInvalidLatitude);
+    if (!latitude && !astro::longitudeNumberFromText(utf8))
+        return QString::fromLatin1(astro::kInvalidLongitude);
+    return std::nullopt;
+}
+
 QStringList toLines(const Preferences& preferences) {
     QStringList lines{preferences.flags, oneLine(preferences.longitude),
-                      oneLine(preferences.latitude), TCurrencyEdit::editText(preferences.offset)};
+                      oneLine(preferences.latitude), offsetLine(preferences.offset)};
     for (const TColor colour : preferences.colours)
         lines << QString::number(colour);
     return lines;

@@ -67,8 +67,17 @@ Reading readLines(const QStringList& lines, const Preferences& base = {});
 // Reads the file; raises solvane::Error("Cannot open file <path>") when it cannot.
 Reading readPreferences(const QString& path, const Preferences& base = {});
 
-// The ten lines a save writes: flags, longitude, latitude, offset (at most two decimals,
-// empty for 0), then the six colours.
+// The longest place text a save writes: as many characters as a text field holds by default.
+inline constexpr int kMaxPlaceTextLength = 32767;
+
+// Why a place text cannot be saved, or nothing when it can: it is longer than
+// kMaxPlaceTextLength, holds characters that prefs.cal cannot store, or has no number the sun
+// computation can read (its own message for that line then). `fieldName` is the field's label.
+std::optional<QString> placeTextRefusal(const QString& text, const QString& fieldName,
+                                        bool latitude);
+
+// The ten lines a save writes: flags, longitude, latitude, offset (at most two decimals after
+// a point whatever the locale, empty for 0), then the six colours.
 QStringList toLines(const Preferences& preferences);
 // Writes toLines() through a temporary file renamed over the old one; raises
 // solvane::Error("Cannot create file <path>") when it cannot.

@@ -101,7 +101,7 @@ TColor readColour(const QString& line) {
 }
 
 double readOffset(const QString& line) {
-    // A grouping separator would let "1,5" mean fifteen under an English locale; refuse it.
+    // A grouping separator would let "1,5" mean fifteen under an English locale.
     QLocale locale;
     locale.setNumberOptions(QLocale::RejectGroupSeparator);
     QLocale c = QLocale::c();
@@ -110,6 +110,10 @@ double readOffset(const QString& line) {
     double value = locale.toDouble(line, &ok);
     if (!ok)
         value = c.toDouble(line, &ok);
+    // A file saved under a decimal-comma locale reads the same everywhere: its one comma is
+    // the decimal point, never a thousands separator (an offset has no thousands).
+    if (!ok && line.count(u',') == 1 && !line.contains(u'.'))
+        value = c.toDouble(QString(line).replace(u',', u'.'), &ok);
     // An offset beyond a day (a pasted "99" or "1e300") is as unreadable as a word.
     return ok && std::isfinite(value) && std::fabs(value) <= 24 ? value : 0.0;
 }

@@ -8,10 +8,12 @@
 
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QShowEvent>
 
+#include "error.h"
 #include "guard.h"
 #include "prefs_file.h"
 #include "tcolorcombobox.h"
@@ -20,8 +22,7 @@
 namespace solvane {
 
 // Setting a control that changes raises its change notification, so the load runs the same
-// handlers as the user's edits: checking "Display military time" or changing a place text or
-// the offset counts as a change that needs a restart.
+// handlers as the user's edits; the dialog's activation forgets them again.
 void THome::LoadPreferences() {
     const prefs::Reading reading = prefs::readPreferences(prefs::filePath(), preferences_);
     Memo1 = reading.lines;
@@ -59,6 +60,7 @@ void THome::applyFlags(const prefs::Preferences& read) {
 }
 
 void THome::SavePreferences() {
+    refuseUnsavablePlace();
     preferences_.flags = prefs::withZoneFlag(
         prefs::withFlags(preferences_.flags, CheckBox1->isChecked(), CheckBox2->isChecked()),
         CheckBox3->isChecked());
@@ -70,6 +72,26 @@ void THome::SavePreferences() {
     // The line buffer holds the new lines even when the write fails.
     Memo1 = prefs::toLines(preferences_);
     prefs::writeFile(prefs::filePath(), Memo1);
+    // 24-hour times switched on take effect with the save, as the next load would make them;
+    // switched off, they stay until the program starts again.
+    if (CheckBox1->isChecked())
+        preferences_.militaryTime = true;
+}
+
+// A place text that the file cannot hold, or that the sun computation cannot read, is refused
+// before anything is written; otherwise it would be saved cut or changed, or warned about at
+// every computation of the sun.
+void THome::refuseUnsavablePlace() {
+    const std::pair<QLineEdit*, QLabel*> fields[] = {{Edit1, Label2}, {Edit2, Label1}};
+    for (const auto& [edit, label] : fields) {
+        const std::optional<QString> refusal =
+            prefs::placeTextRefusal(prefs::oneLine(edit->text()), label->text(), edit == Edit1);
+        if (refusal) {
+            edit->setFocus();
+            edit->selectAll();
+            throw Error(*refusal);
+        }
+    }
 }
 
 void THome::showPlaceNumbers(double latitude, double longitude) {

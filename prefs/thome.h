@@ -39,7 +39,9 @@ public:
     // after applying what came before it. The caller computes today's sun afterwards.
     void LoadPreferences();
     // Writes the ten lines (through a temporary file renamed over the old one); raises
-    // solvane::Error("Cannot create file ...") when it cannot.
+    // solvane::Error("Cannot create file ...") when it cannot. A place text that cannot be
+    // saved (see prefs::placeTextRefusal) is refused with solvane::Error before anything
+    // changes, and its field takes the focus.
     void SavePreferences();
 
     // The settings in force: the place texts as last loaded or saved, the offset as the
@@ -55,6 +57,9 @@ public:
 signals:
     void colourChanged(solvane::prefs::Colour which, solvane::TColor colour);
     void hintsChanged(bool on);
+    // Save wrote a place text, offset or 24-hour switch that was changed since the dialog
+    // opened: today's sun is to be shown again with them.
+    void sunSettingsSaved();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,10 +106,14 @@ private:
     static Handler colourHandler(int k);  // ColorComboBox<k>Change
     void announceColour(int k);
     void applyFlags(const prefs::Preferences& read);
+    void refuseUnsavablePlace();
+    void showMatchingOffsetEntry();
     void centreOnScreen();
 
-    // State.
+    // State. RestartNeeded is 1 when a change since the dialog opened takes effect only at the
+    // next start: 24-hour times switched off while they are in force.
     int RestartNeeded = 0;
+    bool sunSettingsEdited_ = false;
     QStringList Memo1;
     prefs::Preferences preferences_;
     // While the zone's offset is shown, the fixed offset stays in preferences_ and the list's

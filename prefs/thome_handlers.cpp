@@ -26,6 +26,7 @@ THome::Handler THome::colourHandler(int k) {
 
 void THome::FormActivate() {
     RestartNeeded = 0;
+    sunSettingsEdited_ = false;
     showZoneInForce();  // today's offset of the zone, which may have changed since
     // The first field, a plain text, has the focus: a keyboard user starts typing at once,
     // and no numeric field shows its edit text instead of its display.
@@ -42,17 +43,38 @@ void THome::ComboBox1Change() {
     CurrencyEditGMT3->setValue(offsetList()[index].hours);
 }
 
+// The list shows an entry whose offset is the field's, or none: a load or a reload that
+// changes the offset never leaves an entry beside it that says otherwise.
+void THome::showMatchingOffsetEntry() {
+    const double hours = CurrencyEditGMT3->Value();
+    const int current = ComboBox1->currentIndex();
+    if (current >= 0 && current < kOffsetEntryCount && offsetList()[current].hours == hours &&
+        ComboBox1->currentText() == ComboBox1->itemText(current)) {
+        return;
+    }
+    int match = -1;
+    for (int i = 0; i < kOffsetEntryCount && match < 0; ++i) {
+        if (offsetList()[i].hours == hours)
+            match = i;
+    }
+    ComboBox1->setCurrentIndex(match);
+    ComboBox1->setEditText(match >= 0 ? ComboBox1->itemText(match) : QString());
+}
+
 void THome::CurrencyEditGMT3Enter() {
     // The offset is only ever chosen from the list.
     ComboBox1->setFocus();
 }
 
 void THome::Edit1Change() {
-    RestartNeeded = 1;
+    sunSettingsEdited_ = true;
 }
 
+// Only switching 24-hour times off while they are in force waits for a restart; everything
+// else a save writes takes effect at once.
 void THome::CheckBox1Click() {
-    RestartNeeded = 1;
+    sunSettingsEdited_ = true;
+    RestartNeeded = preferences_.militaryTime && !CheckBox1->isChecked() ? 1 : 0;
 }
 
 void THome::CheckBox2Click() {
@@ -94,8 +116,10 @@ void THome::ColorComboBox6Change() {
 }
 
 void THome::SpeedButton54Click() {
-    // A failed save raises here: the dialog stays open and no notice follows.
+    // A refused or failed save raises here: the dialog stays open and nothing follows.
     SavePreferences();
+    if (sunSettingsEdited_)
+        emit sunSettingsSaved();
     if (RestartNeeded == 1) {
         const QSize desktop = pointer().desktopSize();
         pointer().moveTo(QPoint(desktop.width() / 2 + 10, desktop.height() / 2 + 30));

@@ -121,6 +121,10 @@ void THome::createPlaceTexts() {
     Edit2 = make<QLineEdit>(Panel3, "Edit2", {63, 32, 121, 21});
     Edit2->setAccessibleName(QStringLiteral("Longitude"));
     Label1->setBuddy(Edit2);
+    // One character more than a save takes: a longer paste, which the field cuts, is then
+    // refused on Save instead of being saved cut without a word.
+    for (QLineEdit* place : {Edit1, Edit2})
+        place->setMaxLength(prefs::kMaxPlaceTextLength + 1);
 }
 
 void THome::createOffsetControls() {
@@ -233,6 +237,8 @@ void THome::connectHandlers() {
     // The sun computation uses the offset the dialog shows, saved or not.
     connect(CurrencyEditGMT3, &TCurrencyEdit::OnChange, this,
             [this] { preferences_.offset = CurrencyEditGMT3->Value(); });
+    connect(CurrencyEditGMT3, &TCurrencyEdit::OnChange, this,
+            guard(this, &THome::showMatchingOffsetEntry));
     connect(CurrencyEditGMT3, &TCurrencyEdit::OnEnter, this,
             guard(this, &THome::CurrencyEditGMT3Enter));
     // activated: a pick from the list, or Enter on a text that is an entry.

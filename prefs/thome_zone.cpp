@@ -59,6 +59,7 @@ astro::Date today() {
 
 void THome::CheckBox3Click() {
     preferences_.useSystemZone = CheckBox3->isChecked();
+    sunSettingsEdited_ = true;
     showZoneInForce();
 }
 
@@ -119,6 +120,7 @@ void THome::showFixedOffset() {
     }
     ComboBox1->setCurrentIndex(listIndexBeforeZone_);
     ComboBox1->setEditText(listTextBeforeZone_);
+    showMatchingOffsetEntry();  // the entry picked before, if it still matches the offset
 }
 
 // The dialog grows by the note's lines and the Save row moves under it.

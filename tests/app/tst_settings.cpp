@@ -5,6 +5,8 @@
 // the window at once, and the Hints box switches the window's hints.
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -49,6 +51,8 @@ private slots:
     void colourReachesItsTargets_data();
     void colourReachesItsTargets();
     void hintsOffKeepTheCalendarsHints();
+    void saveShowsTheNewSunAtOnce_data();
+    void saveShowsTheNewSunAtOnce();
 };
 
 void TestSettings::colourReachesItsTargets_data() {
@@ -127,6 +131,73 @@ void TestSettings::hintsOffKeepTheCalendarsHints() {
         QVERIFY(app.month(k)->ShowHint());
     QVERIFY(!showHint(panel(app, 0)) && !showHint(control(app, "SpeedButton5")));
     app.home->hide();
+}
+
+void TestSettings::saveShowsTheNewSunAtOnce_data() {
+    QTest::addColumn<QStringList>("prefs");
+    QTest::addColumn<QString>("latitude");  // typed over the field's text; null: left alone
+    QTest::addColumn<QString>("longitude");
+    QTest::addColumn<int>("offsetEntry");  // picked from the Offset List; -1: none
+    QTest::addColumn<bool>("clickMilitary");
+    QTest::addColumn<QString>("sunrise");
+    QTest::addColumn<QString>("sunset");
+    QTest::addColumn<bool>("notice");
+    const QStringList newYork = placePrefs("00", "W°73.99", "N°40.75", "-5");
+    const QStringList london = placePrefs("00", "W°0.12", "N°51.5", "");
+    QTest::addRow("New York to London") << newYork << "51.5"
+                                        << "0.12" << 23 << false << "6:06A"
+                                        << "5:34P" << false;
+    QTest::addRow("offset only") << london << QString() << QString() << 24 << false << "7:06A"
+                                 << "6:34P" << false;
+    QTest::addRow("24-hour times on") << london << QString() << QString() << -1 << true << "06:06"
+                                      << "17:34" << false;
+    QTest::addRow("24-hour times off wait for a restart")
+        << placePrefs("10", "W°0.12", "N°51.5", "") << QString() << QString() << -1 << true
+        << "06:06"
+        << "17:34" << true;
+}
+
+// The strip shows today's sun for what was saved as soon as the dialog closes; only what
+// cannot take effect before the next start brings the restart notice.
+void TestSettings::saveShowsTheNewSunAtOnce() {
+    QFETCH(QStringList, prefs);
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    QFETCH(int, offsetEntry);
+    QFETCH(bool, clickMilitary);
+    QFETCH(QString, sunrise);
+    QFETCH(QString, sunset);
+    QFETCH(bool, notice);
+    AppFixture app(QDateTime(QDate(2001, 10, 3), QTime(10, 0)), prefs);
+    app.activate();
+    app.home->show();
+    for (const auto& [name, text] : {std::pair{"Edit1", latitude}, std::pair{"Edit2", longitude}}) {
+        if (text.isNull())
+            continue;
+        auto* field = app.home->findChild<QLineEdit*>(QLatin1String(name));
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+    if (offsetEntry >= 0) {
+        auto* list = app.home->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), list->itemText(offsetEntry));
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+    }
+    if (clickMilitary)
+        QTest::mouseClick(app.home->findChild<QCheckBox*>(QStringLiteral("CheckBox1")),
+                          Qt::LeftButton);
+    const QImage moonBefore = app.calendar->findChild<QLabel*>("Image3")->pixmap().toImage();
+    QTest::mouseClick(app.home->findChild<QToolButton*>(QStringLiteral("SpeedButton54")),
+                      Qt::LeftButton);
+    QVERIFY(app.home->isHidden());
+    QCOMPARE(labelText(*app.calendar, "Label3"), sunrise);
+    QCOMPARE(labelText(*app.calendar, "Label4"), sunset);
+    // Today's moon, as before: the picture does not depend on the place.
+    QCOMPARE(app.calendar->findChild<QLabel*>("Image3")->pixmap().toImage(), moonBefore);
+    QCOMPARE(app.platform.boxTexts(),
+             notice ? QStringList{"The program must be restarted for this option to take effect."}
+                    : QStringList{});
 }
 
 QTEST_MAIN(TestSettings)

@@ -49,6 +49,8 @@ private slots:
     void loadShowsTodaysSun();
     void moonPictureOfTheDay();
     void invalidPlaceKeepsThePreviousNumber();
+    void storedBadPlaceWarnsOncePerText_data();
+    void storedBadPlaceWarnsOncePerText();
     void withoutDialogNothingIsComputed();
     void oneComputationAtATime();
 };
@@ -131,6 +133,42 @@ void TestSunDisplay::invalidPlaceKeepsThePreviousNumber() {
     QCOMPARE(app.platform.boxTexts(), QStringList{astro::kInvalidLatitude});
     QCOMPARE(child<QLabel>(*app.calendar, "Label3")->text(), QStringLiteral("4:24A"));
     QCOMPARE(child<QLabel>(*app.calendar, "Label4")->text(), QStringLiteral("7:30P"));
+}
+
+void TestSunDisplay::storedBadPlaceWarnsOncePerText_data() {
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::addRow("latitude without degree sign")
+        << "N40.75" << kNewYorkLongitude << QStringList{astro::kInvalidLatitude};
+    QTest::addRow("both unreadable")
+        << "N?y"
+        << "W?x" << QStringList{astro::kInvalidLatitude, astro::kInvalidLongitude};
+}
+
+// A hand-edited prefs.cal holds a place the sun computation cannot read: the start-up warns
+// once; day clicks, the strip's return to today and the next activations stay silent until
+// the file holds another unreadable text.
+void TestSunDisplay::storedBadPlaceWarnsOncePerText() {
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    QFETCH(QStringList, warnings);
+    AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
+                   placePrefs("00", longitude, latitude, "-5"));
+    app.activate();
+    QCOMPARE(app.platform.boxTexts(), warnings);
+    clickDay(app.month(6), 20);
+    clickDay(app.month(7), 4);
+    for (int tick = 0; tick < 300; ++tick)
+        app.calendar->Timer1Timer();
+    QCOMPARE(textColour(child<QLabel>(*app.calendar, "Label3")), toQColor(cl::Navy));
+    clickButton(*app.calendar, "SpeedButton9");  // next year
+    app.activate();
+    QCOMPARE(app.platform.boxTexts(), warnings);
+
+    app.platform.writePrefs(placePrefs("00", longitude, latitude + "0", "-5"));
+    app.activate();
+    QCOMPARE(app.platform.boxTexts(), warnings + QStringList{astro::kInvalidLatitude});
 }
 
 void TestSunDisplay::withoutDialogNothingIsComputed() {

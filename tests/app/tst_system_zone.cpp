@@ -207,10 +207,10 @@ void TestSystemZone::parametersShowTodaysOffset_data() {
                          << "001" << QDate(2026, 7, 15) << true << 0.0 << "GMT (0:00)";
     QTest::addRow("two-character flags: the fixed offset")
         << "America/New_York"
-        << "00" << QDate(2026, 7, 15) << false << -3.5 << "";
+        << "00" << QDate(2026, 7, 15) << false << -3.5 << "Newfoundland (-03:30) Newfoundland";
     QTest::addRow("no system zone: the fixed offset")
         << ""
-        << "001" << QDate(2026, 7, 15) << false << -3.5 << "";
+        << "001" << QDate(2026, 7, 15) << false << -3.5 << "Newfoundland (-03:30) Newfoundland";
 }
 
 void TestSystemZone::parametersShowTodaysOffset() {

@@ -136,7 +136,10 @@ void TestPrefsFile::readOffset_data() {
     QTest::addRow("half hour") << english << "-3.5" << -3.5;
     QTest::addRow("blanks around") << english << " 5.5 " << 5.5;
     QTest::addRow("word is 0") << english << "abc" << 0.0;
-    QTest::addRow("grouping is no number") << english << "1,5" << 0.0;
+    QTest::addRow("a comma is a decimal point, not grouping") << english << "1,5" << 1.5;
+    QTest::addRow("saved under a comma locale, read under a point one")
+        << english << "-3,5" << -3.5;
+    QTest::addRow("two commas are no number") << english << "1,000,5" << 0.0;
     QTest::addRow("not a number is 0") << english << "nan" << 0.0;
     QTest::addRow("infinity is 0") << english << "inf" << 0.0;
     QTest::addRow("comma locale") << german << "-3,5" << -3.5;

@@ -23,6 +23,8 @@ private slots:
     void everyVisibleFieldIsATabStop();
     void offsetListSetsTheOffset_data();
     void offsetListSetsTheOffset();
+    void offsetListFollowsALoadedOffset_data();
+    void offsetListFollowsALoadedOffset();
     void offsetFieldPassesTheFocusOn();
     void saveTellsWhenARestartIsNeeded_data();
     void saveTellsWhenARestartIsNeeded();
@@ -127,6 +129,35 @@ void TestTHome::offsetListSetsTheOffset() {
     QCOMPARE(home.preferences().offset, value);
 }
 
+void TestTHome::offsetListFollowsALoadedOffset_data() {
+    QTest::addColumn<int>("picked");
+    QTest::addColumn<QString>("offsetLine");
+    QTest::addColumn<int>("shown");  // the entry the list shows, -1 for none
+    QTest::addRow("another offset loaded") << 87 << "-5" << 0;
+    QTest::addRow("half hour loaded") << 0 << "9.5" << 85;
+    QTest::addRow("offset 0 loaded") << 87 << "" << 23;
+    QTest::addRow("offset of no entry") << 87 << "5.75" << -1;
+    QTest::addRow("picked entry still matches") << 89 << "10" << 89;
+}
+
+// The user picks an entry, then the file is loaded again with another offset (changed by
+// hand, or by the activation of the year view).
+void TestTHome::offsetListFollowsALoadedOffset() {
+    QFETCH(int, picked);
+    QFETCH(QString, offsetLine);
+    QFETCH(int, shown);
+    test::FakePlatform fake;
+    fake.writePrefs(kDefaults);
+    THome home(nullptr);
+    home.LoadPreferences();
+    typeOffset(home, offsetList(home)->itemText(picked));
+    fake.writePrefs(withLine(kDefaults, 3, offsetLine));
+    home.LoadPreferences();
+    QCOMPARE(offsetList(home)->currentIndex(), shown);
+    QCOMPARE(offsetList(home)->currentText(),
+             shown >= 0 ? offsetList(home)->itemText(shown) : QString());
+}
+
 void TestTHome::offsetFieldPassesTheFocusOn() {
     test::FakePlatform fake;
     const SystemZoneForTest noZone;  // a followed zone greys the field
@@ -142,42 +173,57 @@ void TestTHome::offsetFieldPassesTheFocusOn() {
 }
 
 void TestTHome::saveTellsWhenARestartIsNeeded_data() {
+    QTest::addColumn<QString>("flags");
     QTest::addColumn<QString>("change");
     QTest::addColumn<bool>("notice");
-    QTest::addRow("colour only") << "colour" << false;
-    QTest::addRow("hints only") << "hints" << false;
-    QTest::addRow("nothing") << "" << false;
-    QTest::addRow("typed before the dialog opened") << "before" << false;
-    QTest::addRow("offset from the list") << "offset" << true;
-    QTest::addRow("the offset already set") << "same offset" << false;
-    QTest::addRow("latitude typed and restored") << "latitude" << true;
-    QTest::addRow("longitude") << "longitude" << true;
-    QTest::addRow("24-hour times") << "military" << true;
+    QTest::addColumn<bool>("military");  // 24-hour times in force after the save
+    QTest::addRow("colour only") << "00"
+                                 << "colour" << false << false;
+    QTest::addRow("hints only") << "00"
+                                << "hints" << false << false;
+    QTest::addRow("nothing") << "00"
+                             << "" << false << false;
+    QTest::addRow("offset from the list") << "00"
+                                          << "offset" << false << false;
+    QTest::addRow("latitude typed and restored") << "00"
+                                                 << "latitude" << false << false;
+    QTest::addRow("longitude") << "00"
+                               << "longitude" << false << false;
+    QTest::addRow("24-hour times on at once") << "00"
+                                              << "military" << false << true;
+    QTest::addRow("24-hour times off") << "10"
+                                       << "military" << true << true;
+    QTest::addRow("24-hour times off and on again") << "10"
+                                                    << "military twice" << false << true;
 }
 
+// Everything a save writes takes effect at once, except 24-hour times switched off: they
+// stay in force until the program starts again.
 void TestTHome::saveTellsWhenARestartIsNeeded() {
+    QFETCH(QString, flags);
     QFETCH(QString, change);
     QFETCH(bool, notice);
+    QFETCH(bool, military);
     test::FakePlatform fake;
     THome home(nullptr);
-    fake.writePrefs(withLine(withLine(kDefaults, 2, "40N"), 3, "-5"));
+    fake.writePrefs(withLine(withLine(withLine(kDefaults, 0, flags), 2, "N°40"), 3, "-5"));
     home.LoadPreferences();
-    if (change == "before")
-        edit(home, "Edit1")->setText("40");
-    home.show();  // opening the dialog forgets earlier changes
+    home.show();
     if (change == "colour")
         pickAnotherColour(colourBox(home, 3));
     if (change == "hints")
         QTest::mouseClick(checkBox(home, 2), Qt::LeftButton);
-    if (change == "offset" || change == "same offset")
-        typeOffset(home, offsetList(home)->itemText(change == "offset" ? 48 : 0));
+    if (change == "offset")
+        typeOffset(home, offsetList(home)->itemText(48));
     if (change == "latitude") {
         QTest::keyClick(edit(home, "Edit1"), Qt::Key_Space);
         QTest::keyClick(edit(home, "Edit1"), Qt::Key_Backspace);
     }
     if (change == "longitude")
-        QTest::keyClicks(edit(home, "Edit2"), "74W");
-    if (change == "military")
+        QTest::keyClicks(edit(home, "Edit2"), "74");
+    if (change.startsWith("military"))
+        QTest::mouseClick(checkBox(home, 1), Qt::LeftButton);
+    if (change == "military twice")
         QTest::mouseClick(checkBox(home, 1), Qt::LeftButton);
     clickSave(home);
     QCOMPARE(home.result(), int(QDialog::Accepted));
@@ -191,6 +237,7 @@ void TestTHome::saveTellsWhenARestartIsNeeded() {
         QVERIFY(fake.boxes.isEmpty());
         QVERIFY(fake.pointerMoves.isEmpty());
     }
+    QCOMPARE(home.preferences().militaryTime, military);
 }
 
 QTEST_MAIN(TestTHome)

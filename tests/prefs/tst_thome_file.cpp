@@ -4,7 +4,9 @@
 // The Parameters dialog and prefs.cal: what a load applies and announces, what a save writes,
 // and what a bad, missing or unwritable file leaves.
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 
 #include "fakeplatform.h"
 #include "guard.h"
@@ -27,6 +29,10 @@ private slots:
     void badColourLineStopsTheLoad_data();
     void badColourLineStopsTheLoad();
     void missingFileChangesNothing();
+    void offsetIsSavedWithAPoint_data();
+    void offsetIsSavedWithAPoint();
+    void saveRefusesAPlaceItCannotKeep_data();
+    void saveRefusesAPlaceItCannotKeep();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
 };
@@ -52,7 +58,7 @@ void TestTHomeFile::loadThenSave_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("saved");
     const QStringList place = withLine(
-        withLine(withLine(kDefaults, 1, QStringLiteral("73°59'W")), 2, QStringLiteral("40°45'N")),
+        withLine(withLine(kDefaults, 1, QStringLiteral("W°73.99")), 2, QStringLiteral("N°40.75")),
         3, "-3.5");
     QTest::addRow("round trip, extra flag characters kept")
         << prefs::joinLines(withLine(place, 0, "11xyz")) << withLine(place, 0, "11xyz");
@@ -98,8 +104,8 @@ void TestTHomeFile::loadAnnouncesTheFile() {
     QSignalSpy colours(&home, &THome::colourChanged);
     QSignalSpy hints(&home, &THome::hintsChanged);
     const QStringList lines{"11",
-                            QStringLiteral("73°59'W"),
-                            QStringLiteral("40°45'N"),
+                            QStringLiteral("W°73.99"),
+                            QStringLiteral("N°40.75"),
                             "-3.5",
                             "255",
                             "32768",
@@ -114,9 +120,9 @@ void TestTHomeFile::loadAnnouncesTheFile() {
     QVERIFY(checkBox(home, 1)->isChecked() && home.preferences().militaryTime);
     QVERIFY(checkBox(home, 2)->isChecked());
     QVERIFY(!hints.isEmpty() && hints.last().at(0).toBool());
-    QCOMPARE(edit(home, "Edit2")->text(), QStringLiteral("73°59'W"));
-    QCOMPARE(edit(home, "Edit1")->text(), QStringLiteral("40°45'N"));
-    QCOMPARE(home.preferences().longitude, QStringLiteral("73°59'W"));
+    QCOMPARE(edit(home, "Edit2")->text(), QStringLiteral("W°73.99"));
+    QCOMPARE(edit(home, "Edit1")->text(), QStringLiteral("N°40.75"));
+    QCOMPARE(home.preferences().longitude, QStringLiteral("W°73.99"));
     QCOMPARE(offsetField(home)->Value(), -3.5);
     QCOMPARE(home.preferences().offset, -3.5);
     QCOMPARE(colourBox(home, 6)->ColorValue(), 1234567);
@@ -128,9 +134,9 @@ void TestTHomeFile::loadAnnouncesTheFile() {
         QCOMPARE(announced.value(k), lines.at(4 + k).toInt());
     QCOMPARE(colours.last().at(0).value<prefs::Colour>(), prefs::Colour::Outline);
     QCOMPARE(home.preferences().colour(prefs::Colour::Outline), 1234567);
-    // A load that checks "Display military time" counts as a change, as a click would.
+    // 24-hour times that a load switches on are in force: saving them needs no restart.
     clickSave(home);
-    QCOMPARE(fake.boxes.size(), 1);
+    QVERIFY(fake.boxes.isEmpty());
 }
 
 void TestTHomeFile::flagsOnlyEverSwitchOn_data() {
@@ -220,6 +226,106 @@ void TestTHomeFile::missingFileChangesNothing() {
     QCOMPARE(colourBox(home, 1)->ColorValue(), 255);
 }
 
+void TestTHomeFile::offsetIsSavedWithAPoint_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("hours");
+    QTest::addRow("Newfoundland in French")
+        << QLocale(QLocale::French, QLocale::France) << 48 << "-3.5" << -3.5;
+    QTest::addRow("India in German")
+        << QLocale(QLocale::German, QLocale::Germany) << 74 << "5.5" << 5.5;
+    QTest::addRow("Newfoundland in English")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << 48 << "-3.5" << -3.5;
+}
+
+// Saved under one locale, the offset reads back the same under a point and a comma locale.
+void TestTHomeFile::offsetIsSavedWithAPoint() {
+    QFETCH(QLocale, locale);
+    QFETCH(int, entry);
+    QFETCH(QString, line);
+    QFETCH(double, hours);
+    test::FakePlatform fake;
+    fake.writePrefs(kDefaults);
+    QLocale::setDefault(locale);
+    {
+        THome home(nullptr);
+        home.LoadPreferences();
+        home.show();
+        typeOffset(home, offsetList(home)->itemText(entry));
+        clickSave(home);
+        QVERIFY(home.isHidden());
+    }
+    QCOMPARE(prefs::splitLines(fileBytes(fake.prefsPath())).value(3), line);
+    for (const QLocale& reader :
+         {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::French)}) {
+        QLocale::setDefault(reader);
+        THome home(nullptr);
+        home.LoadPreferences();
+        QCOMPARE(offsetField(home)->Value(), hours);
+    }
+}
+
+void TestTHomeFile::saveRefusesAPlaceItCannotKeep_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("refusal");  // empty: saved as pasted
+    const QString latin1Only = QStringLiteral(
+        "cannot be saved: prefs.cal holds only Western European (Latin-1) characters.");
+    QTest::addRow("Łódź as latitude") << "Edit1" << QStringLiteral("Łódź")
+                                      << QStringLiteral("The N°'/ S°' text \"Łódź\" ") + latin1Only;
+    QTest::addRow("Polish name after the longitude")
+        << "Edit2" << QStringLiteral("W°19.46 Łódź")
+        << QStringLiteral("The W°'/ E°' text \"W°19.46 Łódź\" ") + latin1Only;
+    QTest::addRow("latitude without degree sign") << "Edit1"
+                                                  << "N40.75"
+                                                  << "Invalid N/S degrees in preferences.";
+    QTest::addRow("degrees and minutes")
+        << "Edit2" << QStringLiteral("73°59'W") << "Invalid W/E degrees in preferences.";
+    QTest::addRow("paste longer than the field holds")
+        << "Edit1" << QStringLiteral("N°40.75") + QString(40000, u' ')
+        << QStringLiteral("The N°'/ S°' text cannot be saved: it is longer than 32767 characters.");
+    QTest::addRow("as long as the field holds")
+        << "Edit1" << QStringLiteral("N°40.75") + QString(32760, u' ') << "";
+    QTest::addRow("accented Latin-1 and a number")
+        << "Edit2" << QStringLiteral("Bogotá W°74.08") << "";
+    QTest::addRow("empty place reads as none") << "Edit1"
+                                               << ""
+                                               << "";
+}
+
+// A place text is pasted into its field and saved: it is written whole, or refused with a
+// message and nothing is written.
+void TestTHomeFile::saveRefusesAPlaceItCannotKeep() {
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(QString, refusal);
+    test::FakePlatform fake;
+    const QStringList old = withLine(withLine(kDefaults, 1, "W°73.99"), 2, "N°40.75");
+    fake.writePrefs(old);
+    const QByteArray oldBytes = fileBytes(fake.prefsPath());
+    THome home(nullptr);
+    home.LoadPreferences();
+    home.show();
+    QLineEdit* place = edit(home, field.toLatin1().constData());
+    QGuiApplication::clipboard()->setText(pasted);
+    place->selectAll();
+    QTest::keyClick(place, Qt::Key_V, Qt::ControlModifier);
+    clickSave(home);
+    if (refusal.isEmpty()) {
+        QVERIFY(fake.boxes.isEmpty());
+        const int line = field == "Edit1" ? prefs::kLatitudeLine : prefs::kLongitudeLine;
+        QCOMPARE(prefs::splitLines(fileBytes(fake.prefsPath())).value(line), pasted);
+        return;
+    }
+    QCOMPARE(fake.boxes, (QVector<test::Box>{{test::Box::Error, refusal}}));
+    QVERIFY(home.isVisible());
+    QCOMPARE(home.focusWidget(), place);
+    QCOMPARE(fileBytes(fake.prefsPath()), oldBytes);
+    QCOMPARE(home.lines(), old);
+    home.hide();
+}
+
 void TestTHomeFile::failedSaveKeepsTheOldFile_data() {
     QTest::addColumn<bool>("folderInTheWay");
     QTest::addRow("the disk refuses the bytes") << false;
@@ -235,7 +341,7 @@ void TestTHomeFile::failedSaveKeepsTheOldFile() {
     home.LoadPreferences();
     home.show();
     edit(home, "Edit2")->selectAll();
-    QTest::keyClicks(edit(home, "Edit2"), "W");
+    QTest::keyClicks(edit(home, "Edit2"), "74");
     const QByteArray oldBytes = fileBytes(fake.prefsPath());
     if (folderInTheWay) {
         QVERIFY(QFile::remove(fake.prefsPath()));
@@ -250,8 +356,8 @@ void TestTHomeFile::failedSaveKeepsTheOldFile() {
              (QVector<test::Box>{
                  {test::Box::Error, "Cannot create file " + fake.prefsPath() + ": " + reason}}));
     QVERIFY(home.isVisible());
-    QCOMPARE(home.lines(), withLine(kDefaults, 1, "W"));
-    QCOMPARE(home.preferences().longitude, "W");
+    QCOMPARE(home.lines(), withLine(kDefaults, 1, "74"));
+    QCOMPARE(home.preferences().longitude, "74");
     if (folderInTheWay) {
         QVERIFY(QFileInfo(fake.prefsPath()).isDir());
     } else {
