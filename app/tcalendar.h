@@ -58,7 +58,7 @@ struct YearViewState {
     int SunDisplayCountdown = 0;
 };
 
-class TCalendar : public QWidget {
+class TCalendar : public QWidget, private YearViewState {
     Q_OBJECT
     // The notification-area icon's click, menu and hint work the window's own handlers.
     friend class TrayIcon;
@@ -72,7 +72,7 @@ public:
     void setHome(THome* home);
 
     // The year view's state as it stands, for reading.
-    YearViewState state() const;
+    const YearViewState& state() const { return *this; }
 
     // Sets how the next activation dates the first month, and runs it.
     void redate(solvane::RedateMode mode);
@@ -142,18 +142,8 @@ private:
     // (tcalendar_create.cpp, tcalendar_layout.cpp, tcalendar_activate.cpp, tcalendar_sun.cpp,
     // tcalendar_day_click.cpp, tcalendar_navigation.cpp, tcalendar_year_entry.cpp)
 
-    // --- year-view state
-    bool FirstActivated = false;
-    solvane::RedateMode RedateMode = RedateMode::FromToday;
-    QString YearAnchor;
-    bool CompactMode = false;
-    int CompactWidth = 2;
-    bool YearButtonToJanuary = false;
-    std::array<QDate, 3> SavedCompactDates{};  // a null date means none
-    QPoint CompactPos;                         // Left, Top
-    QPoint FullPos;                            // Left, Top
-    int WeekNumbersShown = 0;
-    int SunDisplayCountdown = 0;
+    // The year-view state is the private base YearViewState: its fields are read and written
+    // here by their own names.
 
     // Ordinal dates, spans and the sun texts kept between computations.
     astro::OrdinalDates Julian;

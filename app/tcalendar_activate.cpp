@@ -74,12 +74,6 @@ void TCalendar::redate(solvane::RedateMode mode) {
     FormActivate();
 }
 
-YearViewState TCalendar::state() const {
-    return {FirstActivated, RedateMode,          YearAnchor,         CompactMode,
-            CompactWidth,   YearButtonToJanuary, SavedCompactDates,  CompactPos,
-            FullPos,        WeekNumbersShown,    SunDisplayCountdown};
-}
-
 void TCalendar::LoadPreferences() {
     if (Home)
         Home->LoadPreferences();

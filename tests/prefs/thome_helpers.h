@@ -17,7 +17,7 @@
 #include <functional>
 
 #include "children.h"
-#include "error.h"
+#include "error_of.h"
 #include "tcolorcombobox.h"
 #include "tcurrencyedit.h"
 #include "thome.h"
@@ -81,15 +81,6 @@ inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
-}
-
-inline QString errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.text();
-    }
-    return QString();
 }
 
 inline QStringList withLine(QStringList lines, int index, const QString& text) {

@@ -7,23 +7,14 @@
 #include <QtTest>
 
 #include "error.h"
+#include "error_of.h"
 #include "offset_list.h"
 #include "prefs_file.h"
 
 using namespace solvane;
+using solvane::test::errorOf;
 
-namespace {
-
-QString errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.text();
-    }
-    return QString();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class TestPrefsFile : public QObject {
     Q_OBJECT

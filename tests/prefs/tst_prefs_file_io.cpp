@@ -13,21 +13,14 @@
 #include <QtTest>
 
 #include "error.h"
+#include "error_of.h"
 #include "fakeplatform.h"
 #include "prefs_file.h"
 
 using namespace solvane;
+using solvane::test::errorOf;
 
 namespace {
-
-QString errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.text();
-    }
-    return QString();
-}
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
