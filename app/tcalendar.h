@@ -218,6 +218,7 @@ private:
     void createStrips();
     void createToolStrip();
     void createSunAndMoon();
+    void widenSunLabels();
     void createSpeedButtons();
     void createTrayAndTimer();
     void createYearEntry();
@@ -236,6 +237,11 @@ private:
     // tcalendar_navigation.cpp
     void stepView(int sign);
     void clearCompactMonthBoxes();
+    // The date itself, or the nearest the calendars can hold (the first of December 9999
+    // beyond their end), for a calendar out of sight past either end of the range.
+    static QDate withinCalendarRange(const QDate& date);
+    int monthsInView() const;
+    void refuseViewOutsideRange(const QDate& first) const;
 
     bool sunComputationRunning_ = false;
     bool activateOnShow_ = true;
@@ -282,6 +288,7 @@ private:
     void leaveCompactMode();
     void saveCompactDates();
     void applyStripLayout(int width);  // the compact layout of 1, 2 or 3 months
+    void showCompactRow(const QDate& first, const std::array<QDate, 3>& selected);
     void pointerToStripButton(const QToolButton* button, int dx);
     void hideToTray();
     std::array<MonthTitle, 12> monthTitles_{};

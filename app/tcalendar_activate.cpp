@@ -102,7 +102,8 @@ void TCalendar::dateTwelveMonths() {
     for (int k = 1; k <= 12; ++k) {
         monthNumberBox(k)->setCaption(k < 10 ? QStringLiteral("%1 ").arg(k) : QString::number(k));
         if (k >= 2)
-            MonthCalendar(k)->setDate(fromAstro(astro::addMonths(toAstro(first), k - 1)));
+            MonthCalendar(k)->setDate(
+                withinCalendarRange(fromAstro(astro::addMonths(toAstro(first), k - 1))));
         datePanel(k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
     }
 }

@@ -10,6 +10,7 @@ packages=(
     cmake ninja-build g++ qt6-base-dev # the build, Qt Widgets and Qt Test
     fonts-dejavu-core fonts-liberation # a font for offscreen rendering, and Arial's metrics
     xvfb xauth x11-utils xdotool imagemagick # screenshots and benchmarks under a virtual display
+    openbox                            # a real window manager for the window-position tests
     faketime                           # a fixed date for the screenshots
     tzdata                             # the zone files and tables the sun times follow
     desktop-file-utils appstream       # checks of the desktop entry and the metainfo
