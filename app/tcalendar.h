@@ -125,6 +125,7 @@ private:
     void SpeedButton1Click();  // always on top
     void SpeedButton2Click();  // to the notification area
     void Tray1Click();
+    void popUpWidthMenu(QPoint at);  // the right mouse button on SpeedButton7
     void RxTrayIcon1Click();
     void SpeedButton3Click();  // exit
     void SpeedButton4Click();  // Parameters

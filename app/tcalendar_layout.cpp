@@ -257,7 +257,7 @@ void TCalendar::createTrayAndTimer() {
     // The menu is the width button's context menu, opened by the right mouse button.
     SpeedButton7->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(SpeedButton7, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { PopupMenu1->popup(SpeedButton7->mapToGlobal(at)); });
+            [this](QPoint at) { guarded([&] { popUpWidthMenu(at); }); });
 
     RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));

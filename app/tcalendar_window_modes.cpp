@@ -4,9 +4,12 @@
 // The tool strip's mode buttons: always on top, hiding into the notification area and back,
 // week numbers, the Parameters dialog and exit.
 
+#include <QAction>
 #include <QEventLoopLocker>
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform.h"
 #include "tcalendar.h"
@@ -76,6 +79,15 @@ void TCalendar::RxTrayIcon1Click() {
     raise();
     activateWindow();
     keepRunningWhileHidden_.reset();
+}
+
+// The width button's menu holds only "Tray", and shows it only with one month. A menu with
+// nothing to show would open as an empty popup, unseen, that takes the next click.
+void TCalendar::popUpWidthMenu(QPoint at) {
+    const QList<QAction*> items = PopupMenu1->actions();
+    if (std::none_of(items.begin(), items.end(), [](const QAction* a) { return a->isVisible(); }))
+        return;
+    PopupMenu1->popup(SpeedButton7->mapToGlobal(at));
 }
 
 void TCalendar::SpeedButton3Click() {
