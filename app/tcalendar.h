@@ -228,6 +228,8 @@ private:
 
     // tcalendar_create.cpp, tcalendar_activate.cpp
     void centreOnDesktop();
+    void watchForTheFrame();
+    void pointToCloseButton();  // the first activation's pointer
     void dateFirstCalendar();
     void dateTwelveMonths();
 

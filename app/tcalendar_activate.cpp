@@ -29,8 +29,10 @@ void TCalendar::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous() || !activateOnShow_)
         return;
-    if (!centredOnce_)
+    if (!centredOnce_) {
         centreOnDesktop();
+        watchForTheFrame();
+    }
     QTimer::singleShot(0, this, guard(this, &TCalendar::FormActivate));
 }
 
@@ -58,9 +60,7 @@ void TCalendar::movePointerFromCorner(int dx, int dy) {
 void TCalendar::FormActivate() {
     if (!FirstActivated) {
         FullPos = pos();
-        // Over the close button.
-        movePointerFromCorner(SpeedButton3->x() + 35,
-                              toolStripFrame()->y() + SpeedButton3->y() + 37);
+        pointToCloseButton();
         FirstActivated = true;
     }
     LoadPreferences();  // an error here ends the activation before the dating

@@ -9,8 +9,10 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+#include <QWindow>
 #include <algorithm>
 
+#include "guard.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "thome.h"
@@ -23,7 +25,55 @@ namespace {
 // Offset of the pointer from the window's centre when the Parameters dialog opens.
 constexpr QPoint kParametersPointerOffset{50, 60};
 
+// Calls back once, at the window's first expose.
+class FirstExposeWatch final : public QObject {
+public:
+    FirstExposeWatch(QWindow* window, std::function<void()> exposed)
+        : QObject(window), exposed_(std::move(exposed)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            guarded(exposed_);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> exposed_;
+};
+
 }  // namespace
+
+// A window manager frames the window when it maps it, after the show and, as often as not,
+// after the first activation: until then Qt takes the inside's corner for the outer one. The
+// centring used the inside's size, FullPos was read from the inside's corner (leaving compact
+// mode would put the window back a title bar lower) and the pointer missed the close button.
+// At the first expose the frame is known, and what was done without it is done again, unless
+// the window has been moved meanwhile.
+void TCalendar::watchForTheFrame() {
+    QWindow* window = windowHandle();
+    if (!window)
+        return;
+    const QPoint frameAtShow = geometry().topLeft() - frameGeometry().topLeft();
+    const QPoint insideAtShow = geometry().topLeft();
+    new FirstExposeWatch(window, [this, frameAtShow, insideAtShow] {
+        if (geometry().topLeft() - frameGeometry().topLeft() == frameAtShow ||
+            geometry().topLeft() != insideAtShow)
+            return;
+        centreOnDesktop();
+        if (FirstActivated) {
+            FullPos = pos();
+            pointToCloseButton();
+        }
+    });
+}
+
+void TCalendar::pointToCloseButton() {
+    movePointerFromCorner(SpeedButton3->x() + 35, toolStripFrame()->y() + SpeedButton3->y() + 37);
+}
 
 void TCalendar::setUpTimerAndWindowModes() {
     setUpTodayTimer();
