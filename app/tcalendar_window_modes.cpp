@@ -25,24 +25,37 @@ namespace {
 // Offset of the pointer from the window's centre when the Parameters dialog opens.
 constexpr QPoint kParametersPointerOffset{50, 60};
 
-// Calls back once, at the window's first expose.
-class FirstExposeWatch final : public QObject {
+// Calls back once, when the window's frame first differs from what it was at the show; gives
+// up if the window is moved before that.
+class FrameWatch final : public QObject {
 public:
-    FirstExposeWatch(QWindow* window, std::function<void()> exposed)
-        : QObject(window), exposed_(std::move(exposed)) {
+    FrameWatch(QWindow* window, std::function<void()> framed)
+        : QObject(window),
+          window_(window),
+          frameAtShow_(window->frameMargins()),
+          insideAtShow_(window->position()),
+          framed_(std::move(framed)) {
         window->installEventFilter(this);
     }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
+    bool eventFilter(QObject*, QEvent*) override {
+        // Qt learns the frame from the window manager's configure event, which may come
+        // after the first expose; every event of the window until then looks again.
+        const bool moved = window_->position() != insideAtShow_;
+        const bool framed = window_->frameMargins() != frameAtShow_;
+        if (moved || framed) {
+            window_->removeEventFilter(this);
             deleteLater();
-            guarded(exposed_);
+            if (framed && !moved)
+                guarded(framed_);
         }
         return false;
     }
 
 private:
-    std::function<void()> exposed_;
+    QWindow* window_;
+    QMargins frameAtShow_;
+    QPoint insideAtShow_;
+    std::function<void()> framed_;
 };
 
 }  // namespace
@@ -51,18 +64,13 @@ private:
 // after the first activation: until then Qt takes the inside's corner for the outer one. The
 // centring used the inside's size, FullPos was read from the inside's corner (leaving compact
 // mode would put the window back a title bar lower) and the pointer missed the close button.
-// At the first expose the frame is known, and what was done without it is done again, unless
-// the window has been moved meanwhile.
+// Once the frame is known, what was done without it is done again, unless the window has been
+// moved meanwhile.
 void TCalendar::watchForTheFrame() {
     QWindow* window = windowHandle();
     if (!window)
         return;
-    const QPoint frameAtShow = geometry().topLeft() - frameGeometry().topLeft();
-    const QPoint insideAtShow = geometry().topLeft();
-    new FirstExposeWatch(window, [this, frameAtShow, insideAtShow] {
-        if (geometry().topLeft() - frameGeometry().topLeft() == frameAtShow ||
-            geometry().topLeft() != insideAtShow)
-            return;
+    new FrameWatch(window, [this] {
         centreOnDesktop();
         if (FirstActivated) {
             FullPos = pos();

@@ -30,28 +30,29 @@ cleanup() {
 trap cleanup EXIT
 fail() {
     echo "FAIL (window-manager): $*" >&2
+    [ -s "$dir/app.err" ] && grep -v XDG_RUNTIME "$dir/app.err" >&2
     exit 1
 }
 
 width=1280 height=800
-display=120
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself; the machine may be busy, so every wait below is generous.
+Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$dir/display" 2>/dev/null &
 xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$dir/display" ] && break; sleep 0.1; done
+[ -s "$dir/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$dir/display")"
 openbox >/dev/null 2>&1 &
 wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 cp "$binary" "$dir/solvane"
 printf '00\r\n\r\n\r\n\r\n16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n' \
     >"$dir/prefs.cal"
-(cd "$dir" && QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8 exec ./solvane 2>/dev/null) &
+(cd "$dir" && QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8 exec ./solvane 2>"$dir/app.err") &
 app_pid=$!
 # The year view once openbox has framed it (it states the frame's extents then).
 window=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     for id in $(xdotool search --onlyvisible --name '^Solvane' 2>/dev/null); do
         xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q ' = ' && window=$id
     done
@@ -59,7 +60,6 @@ for _ in $(seq 100); do
     sleep 0.2
 done
 [ -n "$window" ] || fail "the window did not appear with a frame"
-sleep 1.5
 
 # The frame's outer corner and size: the inside as the X server has it, plus the extents the
 # window manager states (left, right, top, bottom).
@@ -75,20 +75,35 @@ frame() {
 }
 pointer() { xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'; }
 # A left click at a point given from the window's inside corner.
-click_inside() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 1
+click_inside() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# Waits until the frame's corner stands at X,Y; fails naming WHAT otherwise.
+expect_corner() {
+    local x y
+    for _ in $(seq 100); do
+        read -r x y _ _ <<<"$(frame)"
+        [ "$x" -eq "$1" ] && [ "$y" -eq "$2" ] && return 0
+        sleep 0.2
+    done
+    fail "$3 at $x,$y, expected $1,$2"
 }
 
-read -r fx fy fw fh <<<"$(frame)"
+# Centred: the outer frame, not the inside, halfway (within the rounding of a halved pixel).
+for _ in $(seq 100); do
+    read -r fx fy fw fh <<<"$(frame)"
+    dx=$((fx - (width - fw) / 2)) dy=$((fy - (height - fh) / 2))
+    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] && break
+    sleep 0.2
+done
 echo "window-manager: frame at $fx,$fy, $fw x $fh on a ${width} x ${height} screen"
 [ "$fw" -gt 794 ] && [ "$fh" -gt 453 ] || fail "openbox drew no frame ($fw x $fh)"
-# Centred: the outer frame, not the inside, halfway (within the rounding of a halved pixel).
-dx=$((fx - (width - fw) / 2)) dy=$((fy - (height - fh) / 2))
 [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] || fail "not centred: off by $dx,$dy"
 
 # The start-up pointer: the outer corner plus (481, 467), over the close button.
-read -r px py <<<"$(pointer)"
+for _ in $(seq 50); do
+    read -r px py <<<"$(pointer)"
+    [ "$px" -eq $((fx + 481)) ] && [ "$py" -eq $((fy + 467)) ] && break
+    sleep 0.2
+done
 [ "$px" -eq $((fx + 481)) ] && [ "$py" -eq $((fy + 467)) ] ||
     fail "start-up pointer at $px,$py, expected $((fx + 481)),$((fy + 467))"
 ix=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
@@ -100,18 +115,15 @@ iy=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
 
 # Compact mode opens where the window stood at creation: the outer corner at (91, 122).
 click_inside $((-1 + 378 + 16)) $((428 + 1 + 2 + 9))
-read -r cx cy _ _ <<<"$(frame)"
-[ "$cx" -eq 91 ] && [ "$cy" -eq 122 ] || fail "compact window at $cx,$cy, expected 91,122"
+expect_corner 91 122 "the compact window"
 
 # The user moves the compact window; leaving compact mode puts the full year back where it
 # stood, and the next compact mode opens where the user left the compact window.
-xdotool windowmove "$window" 300 250
-sleep 1
+xdotool windowmove --sync "$window" 300 250
+sleep 0.5
 read -r mx my _ _ <<<"$(frame)"
 click_inside $((-1 + 173 + 16)) $((142 + 1 + 2 + 9))
-read -r bx by _ _ <<<"$(frame)"
-[ "$bx" -eq "$fx" ] && [ "$by" -eq "$fy" ] || fail "full year back at $bx,$by, expected $fx,$fy"
+expect_corner "$fx" "$fy" "the full year"
 click_inside $((-1 + 378 + 16)) $((428 + 1 + 2 + 9))
-read -r cx cy _ _ <<<"$(frame)"
-[ "$cx" -eq "$mx" ] && [ "$cy" -eq "$my" ] || fail "compact window at $cx,$cy, expected $mx,$my"
+expect_corner "$mx" "$my" "the compact window moved by the user"
 echo "window-manager: ok"
