@@ -133,6 +133,7 @@ private:
     void SpeedButton1Click();  // always on top
     void SpeedButton2Click();  // to the notification area
     void Tray1Click();
+    void popUpWidthMenu(QPoint at);  // the right mouse button on SpeedButton7
     void RxTrayIcon1Click();
     void SpeedButton3Click();  // exit
     void SpeedButton4Click();  // Parameters
@@ -217,6 +218,7 @@ private:
     void createStrips();
     void createToolStrip();
     void createSunAndMoon();
+    void widenSunLabels();
     void createSpeedButtons();
     void createTrayAndTimer();
     void createYearEntry();
@@ -233,6 +235,8 @@ private:
     // Writes the new date into the caption's "Today:" and the year into the year button.
     void showToday(const QDate& today);
     void centreOnDesktop();
+    void watchForTheFrame();
+    void pointToCloseButton();  // the first activation's pointer
     void dateFirstCalendar();
     void dateTwelveMonths();
 
@@ -246,6 +250,11 @@ private:
     // tcalendar_navigation.cpp
     void stepView(int sign);
     void clearCompactMonthBoxes();
+    // The date itself, or the nearest the calendars can hold (the first of December 9999
+    // beyond their end), for a calendar out of sight past either end of the range.
+    static QDate withinCalendarRange(const QDate& date);
+    int monthsInView() const;
+    void refuseViewOutsideRange(const QDate& first) const;
 
     // The day the caption and the year button show as today.
     QDate todayShown_;
@@ -298,6 +307,7 @@ private:
     void leaveCompactMode();
     void saveCompactDates();
     void applyStripLayout(int width);  // the compact layout of 1, 2 or 3 months
+    void showCompactRow(const QDate& first, const std::array<QDate, 3>& selected);
     void pointerToStripButton(const QToolButton* button, int dx);
     void hideToTray();
     std::array<MonthTitle, 12> monthTitles_{};

@@ -29,8 +29,10 @@ void TCalendar::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous() || !activateOnShow_)
         return;
-    if (!centredOnce_)
+    if (!centredOnce_) {
         centreOnDesktop();
+        watchForTheFrame();
+    }
     QTimer::singleShot(0, this, guard(this, &TCalendar::FormActivate));
 }
 
@@ -58,9 +60,7 @@ void TCalendar::movePointerFromCorner(int dx, int dy) {
 void TCalendar::FormActivate() {
     if (!FirstActivated) {
         FullPos = pos();
-        // Over the close button.
-        movePointerFromCorner(SpeedButton3->x() + 35,
-                              toolStripFrame()->y() + SpeedButton3->y() + 37);
+        pointToCloseButton();
         FirstActivated = true;
     }
     LoadPreferences();  // an error here ends the activation before the dating
@@ -96,7 +96,8 @@ void TCalendar::dateTwelveMonths() {
     for (int k = 1; k <= 12; ++k) {
         monthNumberBox(k)->setCaption(k < 10 ? QStringLiteral("%1 ").arg(k) : QString::number(k));
         if (k >= 2)
-            MonthCalendar(k)->setDate(fromAstro(astro::addMonths(toAstro(first), k - 1)));
+            MonthCalendar(k)->setDate(
+                withinCalendarRange(fromAstro(astro::addMonths(toAstro(first), k - 1))));
         datePanel(k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
     }
 }

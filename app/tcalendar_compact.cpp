@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QToolButton>
+#include <algorithm>
 
 #include "datetext.h"
 #include "platform.h"
@@ -134,24 +135,33 @@ void TCalendar::SmallCal() {
     // With one month the tray button is out of sight; the width button's menu stands in.
     Tray1->setVisible(CompactWidth == 1);
 
-    // In the current year the row starts at the current month.
-    if (MonthCalendar(1)->Date().year() == today.year()) {
-        for (int k = 1; k <= 3; ++k) {
-            const QDate date = MonthCalendar(k)->Date().addMonths(today.month() - 1);
-            MonthCalendar(k)->setDate(date);
-            setMonthTitle(k, date);
-        }
-    }
-    // From the second time on, the row shows again what it showed when last left.
-    if (SavedCompactDates[0].isValid()) {
-        for (int k = 1; k <= 3; ++k) {
-            const QDate date = SavedCompactDates[size_t(k - 1)];
-            MonthCalendar(k)->setDate(date);
-            setMonthTitle(k, date);
-        }
-    }
+    // From the second time on, the row shows again what it showed when last left; the first
+    // time, in the current year, it starts at the current month.
+    if (SavedCompactDates[0].isValid())
+        showCompactRow(SavedCompactDates[0], SavedCompactDates);
+    else if (MonthCalendar(1)->Date().year() == today.year())
+        showCompactRow(MonthCalendar(1)->Date().addMonths(today.month() - 1), {});
     pointerToStripButton(SpeedButton7, kPointerRightOfWidthButton);
     monthNumberBox(1)->setFocus();
+}
+
+// Puts the row on `first`'s month and the two after it, each calendar on the day `selected`
+// gives it where that lies in its month, else on the first. The row starts early enough for
+// the months in view to end by the calendars' last month (in December 9999 two months show
+// November and December); a calendar out of sight beyond it waits at the range's end.
+void TCalendar::showCompactRow(const QDate& first, const std::array<QDate, 3>& selected) {
+    const QDate end = TMonthCalendar::maximumDate();
+    const QDate lastMonth(end.year(), end.month(), 1);
+    const QDate start =
+        std::min(QDate(first.year(), first.month(), 1), lastMonth.addMonths(1 - CompactWidth));
+    for (int k = 1; k <= 3; ++k) {
+        const QDate month = start.addMonths(k - 1);
+        const QDate day = selected[size_t(k - 1)];
+        const bool inMonth = day.year() == month.year() && day.month() == month.month();
+        const QDate date = withinCalendarRange(inMonth ? day : month);
+        MonthCalendar(k)->setDate(date);
+        setMonthTitle(k, date);
+    }
 }
 
 void TCalendar::applyStripLayout(int width) {

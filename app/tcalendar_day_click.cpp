@@ -7,7 +7,6 @@
 #include "datetext.h"
 #include "tcalendar.h"
 #include "tmonthcalendar.h"
-#include "tpanel.h"
 
 namespace solvane {
 
@@ -30,10 +29,10 @@ void TCalendar::MonthCalendarClick(int k) {
     ResetAllCalendar(k);
     TMonthCalendar* calendar = MonthCalendar(k);
     const QDate date = calendar->Date();
-    // The title says which month the calendar is meant to show; a click on a day of the
-    // month before or after moves the control to that month.
-    const QString titleStart = datePanel(k)->Caption().left(3);
-    if (titleStart.isEmpty() || !formatDate(date, "mmmm").contains(titleStart)) {
+    // The grid also shows the last days of the month before and the first of the month after;
+    // a click on one of those is not a day of this calendar. Month names cannot tell: in
+    // French "juin" and "juillet" begin alike, in Czech "červen" and "červenec".
+    if (date.year() != calendar->yearShown() || date.month() != calendar->monthShown()) {
         BitBtn4Click();
         return;
     }

@@ -5,6 +5,7 @@
 // drawn over the ones before it, which is how the title covers hide each month's own
 // navigation bar and how each row of months hides the bottom of the row above.
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "face_colours.h"
 #include "guard.h"
@@ -111,6 +113,27 @@ QImage stripTexture() {
     return pictureImage(QStringLiteral(":/texture/strip.bmp"));
 }
 
+// The widest text a sun label can be given. The scan writes a sunrise 12 hours either side of
+// local noon and a sunset up to 24 hours after it, so the hours run from -12 to 24 in
+// 12-hour texts ("-11:10A", "10:04P") and from -12 to 36 in 24-hour ones ("-05:24", "34:29"),
+// always with two digits of minutes.
+int widestSunText(const QFontMetrics& metrics) {
+    QChar widestDigit = u'0';
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QChar(digit);
+    }
+    const QString digits(2, widestDigit);
+    const QString clock = QStringLiteral("-") + digits + u':' + digits;
+    int widest = 0;
+    for (const QString& text : {clock + u'A', clock + u'P', clock}) {
+        // Some glyphs reach past their advance; the label must hold the ink as well.
+        widest = std::max(
+            {widest, metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1});
+    }
+    return widest;
+}
+
 }  // namespace
 
 void TCalendar::createMonths() {
@@ -177,6 +200,7 @@ void TCalendar::createSunAndMoon() {
                            QStringLiteral("0:00P"), tr("Sunset"));
     Image3 = makePicture(strip, QStringLiteral("Image3"), QRect(118, 4, 16, 15), tr("Moon phase"));
     Image3->setPixmap(moonPicture(14));  // the full moon of the layout's moon control
+    widenSunLabels();
 
     // The moon control only computes the phase: it lies above the strip's top edge.
     Moon1 = new TMoon(strip);
@@ -185,6 +209,18 @@ void TCalendar::createSunAndMoon() {
     Moon1->SetCustomTime(QStringLiteral("10/3/01 1:02:13 PM"));
     Moon1->SetPhase(3.3285272346711317);
     Moon1->SetMoonDisplayType(TMoon::mdtUsePhaseAngle);
+}
+
+// The layout's 28 pixels cut "10:04P" to "10:04" and "-11:10A" to "-11:1". Each label takes
+// the width of the widest time it can show, and what follows it moves right by as much as it
+// grew, keeping the layout's gaps (8 pixels after the sunrise, 10 after the sunset).
+void TCalendar::widenSunLabels() {
+    const int width = std::max(Label3->width(), widestSunText(Label3->fontMetrics()));
+    const int grown = width - Label3->width();
+    Label3->resize(width, Label3->height());
+    Image2->move(Image2->x() + grown, Image2->y());
+    Label4->setGeometry(Label4->x() + grown, Label4->y(), width, Label4->height());
+    Image3->move(Image3->x() + 2 * grown, Image3->y());
 }
 
 void TCalendar::createSpeedButtons() {
@@ -221,7 +257,7 @@ void TCalendar::createTrayAndTimer() {
     // The menu is the width button's context menu, opened by the right mouse button.
     SpeedButton7->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(SpeedButton7, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { PopupMenu1->popup(SpeedButton7->mapToGlobal(at)); });
+            [this](QPoint at) { guarded([&] { popUpWidthMenu(at); }); });
 
     RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));

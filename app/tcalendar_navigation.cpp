@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "datetext.h"
+#include "error.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "tmonthcalendar.h"
@@ -19,7 +20,32 @@ QDate plusMonths(const QDate& date, int months) {
     return fromAstro(astro::addMonths(toAstro(date), months));
 }
 
+QDate firstOfMonth(const QDate& date) {
+    return QDate(date.year(), date.month(), 1);
+}
+
 }  // namespace
+
+QDate TCalendar::withinCalendarRange(const QDate& date) {
+    if (date < TMonthCalendar::minimumDate())
+        return TMonthCalendar::minimumDate();
+    if (date > TMonthCalendar::maximumDate())
+        return firstOfMonth(TMonthCalendar::maximumDate());
+    return date;
+}
+
+int TCalendar::monthsInView() const {
+    return CompactMode ? CompactWidth : 12;
+}
+
+// A step that would bring a month outside the calendars' range into view is refused as the
+// calendars refuse such a date, before anything has moved: the view stays whole.
+void TCalendar::refuseViewOutsideRange(const QDate& first) const {
+    const QDate start = firstOfMonth(first);
+    const QDate end = start.addMonths(monthsInView()).addDays(-1);
+    if (start < TMonthCalendar::minimumDate() || end > TMonthCalendar::maximumDate())
+        throw Error(QStringLiteral("Failed to set calendar date or time"));
+}
 
 void TCalendar::clearCompactMonthBoxes() {
     for (int k = 1; k <= 3; ++k)
@@ -31,11 +57,14 @@ void TCalendar::stepView(int sign) {
     ResetCalendarHints();
     TMonthCalendar* first = MonthCalendar(1);
     if (!CompactMode) {
-        first->setDate(QDate(first->Date().year(), 1, 1));
-        first->setDate(plusMonths(first->Date(), 12 * sign));
+        const QDate january = plusMonths(QDate(first->Date().year(), 1, 1), 12 * sign);
+        refuseViewOutsideRange(january);
+        first->setDate(january);
         redate(RedateMode::KeepFirst);
     } else {
-        first->setDate(plusMonths(first->Date(), sign));
+        const QDate month = plusMonths(first->Date(), sign);
+        refuseViewOutsideRange(month);
+        first->setDate(month);
         SpeedButton10->setText(formatDate(clock().today(), "mmm yyyy"));
         YearButtonToJanuary = false;
         redate(RedateMode::KeepFirst);
@@ -59,10 +88,7 @@ void TCalendar::BitBtn4Click() {
         const QDate today = clock().today();
         if (!YearButtonToJanuary) {
             // The row moves on to the current month and the two after it.
-            for (int k = 1; k <= 3; ++k) {
-                MonthCalendar(k)->setDate(plusMonths(MonthCalendar(k)->Date(), today.month() - 1));
-                datePanel(k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
-            }
+            showCompactRow(plusMonths(MonthCalendar(1)->Date(), today.month() - 1), {});
             SpeedButton10->setText(QStringLiteral("Jan ") + formatDate(today, "yyyy"));
             YearButtonToJanuary = true;
         } else {

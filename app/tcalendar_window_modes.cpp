@@ -4,10 +4,15 @@
 // The tool strip's mode buttons: always on top, hiding into the notification area and back,
 // week numbers, the Parameters dialog and exit.
 
+#include <QAction>
 #include <QEventLoopLocker>
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+#include <QWindow>
+#include <algorithm>
 
+#include "guard.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "thome.h"
@@ -21,7 +26,63 @@ namespace {
 // Offset of the pointer from the window's centre when the Parameters dialog opens.
 constexpr QPoint kParametersPointerOffset{50, 60};
 
+// Calls back once, when the window's frame first differs from what it was at the show; gives
+// up if the window is moved before that.
+class FrameWatch final : public QObject {
+public:
+    FrameWatch(QWindow* window, std::function<void()> framed)
+        : QObject(window),
+          window_(window),
+          frameAtShow_(window->frameMargins()),
+          insideAtShow_(window->position()),
+          framed_(std::move(framed)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent*) override {
+        // Qt learns the frame from the window manager's configure event, which may come
+        // after the first expose; every event of the window until then looks again.
+        const bool moved = window_->position() != insideAtShow_;
+        const bool framed = window_->frameMargins() != frameAtShow_;
+        if (moved || framed) {
+            window_->removeEventFilter(this);
+            deleteLater();
+            if (framed && !moved)
+                guarded(framed_);
+        }
+        return false;
+    }
+
+private:
+    QWindow* window_;
+    QMargins frameAtShow_;
+    QPoint insideAtShow_;
+    std::function<void()> framed_;
+};
+
 }  // namespace
+
+// A window manager frames the window when it maps it, after the show and, as often as not,
+// after the first activation: until then Qt takes the inside's corner for the outer one. The
+// centring used the inside's size, FullPos was read from the inside's corner (leaving compact
+// mode would put the window back a title bar lower) and the pointer missed the close button.
+// Once the frame is known, what was done without it is done again, unless the window has been
+// moved meanwhile.
+void TCalendar::watchForTheFrame() {
+    QWindow* window = windowHandle();
+    if (!window)
+        return;
+    new FrameWatch(window, [this] {
+        centreOnDesktop();
+        if (FirstActivated) {
+            FullPos = pos();
+            pointToCloseButton();
+        }
+    });
+}
+
+void TCalendar::pointToCloseButton() {
+    movePointerFromCorner(SpeedButton3->x() + 35, toolStripFrame()->y() + SpeedButton3->y() + 37);
+}
 
 void TCalendar::setUpTimerAndWindowModes() {
     setUpTodayTimer();
@@ -79,6 +140,15 @@ void TCalendar::RxTrayIcon1Click() {
 
 void TCalendar::bringToFront() {
     RxTrayIcon1Click();
+}
+
+// The width button's menu holds only "Tray", and shows it only with one month. A menu with
+// nothing to show would open as an empty popup, unseen, that takes the next click.
+void TCalendar::popUpWidthMenu(QPoint at) {
+    const QList<QAction*> items = PopupMenu1->actions();
+    if (std::none_of(items.begin(), items.end(), [](const QAction* a) { return a->isVisible(); }))
+        return;
+    PopupMenu1->popup(SpeedButton7->mapToGlobal(at));
 }
 
 void TCalendar::SpeedButton3Click() {

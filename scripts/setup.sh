@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core fonts-liberation # a font for offscreen rendering, and Arial's metrics
     xvfb xauth x11-utils xdotool imagemagick # screenshots and benchmarks under a virtual display
     trayer                             # a notification area on the virtual display, for the second-start test
+    openbox                            # a real window manager for the window-position tests
     faketime                           # a fixed date for the screenshots
     tzdata                             # the zone files and tables the sun times follow
     desktop-file-utils appstream       # checks of the desktop entry and the metainfo

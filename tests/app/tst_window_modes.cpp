@@ -5,6 +5,7 @@
 // Parameters dialog and exit.
 
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -33,6 +34,14 @@ struct ShownApp : AppFixture {
     bool trayAvailable = true;
     QList<QDialog*> modalDialogs;
 };
+
+// A click where the window system delivers it: a right click there opens context menus, and
+// an open popup takes the next click wherever it lands.
+void clickThroughWindow(QWidget* target, Qt::MouseButton button) {
+    QWidget* window = target->window();
+    QTest::mouseClick(window->windowHandle(), button, {},
+                      target->mapTo(window, target->rect().center()));
+}
 
 }  // namespace
 
@@ -117,6 +126,40 @@ private slots:
         QVERIFY2(ranOn, "the program ended while the window was hidden");
         QVERIFY2(!endedByTheTest, "closing the year view did not end the program");
         QVERIFY(!app.c.isVisible());
+    }
+
+    // The width button's right-click menu holds one item, "Tray", shown only with one month:
+    // with two or three there is nothing to open, and the next click must reach its button.
+    void widthButtonMenu_data() {
+        QTest::addColumn<QList<int>>("widths");  // right-clicked at each, in this order
+        QTest::addRow("1 month: Tray") << QList<int>{1};
+        QTest::addRow("2 months: no menu") << QList<int>{2};
+        QTest::addRow("3 months: no menu") << QList<int>{3};
+        QTest::addRow("1 month after 2 and 3") << QList<int>{2, 3, 1};
+    }
+    void widthButtonMenu() {
+        QFETCH(QList<int>, widths);
+        ShownApp app;
+        auto* widthButton = child<QToolButton>(app.c, "SpeedButton7");
+        child<QToolButton>(app.c, "SpeedButton8")->click();
+        for (int width : widths) {
+            while (app.c.state().CompactWidth != width)
+                clickThroughWindow(widthButton, Qt::LeftButton);
+            clickThroughWindow(widthButton, Qt::RightButton);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (width != 1) {
+                QCOMPARE(menu, nullptr);
+                clickThroughWindow(widthButton, Qt::LeftButton);
+                QCOMPARE(app.c.state().CompactWidth, width % 3 + 1);
+                continue;
+            }
+            QVERIFY(menu);
+            auto* tray = child<QAction>(app.c, "Tray1");
+            QCOMPARE(menu->actions(), QList<QAction*>{tray});
+            QVERIFY(menu->actionGeometry(tray).isValid());
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(tray).center());
+            QVERIFY(!app.c.isVisible());
+        }
     }
 
     void withoutNotificationAreaTheWindowStaysAndSaysWhyEachTime() {
