@@ -108,6 +108,7 @@ private:
     void applyFlags(const prefs::Preferences& read);
     void refuseUnsavablePlace();
     void showMatchingOffsetEntry();
+    void showListText(const QString& text);
     void centreOnScreen();
 
     // State. RestartNeeded is 1 when a change since the dialog opened takes effect only at the

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 
 #include "offset_list.h"
 #include "platform.h"
@@ -58,7 +59,13 @@ void THome::showMatchingOffsetEntry() {
             match = i;
     }
     ComboBox1->setCurrentIndex(match);
-    ComboBox1->setEditText(match >= 0 ? ComboBox1->itemText(match) : QString());
+    showListText(match >= 0 ? ComboBox1->itemText(match) : QString());
+}
+
+// The entries are wider than the field: a text put there shows from its start.
+void THome::showListText(const QString& text) {
+    ComboBox1->setEditText(text);
+    ComboBox1->lineEdit()->setCursorPosition(0);
 }
 
 void THome::CurrencyEditGMT3Enter() {

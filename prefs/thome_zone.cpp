@@ -103,7 +103,7 @@ void THome::showZoneOffset(const astro::TimeZone& zone) {
     }
     const QString text = listText(hours);
     ComboBox1->setCurrentIndex(ComboBox1->findText(text));
-    ComboBox1->setEditText(text);
+    showListText(text);
     CurrencyEditGMT3->setEnabled(false);
     ComboBox1->setEnabled(false);
 }
@@ -119,7 +119,7 @@ void THome::showFixedOffset() {
         CurrencyEditGMT3->setValue(preferences_.offset);
     }
     ComboBox1->setCurrentIndex(listIndexBeforeZone_);
-    ComboBox1->setEditText(listTextBeforeZone_);
+    showListText(listTextBeforeZone_);
     showMatchingOffsetEntry();  // the entry picked before, if it still matches the offset
 }
 

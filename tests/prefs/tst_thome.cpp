@@ -156,6 +156,7 @@ void TestTHome::offsetListFollowsALoadedOffset() {
     QCOMPARE(offsetList(home)->currentIndex(), shown);
     QCOMPARE(offsetList(home)->currentText(),
              shown >= 0 ? offsetList(home)->itemText(shown) : QString());
+    QCOMPARE(offsetList(home)->lineEdit()->cursorPosition(), 0);  // the entry's start shows
 }
 
 void TestTHome::offsetFieldPassesTheFocusOn() {
