@@ -170,8 +170,6 @@ void TCalendar::createAccessibility() {
     exposeAsMoonPicture(Image3, Moon1);
     toolStripFrame()->setAccessibleName(tr("Tool strip"));
     JPanelTexture1->setAccessibleName(tr("Tool strip"));
-    yearEntryBox()->setAccessibleName(tr("Enter a year"));
-    okFrame()->setAccessibleName(tr("OK"));
 }
 
 }  // namespace solvane

@@ -29,11 +29,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Solvane"));
     // Wayland's app_id: what desktops match to the launcher and the icon.
     QApplication::setDesktopFileName(QStringLiteral("org.solvane.Solvane"));
-    QApplication::setWindowIcon(solvane::windowIcon());
     solvane::SingleInstance instance;
     if (instance.start() == solvane::SingleInstance::Start::HandedOver)
         return 0;  // the running window came to the front
     const solvane::Program program(application);
+    // For the windows still to come; the main window takes it once it is up.
+    QApplication::setWindowIcon(solvane::windowIcon());
     instance.onSecondLaunch = [&program] { program.window().bringToFront(); };
     return application.exec();
 }

@@ -5,22 +5,19 @@
 #include <QApplication>
 
 #include "hint_style.h"
+#include "settings.h"
 #include "tcalendar.h"
-#include "thome.h"
 
 namespace solvane {
 
 Program::Program(QApplication& application) {
     installHintTimings(application);
+    settings_ = std::make_unique<prefs::Settings>();
     calendar_ = std::make_unique<TCalendar>();
-    // The dialog exists, hidden, before the first activation loads the preferences into it.
-    home_ = std::make_unique<THome>(calendar_.get());
-    calendar_->setHome(home_.get());
+    calendar_->setSettings(settings_.get());
     calendar_->show();
 }
 
-Program::~Program() {
-    calendar_->setHome(nullptr);
-}
+Program::~Program() = default;
 
 }  // namespace solvane

@@ -3,8 +3,8 @@
 #pragma once
 
 // The program's start-up once the application object exists, shared by the program itself
-// and the end-to-end harness: the hint timings, the main window, the hidden Parameters dialog
-// created right after it, and the first show, whose activation loads the preferences.
+// and the end-to-end harness: the hint timings, the settings, the main window and its first
+// show, whose activation loads the settings. The Parameters dialog waits until it is opened.
 
 #include <memory>
 
@@ -13,7 +13,9 @@ class QApplication;
 namespace solvane {
 
 class TCalendar;
-class THome;
+namespace prefs {
+class Settings;
+}
 
 class Program {
 public:
@@ -25,9 +27,9 @@ public:
     TCalendar& window() const { return *calendar_; }
 
 private:
+    // Declared first: the window follows the settings until it is gone.
+    std::unique_ptr<prefs::Settings> settings_;
     std::unique_ptr<TCalendar> calendar_;
-    // A window of its own, not a child of the year view.
-    std::unique_ptr<THome> home_;
 };
 
 }  // namespace solvane

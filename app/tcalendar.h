@@ -19,6 +19,7 @@
 #include "colors.h"
 #include "ordinal.h"
 #include "preferences.h"
+#include "settings.h"
 #include "sun.h"
 #include "system_zone.h"
 
@@ -67,9 +68,12 @@ public:
     explicit TCalendar(QWidget* parent = nullptr);
     ~TCalendar() override;
 
-    // The Parameters dialog, created right after this window and before its first activation:
-    // the window follows its colours and hint switch and reads the place from its settings.
-    void setHome(THome* home);
+    // The settings the window runs with: it loads them on every activation, follows their
+    // colours and hint switch and reads the place from them. The Parameters dialog that edits
+    // them is made when it is first opened. Without settings nothing is loaded or computed.
+    void setSettings(prefs::Settings* settings);
+    // The Parameters dialog, made on first use; null without settings.
+    THome* parametersDialog();
 
     // The year view's state as it stands, for reading.
     const YearViewState& state() const { return *this; }
@@ -150,7 +154,9 @@ private:
     astro::OrdinalDates Julian;
     astro::SunTexts Sun;
 
-    THome* Home = nullptr;
+    prefs::Settings* settings_ = nullptr;
+    // A window of its own, not a child of the year view; made when first opened.
+    std::unique_ptr<THome> Home;
 
     // --- the tool strip and the year entry box
     TJPanelTexture* JPanelTexture1 = nullptr;
@@ -200,7 +206,8 @@ private:
     TPanel* datePanel(int k) const { return panels_[size_t(29 + k)]; }
     TPanel* upperStrip() const { return panels_[0]; }
     TPanel* lowerStrip() const { return panels_[26]; }
-    TPanel* yearEntryBox() const { return panels_[25]; }
+    TPanel* yearEntryBox() const { return panels_[25]; }  // null until first needed
+    TPanel* yearEntry();                                  // made on first use
     TPanel* toolStripFrame() const { return panels_[28]; }
     TPanel* okFrame() const { return panels_[29]; }
 
@@ -218,6 +225,7 @@ private:
     void createStrips();
     void createToolStrip();
     void createSunAndMoon();
+    void completeOnFirstShow();
     void widenSunLabels();
     void createSpeedButtons();
     void createTrayAndTimer();

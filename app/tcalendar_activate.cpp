@@ -11,6 +11,7 @@
 
 #include "datetext.h"
 #include "guard.h"
+#include "pictures.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "thome.h"
@@ -32,6 +33,8 @@ void TCalendar::showEvent(QShowEvent* event) {
     if (!centredOnce_) {
         centreOnDesktop();
         watchForTheFrame();
+        // What the window system's first show does not need waits until it is done.
+        QTimer::singleShot(0, this, guard(this, &TCalendar::completeOnFirstShow));
     }
     QTimer::singleShot(0, this, guard(this, &TCalendar::FormActivate));
 }
@@ -75,8 +78,8 @@ void TCalendar::redate(solvane::RedateMode mode) {
 }
 
 void TCalendar::LoadPreferences() {
-    if (Home)
-        Home->LoadPreferences();
+    if (settings_)
+        settings_->load();
     CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
 }
 

@@ -13,6 +13,7 @@
 #include "pictures.h"
 #include "platform.h"
 #include "tcalendar.h"
+#include "thome.h"
 #include "tjpaneltexture.h"
 #include "tmonthcalendar.h"
 #include "tpanel.h"
@@ -32,7 +33,6 @@ TCalendar::TCalendar(QWidget* parent)
     installAccessibleInterfaces();  // before any control exists: Qt keeps what it makes first
     setObjectName(QStringLiteral("Calendar"));
     setWindowTitle(QStringLiteral(" "));
-    setWindowIcon(solvane::windowIcon());
     setFont(classicSansFont());
     // The outline colour of the preferences replaces this once they are loaded.
     QPalette background = palette();
@@ -47,7 +47,6 @@ TCalendar::TCalendar(QWidget* parent)
     createMonths();
     createStrips();
     createToolStrip();
-    createYearEntry();
     createDatePanels();
     connectHandlers();
     createShortcuts();
@@ -66,11 +65,6 @@ void TCalendar::FormCreate() {
     const QDate today = clock().today();
     todayShown_ = today;
     SpeedButton10->setText(formatDate(today, "yyyy"));
-
-    // The year entry box is centred on the outer size the window was laid out for.
-    TPanel* yearEntry = yearEntryBox();
-    yearEntry->move(window::kFullOuterWidth / 2 - yearEntry->width() / 2,
-                    window::kFullOuterHeight / 2 - yearEntry->height() / 2);
 
     CalcJulianDate(today);  // not yet activated: no caption from it
     const std::string ordinal = astro::ordinalText(Julian.YearText, Julian.DayOfYear);

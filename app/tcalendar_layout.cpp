@@ -26,6 +26,7 @@
 #include "tmoon.h"
 #include "tpanel.h"
 #include "umedit.h"
+#include "window_size.h"
 
 namespace solvane {
 namespace {
@@ -200,7 +201,6 @@ void TCalendar::createSunAndMoon() {
                            QStringLiteral("0:00P"), tr("Sunset"));
     Image3 = makePicture(strip, QStringLiteral("Image3"), QRect(118, 4, 16, 15), tr("Moon phase"));
     Image3->setPixmap(moonPicture(14));  // the full moon of the layout's moon control
-    widenSunLabels();
 
     // The moon control only computes the phase: it lies above the strip's top edge.
     Moon1 = new TMoon(strip);
@@ -209,6 +209,21 @@ void TCalendar::createSunAndMoon() {
     Moon1->SetCustomTime(QStringLiteral("10/3/01 1:02:13 PM"));
     Moon1->SetPhase(3.3285272346711317);
     Moon1->SetMoonDisplayType(TMoon::mdtUsePhaseAngle);
+}
+
+// Measuring text and laying out an edit field load the fonts, which the first paint does
+// anyway: what depends on them is done once the window system has the window, before that
+// paint, and the icon is read then too.
+void TCalendar::completeOnFirstShow() {
+    widenSunLabels();
+    yearEntry();
+    setWindowIcon(windowIcon());
+}
+
+TPanel* TCalendar::yearEntry() {
+    if (!yearEntryBox())
+        createYearEntry();
+    return yearEntryBox();
 }
 
 // The layout's 28 pixels cut "10:04P" to "10:04" and "-11:10A" to "-11:1". Each label takes
@@ -282,7 +297,6 @@ void TCalendar::createYearEntry() {
     Label1->move(4, 10);
     Label1->setFont(boldFont(Label1));
     setTextColour(Label1, cl::Navy);
-    Label1->adjustSize();
 
     umNumberEdit1 = new TumNumberEdit(box);
     umNumberEdit1->setObjectName(QStringLiteral("umNumberEdit1"));
@@ -305,6 +319,19 @@ void TCalendar::createYearEntry() {
     SpeedButton54->setAutoRaise(true);
     SpeedButton54->setText(tr("OK"));
     setTextColour(SpeedButton54, cl::Navy);
+
+    Label1->adjustSize();
+    // Centred on the outer size the window was laid out for.
+    box->move(window::kFullOuterWidth / 2 - box->width() / 2,
+              window::kFullOuterHeight / 2 - box->height() / 2);
+    box->stackUnder(datePanel(1));  // the Date Panels stay over everything
+    box->setAccessibleName(tr("Enter a year"));
+    okPanel->setAccessibleName(tr("OK"));
+    connect(umNumberEdit1, &TumEdit::OnClick, this, guard(this, &TCalendar::umNumberEdit1Click));
+    connect(umNumberEdit1, &TumNumberEdit::OnKeyDown, this,
+            [this](int key) { guarded([&] { umNumberEdit1KeyDown(key); }); });
+    connect(SpeedButton54, &QToolButton::clicked, this,
+            guard(this, &TCalendar::SpeedButton54Click));
 }
 
 void TCalendar::createDatePanels() {
@@ -336,12 +363,8 @@ void TCalendar::connectHandlers() {
     connect(SpeedButton4, &QToolButton::clicked, this, guard(this, &TCalendar::SpeedButton4Click));
     connect(SpeedButton1, &QToolButton::clicked, this, guard(this, &TCalendar::SpeedButton1Click));
     connect(SpeedButton2, &QToolButton::clicked, this, guard(this, &TCalendar::SpeedButton2Click));
-    connect(SpeedButton54, &QToolButton::clicked, this,
-            guard(this, &TCalendar::SpeedButton54Click));
     connect(Tray1, &QAction::triggered, this, guard(this, &TCalendar::Tray1Click));
-    connect(umNumberEdit1, &TumNumberEdit::OnKeyDown, this,
-            [this](int key) { guarded([&] { umNumberEdit1KeyDown(key); }); });
-    connect(umNumberEdit1, &TumEdit::OnClick, this, guard(this, &TCalendar::umNumberEdit1Click));
+
     connect(Timer1, &QTimer::timeout, this, guard(this, &TCalendar::Timer1Timer));
 }
 

@@ -37,22 +37,31 @@ bool isQtInternal(const QWidget* widget) {
 
 }  // namespace
 
-void TCalendar::setHome(THome* home) {
-    if (Home) {
-        disconnect(Home, nullptr, this, nullptr);
-        disconnect(this, nullptr, Home, nullptr);
-    }
-    Home = home;
-    if (!Home)
+void TCalendar::setSettings(prefs::Settings* settings) {
+    Home.reset();
+    if (settings_)
+        disconnect(settings_, nullptr, this, nullptr);
+    settings_ = settings;
+    if (!settings_)
         return;
-    connect(Home, &THome::colourChanged, this, &TCalendar::paintColour);
-    connect(Home, &THome::hintsChanged, this, &TCalendar::showHints);
-    connect(Home, &THome::sunSettingsSaved, this, guard(this, &TCalendar::showTodaysSun));
-    connect(this, &TCalendar::placeNumbersRead, Home, &THome::showPlaceNumbers);
+    connect(settings_, &prefs::Settings::colourChanged, this, &TCalendar::paintColour);
+    connect(settings_, &prefs::Settings::hintsChanged, this, &TCalendar::showHints);
+}
+
+// The dialog costs a window of controls: it is made when the user first asks for it, and
+// shows the settings as they stand then.
+THome* TCalendar::parametersDialog() {
+    if (Home || !settings_)
+        return Home.get();
+    Home = std::make_unique<THome>(*settings_, this);
+    Home->showPlaceNumbers(latitudeNumber_, longitudeNumber_);
+    connect(Home.get(), &THome::sunSettingsSaved, this, guard(this, &TCalendar::showTodaysSun));
+    connect(this, &TCalendar::placeNumbersRead, Home.get(), &THome::showPlaceNumbers);
+    return Home.get();
 }
 
 prefs::Preferences TCalendar::preferences() const {
-    return Home ? Home->preferences() : prefs::Preferences{};
+    return settings_ ? settings_->preferences() : prefs::Preferences{};
 }
 
 // A saved place, offset or time format shows at once: today's sunrise, sunset and moon, as

@@ -56,7 +56,7 @@ void TCalendar::CalcSun(const QString& dateText) {
     double offset = 0;
     bool military = false;
     prefs::SunClock sunClock;
-    if (Home) {
+    if (settings_) {
         const prefs::Preferences settings = preferences();
         sunClock = prefs::sunClock(settings);
         if (sunClock.city) {

@@ -160,8 +160,8 @@ void TCalendar::SpeedButton4Click() {
     const QSize outer = frameGeometry().size();
     movePointerFromCorner(outer.width() / 2 + kParametersPointerOffset.x(),
                           outer.height() / 2 + kParametersPointerOffset.y());
-    if (Home)
-        showModally(*Home);
+    if (THome* dialog = parametersDialog())
+        showModally(*dialog);
 }
 
 void TCalendar::SpeedButton5Click() {

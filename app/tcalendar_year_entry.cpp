@@ -21,7 +21,7 @@ constexpr int kLastYear = 3000;
 
 void TCalendar::BitBtn6Click() {
     ResetCalendarHints();
-    TPanel* box = yearEntryBox();
+    TPanel* box = yearEntry();
     box->show();
     // Over "OK". The vertical sum takes Panel29's Left (47), not its Top (32): with the 22 that
     // stands for the title bar, that is what puts the pointer on the button.

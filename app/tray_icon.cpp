@@ -148,8 +148,8 @@ void TrayIcon::checkNotificationArea() {
 }
 
 void TrayIcon::updateHint() {
-    if (calendar_.Home && calendar_.Home != watchedHome_) {
-        watchedHome_ = calendar_.Home;
+    if (calendar_.Home && calendar_.Home.get() != watchedHome_) {
+        watchedHome_ = calendar_.Home.get();
         watchedHome_->installEventFilter(this);
     }
     const QString hint = todaysHint();
@@ -169,7 +169,7 @@ QString TrayIcon::todaysHint() const {
 // Today's sunrise and sunset at the place of the preferences, as the strip writes them; a
 // place text that is not a number falls back to the last numbers the strip used.
 QString TrayIcon::todaysSunLine() const {
-    if (!calendar_.Home)
+    if (!calendar_.settings_)
         return {};
     const prefs::Preferences settings = calendar_.preferences();
     const auto number = [](const QString& text, bool latitude, double lastGood) {

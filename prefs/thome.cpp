@@ -10,8 +10,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 
 #include "error.h"
 #include "guard.h"
@@ -21,61 +23,76 @@
 
 namespace solvane {
 
-// Setting a control that changes raises its change notification, so the load runs the same
-// handlers as the user's edits; the dialog's activation forgets them again.
 void THome::LoadPreferences() {
-    const prefs::Reading reading = prefs::readPreferences(prefs::filePath(), preferences_);
-    Memo1 = reading.lines;
-    const prefs::Preferences& read = reading.preferences;
-    preferences_.flags = read.flags;
-    preferences_.longitude = read.longitude;
-    preferences_.latitude = read.latitude;
-    applyFlags(read);
-    // A bad colour line ends the load here; the colours before it stay applied.
-    for (int k = 1; k <= reading.coloursRead; ++k) {
-        colorBox(k)->setColorValue(read.colours[size_t(k - 1)]);
-        (this->*colourHandler(k))();
+    settings_.load();
+}
+
+// The dialog as it opens for the first time: the settings in force.
+void THome::showSettings() {
+    const prefs::Preferences& shown = settings_.preferences();
+    {
+        const QSignalBlocker quiet(CheckBox1);
+        CheckBox1->setChecked(shown.militaryTime);
     }
-    reading.raiseIfIncomplete();
+    {
+        const QSignalBlocker quiet(CheckBox2);
+        CheckBox2->setChecked(settings_.hintsOn());
+    }
+    for (int k = 1; k <= kColourCount; ++k)
+        colorBox(k)->setColorValue(shown.colours[size_t(k - 1)]);
+    Edit1->setText(shown.latitude);
+    Edit2->setText(shown.longitude);
+    CurrencyEditGMT3->setValue(shown.offset);
+    if (!settings_.lines().isEmpty())  // settings read from a file show their offset's entry
+        showMatchingOffsetEntry();
+    {
+        const QSignalBlocker quiet(CheckBox3);
+        CheckBox3->setChecked(shown.useSystemZone);
+    }
+    showZoneInForce();
+}
+
+// A load shows in the controls as the user's edits would: the switches it asks for, the
+// colours read, and, when the file was read whole, the place texts, offset and zone switch.
+// The settings have announced the colours and hints already.
+void THome::showReading(const prefs::Reading& reading) {
+    const prefs::Preferences& read = reading.preferences;
+    if (read.militaryTime)
+        CheckBox1->setChecked(true);
+    if (read.hints()) {
+        const QSignalBlocker quiet(CheckBox2);
+        CheckBox2->setChecked(true);
+    }
+    for (int k = 1; k <= reading.coloursRead; ++k)
+        colorBox(k)->setColorValue(read.colours[size_t(k - 1)]);
+    if (!reading.complete())
+        return;
     Edit2->setText(read.longitude);
     Edit1->setText(read.latitude);
     CurrencyEditGMT3->setValue(read.offset);
-    preferences_.offset = read.offset;
-    preferences_.useSystemZone = read.useSystemZone;
     CheckBox3->setChecked(read.useSystemZone);
     showZoneInForce();
 }
 
-// Neither switch is ever turned off by the file: 24-hour times stay on until the program
-// starts again, and hints stay as they are.
-void THome::applyFlags(const prefs::Preferences& read) {
-    if (read.militaryTime) {
-        CheckBox1->setChecked(true);
-        preferences_.militaryTime = true;
-    }
-    if (read.hints()) {
-        CheckBox2->setChecked(true);
-        ActivateHint();
-    }
-}
-
 void THome::SavePreferences() {
     refuseUnsavablePlace();
-    preferences_.flags = prefs::withZoneFlag(
-        prefs::withFlags(preferences_.flags, CheckBox1->isChecked(), CheckBox2->isChecked()),
+    prefs::Preferences saved = settings_.preferences();
+    saved.flags = prefs::withZoneFlag(
+        prefs::withFlags(saved.flags, CheckBox1->isChecked(), CheckBox2->isChecked()),
         CheckBox3->isChecked());
-    preferences_.longitude = prefs::oneLine(Edit2->text());
-    preferences_.latitude = prefs::oneLine(Edit1->text());
+    saved.longitude = prefs::oneLine(Edit2->text());
+    saved.latitude = prefs::oneLine(Edit1->text());
     if (!zoneOffsetShown_)  // the zone's offset of today is no setting
-        preferences_.offset = CurrencyEditGMT3->Value();
-    showZoneInForce();  // a place saved ends the first start
-    // The line buffer holds the new lines even when the write fails.
-    Memo1 = prefs::toLines(preferences_);
-    prefs::writeFile(prefs::filePath(), Memo1);
+        saved.offset = CurrencyEditGMT3->Value();
+    {
+        // A place saved ends the first start, even when the write fails.
+        const auto showZone = qScopeGuard([this] { showZoneInForce(); });
+        settings_.save(saved);
+    }
     // 24-hour times switched on take effect with the save, as the next load would make them;
     // switched off, they stay until the program starts again.
     if (CheckBox1->isChecked())
-        preferences_.militaryTime = true;
+        settings_.switchOnMilitaryTime();
 }
 
 // A place text that the file cannot hold, or that the sun computation cannot read, is refused

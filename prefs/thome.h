@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The Parameters dialog. It owns the settings the program runs with (a Preferences value),
-// loads them from prefs.cal on every activation of the year view, saves them on its Save
-// button, and announces each colour and the hint switch as they change, so that the year view
-// can paint itself at once.
+// The Parameters dialog. It shows and edits the settings the program runs with (a live
+// prefs::Settings object, which the year view loads from prefs.cal on every activation), saves
+// them on its Save button, and passes each colour and the hint switch on as they change, so
+// that the year view can paint itself at once.
 
 #include <QDialog>
 #include <QStringList>
@@ -13,6 +13,7 @@
 
 #include "colors.h"
 #include "preferences.h"
+#include "settings.h"
 #include "timezone.h"
 
 class QCheckBox;
@@ -31,12 +32,14 @@ class THome : public QDialog {
     Q_OBJECT
 
 public:
-    // The dialog opens centred on the screen that `yearView` is on.
+    // The dialog opens centred on the screen that `yearView` is on, showing `settings` and
+    // following each load of them.
+    THome(prefs::Settings& settings, QWidget* yearView, QWidget* parent = nullptr);
+    // A dialog with settings of its own.
     explicit THome(QWidget* yearView, QWidget* parent = nullptr);
 
-    // Reads "prefs.cal" beside the executable and applies flags, colours, place texts and
-    // offset, in that order. Raises solvane::Error on a missing file or a bad colour line,
-    // after applying what came before it. The caller computes today's sun afterwards.
+    // Loads the settings from "prefs.cal" (see prefs::Settings::load) and shows what was read.
+    // The caller computes today's sun afterwards.
     void LoadPreferences();
     // Writes the ten lines (through a temporary file renamed over the old one); raises
     // solvane::Error("Cannot create file ...") when it cannot. A place text that cannot be
@@ -46,9 +49,9 @@ public:
 
     // The settings in force: the place texts as last loaded or saved, the offset as the
     // dialog shows it, the colours as chosen, and the 24-hour switch.
-    const prefs::Preferences& preferences() const { return preferences_; }
+    const prefs::Preferences& preferences() const { return settings_.preferences(); }
     // The line buffer: the file as last read, or the ten lines last saved.
-    const QStringList& lines() const { return Memo1; }
+    const QStringList& lines() const { return settings_.lines(); }
 
     // Shows the place numbers the sun computation read, in the dialog's hidden two-decimal
     // fields.
@@ -105,7 +108,8 @@ private:
     TColorComboBox* colorBox(int k) const { return colourBoxes_[size_t(k - 1)]; }  // 1 .. 6
     static Handler colourHandler(int k);  // ColorComboBox<k>Change
     void announceColour(int k);
-    void applyFlags(const prefs::Preferences& read);
+    void showSettings();
+    void showReading(const prefs::Reading& reading);
     void refuseUnsavablePlace();
     void showMatchingOffsetEntry();
     void showListText(const QString& text);
@@ -115,8 +119,7 @@ private:
     // next start: 24-hour times switched off while they are in force.
     int RestartNeeded = 0;
     bool sunSettingsEdited_ = false;
-    QStringList Memo1;
-    prefs::Preferences preferences_;
+    prefs::Settings& settings_;
     // While the zone's offset is shown, the fixed offset stays in preferences_ and the list's
     // own choice is kept here to come back when the zone is no longer followed.
     bool zoneOffsetShown_ = false;

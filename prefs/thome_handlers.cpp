@@ -81,7 +81,7 @@ void THome::Edit1Change() {
 // else a save writes takes effect at once.
 void THome::CheckBox1Click() {
     sunSettingsEdited_ = true;
-    RestartNeeded = preferences_.militaryTime && !CheckBox1->isChecked() ? 1 : 0;
+    RestartNeeded = settings_.preferences().militaryTime && !CheckBox1->isChecked() ? 1 : 0;
 }
 
 void THome::CheckBox2Click() {
@@ -89,13 +89,11 @@ void THome::CheckBox2Click() {
 }
 
 void THome::ActivateHint() {
-    emit hintsChanged(CheckBox2->isChecked());
+    settings_.setHints(CheckBox2->isChecked());
 }
 
 void THome::announceColour(int k) {
-    const TColor colour = colorBox(k)->ColorValue();
-    preferences_.colours[size_t(k - 1)] = colour;
-    emit colourChanged(prefs::Colour(k - 1), colour);
+    settings_.setColour(prefs::Colour(k - 1), colorBox(k)->ColorValue());
 }
 
 void THome::ColorComboBox1Change() {

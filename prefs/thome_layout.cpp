@@ -76,9 +76,14 @@ void clickFocusOnly(std::initializer_list<QWidget*> controls) {
 
 }  // namespace
 
-THome::THome(QWidget* yearView, QWidget* parent)
+THome::THome(QWidget* yearView, QWidget* parent) : THome(*new prefs::Settings, yearView, parent) {
+    settings_.setParent(this);
+}
+
+THome::THome(prefs::Settings& settings, QWidget* yearView, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      settings_(settings),
       yearView_(yearView) {
     setObjectName(QStringLiteral("Home"));
     setWindowTitle(QStringLiteral("Parameters"));
@@ -91,7 +96,10 @@ THome::THome(QWidget* yearView, QWidget* parent)
     createSaveButton();
     connectHandlers();
     createKeyboardAccess();
-    showZoneInForce();
+    showSettings();
+    connect(&settings_, &prefs::Settings::colourChanged, this, &THome::colourChanged);
+    connect(&settings_, &prefs::Settings::hintsChanged, this, &THome::hintsChanged);
+    connect(&settings_, &prefs::Settings::loaded, this, &THome::showReading);
 }
 
 void THome::createPlaceGroup() {
@@ -169,7 +177,7 @@ void THome::createSwitches() {
 void THome::createZoneSwitch() {
     CheckBox3 = make<QCheckBox>(Panel3, "CheckBox3", {7, 129, 177, 17});
     CheckBox3->setText(QStringLiteral("Use the system time zone"));
-    CheckBox3->setChecked(preferences_.useSystemZone);
+    CheckBox3->setChecked(settings_.preferences().useSystemZone);
     setTextColour(CheckBox3, cl::Navy);
     Label12 = makeLabel(this, "Label12", {8, 158}, QString());
     Label12->setWordWrap(true);
@@ -236,7 +244,7 @@ void THome::connectHandlers() {
     connect(CurrencyEditGMT3, &TCurrencyEdit::OnChange, this, guard(this, &THome::Edit1Change));
     // The sun computation uses the offset the dialog shows, saved or not.
     connect(CurrencyEditGMT3, &TCurrencyEdit::OnChange, this,
-            [this] { preferences_.offset = CurrencyEditGMT3->Value(); });
+            [this] { settings_.setOffset(CurrencyEditGMT3->Value()); });
     connect(CurrencyEditGMT3, &TCurrencyEdit::OnChange, this,
             guard(this, &THome::showMatchingOffsetEntry));
     connect(CurrencyEditGMT3, &TCurrencyEdit::OnEnter, this,

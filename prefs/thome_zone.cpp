@@ -58,17 +58,17 @@ astro::Date today() {
 }  // namespace
 
 void THome::CheckBox3Click() {
-    preferences_.useSystemZone = CheckBox3->isChecked();
+    settings_.setUseSystemZone(CheckBox3->isChecked());
     sunSettingsEdited_ = true;
     showZoneInForce();
 }
 
 void THome::showZoneInForce() {
-    const prefs::SunClock sunClock = prefs::sunClock(preferences_);
+    const prefs::SunClock sunClock = prefs::sunClock(settings_.preferences());
     const bool firstStart = sunClock.city != nullptr;
     if (firstStart) {
         // Followed as if switched on; a save then keeps following it.
-        preferences_.useSystemZone = true;
+        settings_.setUseSystemZone(true);
         const QSignalBlocker quiet(CheckBox3);
         CheckBox3->setChecked(true);
     }
@@ -116,7 +116,7 @@ void THome::showFixedOffset() {
     zoneOffsetShown_ = false;
     {
         const QSignalBlocker quiet(CurrencyEditGMT3);
-        CurrencyEditGMT3->setValue(preferences_.offset);
+        CurrencyEditGMT3->setValue(settings_.preferences().offset);
     }
     ComboBox1->setCurrentIndex(listIndexBeforeZone_);
     showListText(listTextBeforeZone_);

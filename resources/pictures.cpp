@@ -7,7 +7,9 @@
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
-#include <utility>
+#include <algorithm>
+#include <iterator>
+#include <map>
 
 namespace solvane {
 namespace {
@@ -22,19 +24,37 @@ QString doubleSizePath(const QString& path) {
            file.suffix();
 }
 
+constexpr int kDrawnSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// The drawn size that Qt's own icons would show for `size`: the smallest that is not smaller,
+// else the largest.
+int nearestDrawnSize(const QSize& size) {
+    const int wanted = std::max(size.width(), size.height());
+    for (int drawn : kDrawnSizes) {
+        if (drawn >= wanted)
+            return drawn;
+    }
+    return kDrawnSizes[std::size(kDrawnSizes) - 1];
+}
+
+bool isDrawnSize(const QSize& size) {
+    return size.width() == size.height() &&
+           std::find(std::begin(kDrawnSizes), std::end(kDrawnSizes), size.width()) !=
+               std::end(kDrawnSizes);
+}
+
 // Qt's icon engines take either pixmaps or one SVG drawing, not both: this one shows a drawn
 // size pixel for pixel where one fits exactly, and renders the SVG (where Qt's SVG icon
 // engine, Debian's libqt6svg6, is installed) for every size in between; without it Qt
-// scales the nearest drawn size.
+// scales the nearest drawn size. A size is read from its file only when it is first shown,
+// and the SVG engine is loaded only when a size between the drawn ones is asked for, so that
+// setting the icon costs nothing at start-up.
 class DrawnOrScalableIcon final : public QIconEngine {
 public:
-    DrawnOrScalableIcon(QIcon drawn, QIcon scalable)
-        : drawn_(std::move(drawn)), scalable_(std::move(scalable)) {}
-
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        const bool drawnSize = drawn_.availableSizes(mode, state).contains(size);
-        const QIcon& source = drawnSize || scalable_.isNull() ? drawn_ : scalable_;
-        return source.pixmap(size, 1.0, mode, state);
+        if (isDrawnSize(size) || scalable().isNull())
+            return drawn(nearestDrawnSize(size)).pixmap(size, 1.0, mode, state);
+        return scalable_.pixmap(size, 1.0, mode, state);
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -43,17 +63,42 @@ public:
         picture.setDevicePixelRatio(ratio);
         painter->drawPixmap(rect, picture);
     }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scalable_.isNull() ? drawn_.actualSize(size, mode, state) : size;
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        if (isDrawnSize(size) || !scalable().isNull())
+            return size;
+        const int shown = std::min({nearestDrawnSize(size), size.width(), size.height()});
+        return {shown, shown};
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return drawn_.availableSizes(mode, state);
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (int size : kDrawnSizes)
+                sizes << QSize(size, size);
+        }
+        return sizes;
     }
     QIconEngine* clone() const override { return new DrawnOrScalableIcon(*this); }
     QString key() const override { return QStringLiteral("DrawnOrScalableIcon"); }
 
 private:
-    QIcon drawn_;
+    const QIcon& drawn(int size) {
+        QIcon& icon = drawn_[size];
+        if (icon.isNull())
+            icon.addPixmap(
+                QPixmap(QStringLiteral(":/icons/hicolor/%1x%1/apps/solvane.png").arg(size)));
+        return icon;
+    }
+    const QIcon& scalable() {
+        if (!scalableLooked_) {
+            scalableLooked_ = true;
+            if (QImageReader::supportedImageFormats().contains("svg"))
+                scalable_ = QIcon(QStringLiteral(":/icons/solvane.svg"));
+        }
+        return scalable_;
+    }
+
+    std::map<int, QIcon> drawn_;
+    bool scalableLooked_ = false;
     QIcon scalable_;
 };
 
@@ -73,15 +118,18 @@ QPixmap picture(const QString& path) {
     return QPixmap::fromImage(pictureImage(path));
 }
 
+// One icon for the program, so that each size is read once: its copies share what it read.
+// It goes with the application object, before Qt's picture handling does.
 QIcon windowIcon() {
-    QIcon drawn;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        drawn.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/solvane.png").arg(size),
-                      QSize(size, size));
-    QIcon scalable;
-    if (QImageReader::supportedImageFormats().contains("svg"))
-        scalable = QIcon(QStringLiteral(":/icons/solvane.svg"));
-    return QIcon(new DrawnOrScalableIcon(drawn, scalable));
+    static QIcon* icon = nullptr;
+    if (!icon) {
+        icon = new QIcon(new DrawnOrScalableIcon);
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
+    }
+    return *icon;
 }
 
 }  // namespace solvane

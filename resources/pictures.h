@@ -19,7 +19,8 @@ QImage pictureImage(const QString& path);
 QPixmap picture(const QString& path);
 
 // The program's icon for windows and the notification area: every drawn size from 16 to 256
-// pixels, and the scalable drawing where Qt's SVG icon engine is installed.
+// pixels, and the scalable drawing where Qt's SVG icon engine is installed. Each size is read
+// when it is first shown.
 QIcon windowIcon();
 
 }  // namespace solvane

@@ -90,22 +90,18 @@ inline void clickDay(TMonthCalendar* calendar, int day, bool nextMonth = false) 
 
 struct AppFixture {
     explicit AppFixture(const QDateTime& now = QDateTime(QDate(2026, 12, 7), QTime(10, 0)),
-                        const QStringList& prefs = defaultPrefs(), bool withHome = true)
+                        const QStringList& prefs = defaultPrefs(), bool withSettings = true)
         : platform(now) {
         if (!prefs.isEmpty())
             platform.writePrefs(prefs);
         calendar = std::make_unique<TCalendar>();
         child<QTimer>(*calendar, QStringLiteral("Timer1"))->stop();
-        if (withHome) {
-            home = std::make_unique<THome>(calendar.get());
-            calendar->setHome(home.get());
-        }
+        if (withSettings)
+            calendar->setSettings(&settings);
     }
-    ~AppFixture() {
-        calendar->setHome(nullptr);
-        home.reset();
-        calendar.reset();
-    }
+
+    // The Parameters dialog, made as the window makes it when it is first opened.
+    THome* home() const { return calendar->parametersDialog(); }
 
     TMonthCalendar* month(int k) const { return monthCalendar(*calendar, k); }
     // The Date Panel over month k.
@@ -129,8 +125,8 @@ struct AppFixture {
     QPoint corner() const { return calendar->frameGeometry().topLeft(); }
 
     FakePlatform platform;
+    prefs::Settings settings;
     std::unique_ptr<TCalendar> calendar;
-    std::unique_ptr<THome> home;
 };
 
 }  // namespace solvane::test

@@ -90,7 +90,7 @@ void TestAccessibility::everythingSeenHasAName() {
     QVERIFY(QTest::qWaitForWindowActive(user.calendar.get()));
     user.press(keys);
     QWidget* window =
-        user.home->isVisible() ? static_cast<QWidget*>(user.home.get()) : user.calendar.get();
+        user.home()->isVisible() ? static_cast<QWidget*>(user.home()) : user.calendar.get();
     QList<QPair<QString, QAccessibleInterface*>> shown;
     collectShown(accessible(window), window->objectName(), shown);
     QVERIFY(shown.size() > 10);
@@ -259,7 +259,7 @@ void TestAccessibility::parametersReadableOnDarkDesktop() {
     QApplication::setPalette(darkDesktop());
     KeyboardUser user(kNewYork);
     user.press(QStringLiteral("Ctrl+,"));
-    auto* control = user.home->findChild<QWidget*>(field);
+    auto* control = user.home()->findChild<QWidget*>(field);
     QVERIFY(control);
     QList<QWidget*> drawn{control};
     if (auto* list = qobject_cast<QComboBox*>(control))

@@ -44,7 +44,7 @@ QString seen(const KeyboardUser& user) {
         text += QStringLiteral(" on-top");
     if (panel(c, 25)->isVisible())
         text += QStringLiteral(" year-entry");
-    if (user.home->isVisible())
+    if (user.home()->isVisible())
         text += QStringLiteral(" parameters");
     if (!c.isVisible())
         text += QStringLiteral(" hidden");
@@ -162,7 +162,7 @@ void TestKeyboard::parametersSavedByKeys() {
     KeyboardUser user;
     QVERIFY(QTest::qWaitForWindowActive(user.calendar.get()));
     user.press(QStringLiteral("Ctrl+,"));
-    THome& home = *user.home;
+    THome& home = *user.home();
     QVERIFY(QTest::qWaitForWindowActive(&home));
     QCOMPARE(focusedControl(&home), QStringLiteral("Edit1"));
     QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8("N°40.75"));
@@ -215,10 +215,10 @@ void TestKeyboard::escapeClosesParametersWithoutSaving() {
     const QByteArray before = file.readAll();
     file.close();
     user.press(QStringLiteral("Ctrl+,"));
-    QVERIFY(QTest::qWaitForWindowActive(user.home.get()));
+    QVERIFY(QTest::qWaitForWindowActive(user.home()));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("N10"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!user.home->isVisible());
+    QTRY_VERIFY(!user.home()->isVisible());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
     QCOMPARE(user.platform.boxTexts(), QStringList());

@@ -34,7 +34,7 @@ QByteArray fileBytes(const QString& path) {
 
 // Steps a colour box of the dialog to its next colour by key, as a user does.
 TColor pickAnotherColour(const AppFixture& app, int k) {
-    auto* box = app.home->findChild<TColorComboBox*>(QStringLiteral("ColorComboBox%1").arg(k));
+    auto* box = app.home()->findChild<TColorComboBox*>(QStringLiteral("ColorComboBox%1").arg(k));
     const TColor before = box->ColorValue();
     QTest::keyClick(box, Qt::Key_Down);
     if (box->ColorValue() == before)
@@ -87,6 +87,7 @@ void TestSettings::colourReachesItsTargets() {
     QFETCH(QList<int>, panelTexts);
     QFETCH(bool, window);
     AppFixture app;
+    app.activate();
     QList<TColor> colours, texts, calendarColours;
     for (int n = 0; n <= 41; ++n) {
         colours << panel(app, n)->Color();
@@ -111,26 +112,26 @@ void TestSettings::colourReachesItsTargets() {
     }
     QCOMPARE(app.calendar->palette().color(QPalette::Window),
              window ? toQColor(picked) : windowBefore);
-    QCOMPARE(app.home->preferences().colours[box - 1], picked);
+    QCOMPARE(app.home()->preferences().colours[box - 1], picked);
     QCOMPARE(fileBytes(app.platform.prefsPath()), savedBefore);  // picking saves nothing
 }
 
 void TestSettings::hintsOffKeepTheCalendarsHints() {
     AppFixture app;
-    app.home->show();
-    auto* hints = app.home->findChild<QCheckBox*>(QStringLiteral("CheckBox2"));
+    app.home()->show();
+    auto* hints = app.home()->findChild<QCheckBox*>(QStringLiteral("CheckBox2"));
     QTest::mouseClick(hints, Qt::LeftButton);
     for (int k = 1; k <= 12; ++k)
         QVERIFY(app.month(k)->ShowHint());
     QVERIFY(showHint(panel(app, 0)) && showHint(control(app, "SpeedButton5")));
     QVERIFY(showHint(app.calendar.get()));
-    QVERIFY(!showHint(app.home->findChild<QWidget*>(QStringLiteral("Edit1"))));
+    QVERIFY(!showHint(app.home()->findChild<QWidget*>(QStringLiteral("Edit1"))));
 
     QTest::mouseClick(hints, Qt::LeftButton);
     for (int k = 1; k <= 12; ++k)
         QVERIFY(app.month(k)->ShowHint());
     QVERIFY(!showHint(panel(app, 0)) && !showHint(control(app, "SpeedButton5")));
-    app.home->hide();
+    app.home()->hide();
 }
 
 void TestSettings::saveShowsTheNewSunAtOnce_data() {
@@ -170,27 +171,27 @@ void TestSettings::saveShowsTheNewSunAtOnce() {
     QFETCH(bool, notice);
     AppFixture app(QDateTime(QDate(2001, 10, 3), QTime(10, 0)), prefs);
     app.activate();
-    app.home->show();
+    app.home()->show();
     for (const auto& [name, text] : {std::pair{"Edit1", latitude}, std::pair{"Edit2", longitude}}) {
         if (text.isNull())
             continue;
-        auto* field = app.home->findChild<QLineEdit*>(QLatin1String(name));
+        auto* field = app.home()->findChild<QLineEdit*>(QLatin1String(name));
         field->selectAll();
         QTest::keyClicks(field, text);
     }
     if (offsetEntry >= 0) {
-        auto* list = app.home->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        auto* list = app.home()->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
         list->lineEdit()->selectAll();
         QTest::keyClicks(list->lineEdit(), list->itemText(offsetEntry));
         QTest::keyClick(list->lineEdit(), Qt::Key_Return);
     }
     if (clickMilitary)
-        QTest::mouseClick(app.home->findChild<QCheckBox*>(QStringLiteral("CheckBox1")),
+        QTest::mouseClick(app.home()->findChild<QCheckBox*>(QStringLiteral("CheckBox1")),
                           Qt::LeftButton);
     const QImage moonBefore = app.calendar->findChild<QLabel*>("Image3")->pixmap().toImage();
-    QTest::mouseClick(app.home->findChild<QToolButton*>(QStringLiteral("SpeedButton54")),
+    QTest::mouseClick(app.home()->findChild<QToolButton*>(QStringLiteral("SpeedButton54")),
                       Qt::LeftButton);
-    QVERIFY(app.home->isHidden());
+    QVERIFY(app.home()->isHidden());
     QCOMPARE(labelText(*app.calendar, "Label3"), sunrise);
     QCOMPARE(labelText(*app.calendar, "Label4"), sunset);
     // Today's moon, as before: the picture does not depend on the place.

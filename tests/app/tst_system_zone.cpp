@@ -161,22 +161,24 @@ void TestSystemZone::firstStartShowsTheZoneCityAndWritesNothing() {
     QCOMPARE(hint(child<QLabel>(*app.calendar, "Label3")), "Sunrise\n" + note);
     QCOMPARE(hint(child<QLabel>(*app.calendar, "Label4")), "Sunset\n" + note);
 
-    auto* shown = child<QLabel>(*app.home, "Label12");
-    QVERIFY(shown->isVisibleTo(app.home.get()));
+    auto* shown = child<QLabel>(*app.home(), "Label12");
+    QVERIFY(shown->isVisibleTo(app.home()));
     QCOMPARE(shown->text(), note);
-    QVERIFY(child<QCheckBox>(*app.home, "CheckBox3")->isChecked());
-    QCOMPARE(child<QLineEdit>(*app.home, "Edit1")->placeholderText(), QString::fromUtf8("N°40.71"));
-    QCOMPARE(child<QLineEdit>(*app.home, "Edit2")->placeholderText(), QString::fromUtf8("W°74.01"));
+    QVERIFY(child<QCheckBox>(*app.home(), "CheckBox3")->isChecked());
+    QCOMPARE(child<QLineEdit>(*app.home(), "Edit1")->placeholderText(),
+             QString::fromUtf8("N°40.71"));
+    QCOMPARE(child<QLineEdit>(*app.home(), "Edit2")->placeholderText(),
+             QString::fromUtf8("W°74.01"));
     // The day's computation and its return to today write nothing either.
     clickDay(app.month(7), 15);
     app.calendar->Timer1Timer();
     QCOMPARE(fileBytes(app.platform.prefsPath()), before);
 
     // A place of the user's own, saved, ends the first start.
-    QTest::keyClicks(child<QLineEdit>(*app.home, "Edit1"), QString::fromUtf8("N°40.75"));
-    QTest::keyClicks(child<QLineEdit>(*app.home, "Edit2"), QString::fromUtf8("W°73.99"));
-    app.home->SavePreferences();
-    QVERIFY(!shown->isVisibleTo(app.home.get()));
+    QTest::keyClicks(child<QLineEdit>(*app.home(), "Edit1"), QString::fromUtf8("N°40.75"));
+    QTest::keyClicks(child<QLineEdit>(*app.home(), "Edit2"), QString::fromUtf8("W°73.99"));
+    app.home()->SavePreferences();
+    QVERIFY(!shown->isVisibleTo(app.home()));
     app.activate();
     QCOMPARE(strip(*app.calendar).sunrise, "7:07A");
     QCOMPARE(hint(child<QLabel>(*app.calendar, "Label3")), "Sunrise");
@@ -224,15 +226,15 @@ void TestSystemZone::parametersShowTodaysOffset() {
     AppFixture app(QDateTime(today, QTime(10, 0)),
                    placePrefs(flags, QString::fromUtf8("W°1"), QString::fromUtf8("N°1"), "-3.5"));
     app.activate();
-    auto* field = child<TCurrencyEdit>(*app.home, "CurrencyEditGMT3");
-    auto* list = child<QComboBox>(*app.home, "ComboBox1");
+    auto* field = child<TCurrencyEdit>(*app.home(), "CurrencyEditGMT3");
+    auto* list = child<QComboBox>(*app.home(), "ComboBox1");
     QCOMPARE(field->Value(), offset);
     QCOMPARE(list->currentText(), listText);
     QCOMPARE(field->isEnabled(), !greyed);
     QCOMPARE(list->isEnabled(), !greyed);
-    QCOMPARE(child<QCheckBox>(*app.home, "CheckBox3")->isEnabled(), !zone.isEmpty());
+    QCOMPARE(child<QCheckBox>(*app.home(), "CheckBox3")->isEnabled(), !zone.isEmpty());
     // The fixed offset stays the setting, whatever the field shows.
-    QCOMPARE(app.home->preferences().offset, -3.5);
+    QCOMPARE(app.home()->preferences().offset, -3.5);
 }
 
 void TestSystemZone::switchingOffGivesTheFixedOffsetBack() {
@@ -242,18 +244,18 @@ void TestSystemZone::switchingOffGivesTheFixedOffsetBack() {
         placePrefs("101", QString::fromUtf8("E°85.32"), QString::fromUtf8("N°27.72"), "5.5"));
     app.activate();
     QCOMPARE(strip(*app.calendar).sunrise, "05:18");
-    auto* zoneSwitch = child<QCheckBox>(*app.home, "CheckBox3");
+    auto* zoneSwitch = child<QCheckBox>(*app.home(), "CheckBox3");
     QTest::mouseClick(zoneSwitch, Qt::LeftButton);
     QVERIFY(!zoneSwitch->isChecked());
-    auto* field = child<TCurrencyEdit>(*app.home, "CurrencyEditGMT3");
+    auto* field = child<TCurrencyEdit>(*app.home(), "CurrencyEditGMT3");
     QVERIFY(field->isEnabled());
     QCOMPARE(field->Value(), 5.5);
     // The next computation takes the fixed offset, a quarter of an hour earlier.
     clickDay(app.month(7), 15);
     QCOMPARE(strip(*app.calendar).sunrise, "05:03");
-    app.home->SavePreferences();
-    QCOMPARE(app.home->lines().mid(0, 4), (QStringList{"100", QString::fromUtf8("E°85.32"),
-                                                       QString::fromUtf8("N°27.72"), "5.5"}));
+    app.home()->SavePreferences();
+    QCOMPARE(app.home()->lines().mid(0, 4), (QStringList{"100", QString::fromUtf8("E°85.32"),
+                                                         QString::fromUtf8("N°27.72"), "5.5"}));
 }
 
 QTEST_MAIN(TestSystemZone)

@@ -180,7 +180,7 @@ private slots:
         const QRect outer = app.c.frameGeometry();
         QCOMPARE(app.platform.pointerMoves.last(),
                  outer.topLeft() + QPoint(outer.width() / 2 + 50, outer.height() / 2 + 60));
-        QCOMPARE(app.modalDialogs, (QList<QDialog*>{app.home.get()}));
+        QCOMPARE(app.modalDialogs, (QList<QDialog*>{app.home()}));
         QCOMPARE(app.month(4)->Hint(), QString());
     }
 
