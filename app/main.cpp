@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "pictures.h"
 #include "program.h"
 #include "single_instance.h"
 #include "tcalendar.h"
@@ -33,8 +32,6 @@ int main(int argc, char* argv[]) {
     if (instance.start() == solvane::SingleInstance::Start::HandedOver)
         return 0;  // the running window came to the front
     const solvane::Program program(application);
-    // For the windows still to come; the main window takes it once it is up.
-    QApplication::setWindowIcon(solvane::windowIcon());
     instance.onSecondLaunch = [&program] { program.window().bringToFront(); };
     return application.exec();
 }

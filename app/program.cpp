@@ -3,8 +3,10 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "hint_style.h"
+#include "pictures.h"
 #include "settings.h"
 #include "tcalendar.h"
 
@@ -16,6 +18,9 @@ Program::Program(QApplication& application) {
     calendar_ = std::make_unique<TCalendar>();
     calendar_->setSettings(settings_.get());
     calendar_->show();
+    // The window manager takes the icon as well once the window is up; reading its sizes
+    // would only hold up the first show.
+    QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(windowIcon()); });
 }
 
 Program::~Program() = default;

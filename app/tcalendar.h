@@ -206,8 +206,8 @@ private:
     TPanel* datePanel(int k) const { return panels_[size_t(29 + k)]; }
     TPanel* upperStrip() const { return panels_[0]; }
     TPanel* lowerStrip() const { return panels_[26]; }
-    TPanel* yearEntryBox() const { return panels_[25]; }  // null until first needed
-    TPanel* yearEntry();                                  // made on first use
+    TPanel* yearEntryBox() const { return panels_[25]; }  // null until first opened
+    TPanel* yearEntry();                                  // made when first opened
     TPanel* toolStripFrame() const { return panels_[28]; }
     TPanel* okFrame() const { return panels_[29]; }
 

@@ -11,7 +11,6 @@
 
 #include "datetext.h"
 #include "guard.h"
-#include "pictures.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "thome.h"

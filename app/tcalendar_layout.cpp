@@ -211,15 +211,14 @@ void TCalendar::createSunAndMoon() {
     Moon1->SetMoonDisplayType(TMoon::mdtUsePhaseAngle);
 }
 
-// Measuring text and laying out an edit field load the fonts, which the first paint does
-// anyway: what depends on them is done once the window system has the window, before that
-// paint, and the icon is read then too.
+// Measuring text loads the fonts, which the first paint does anyway: what depends on it is done
+// once the window system has the window, before that paint.
 void TCalendar::completeOnFirstShow() {
     widenSunLabels();
-    yearEntry();
-    setWindowIcon(windowIcon());
 }
 
+// The year entry box, an edit field with its own fonts and text layout, is made when the user
+// first opens it.
 TPanel* TCalendar::yearEntry() {
     if (!yearEntryBox())
         createYearEntry();

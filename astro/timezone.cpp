@@ -3,8 +3,9 @@
 #include "timezone.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
+
+#include "file_head.h"
 
 namespace solvane::astro {
 
@@ -141,15 +142,12 @@ std::optional<TimeZone> TimeZone::fromTzif(std::string_view bytes) {
 }
 
 std::optional<TimeZone> TimeZone::fromFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // One byte over the limit tells a file that is too large from one that fits.
+    const std::optional<std::string> bytes = readFileHead(path, kMaxFileSize + 1);
+    if (!bytes) {
         return std::nullopt;
     }
-    std::string bytes;
-    bytes.resize(kMaxFileSize + 1);
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return fromTzif(bytes);
+    return fromTzif(*bytes);
 }
 
 long TimeZone::offsetAt(std::int64_t utcSeconds) const {

@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
+
+#include "file_head.h"
 
 namespace solvane::astro {
 
@@ -88,9 +89,8 @@ std::optional<std::string> systemZoneName(const SystemZoneSources& sources) {
     if (sources.tzVariable) {
         return nameFromTzVariable(*sources.tzVariable, sources.zoneinfoDir);
     }
-    std::ifstream timezoneFile(sources.timezoneFile);
-    std::string line;
-    if (std::getline(timezoneFile, line) && !trimmed(line).empty()) {
+    const std::string line = firstLine(sources.timezoneFile);
+    if (!trimmed(line).empty()) {
         return trimmed(line);
     }
     std::error_code error;

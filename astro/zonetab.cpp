@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "zonetab.h"
 
-#include <fstream>
+#include "file_head.h"
 
 namespace solvane::astro {
 
@@ -43,14 +43,7 @@ std::string_view field(std::string_view line, std::size_t index) {
 }
 
 std::optional<std::string> readTable(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string contents(kMaxTableSize, '\0');
-    file.read(contents.data(), static_cast<std::streamsize>(contents.size()));
-    contents.resize(static_cast<std::size_t>(file.gcount()));
-    return contents;
+    return readFileHead(path, kMaxTableSize);
 }
 
 }  // namespace

@@ -18,6 +18,14 @@ bool screensAskForMore() {
     return qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
 }
 
+// The picture read by Qt's own reader for the format its suffix names ("png", "bmp"): left to
+// guess, Qt loads every image format plug-in on the machine to ask each whether it can read it.
+QImage readPicture(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QString doubleSizePath(const QString& path) {
     const QFileInfo file(path);
     return file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("@2x.") +
@@ -25,6 +33,7 @@ QString doubleSizePath(const QString& path) {
 }
 
 constexpr int kDrawnSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kLargestKeptSize = 64;
 
 // The drawn size that Qt's own icons would show for `size`: the smallest that is not smaller,
 // else the largest.
@@ -81,11 +90,20 @@ public:
     QString key() const override { return QStringLiteral("DrawnOrScalableIcon"); }
 
 private:
-    const QIcon& drawn(int size) {
+    // The sizes a notification area or a dialog shows again and again are kept once read; the
+    // large ones are read for the window manager, which keeps its own copy.
+    QIcon drawn(int size) {
+        if (size > kLargestKeptSize)
+            return drawnFromFile(size);
         QIcon& icon = drawn_[size];
         if (icon.isNull())
-            icon.addPixmap(
-                QPixmap(QStringLiteral(":/icons/hicolor/%1x%1/apps/solvane.png").arg(size)));
+            icon = drawnFromFile(size);
+        return icon;
+    }
+    static QIcon drawnFromFile(int size) {
+        QIcon icon;
+        icon.addPixmap(QPixmap::fromImage(
+            readPicture(QStringLiteral(":/icons/hicolor/%1x%1/apps/solvane.png").arg(size))));
         return icon;
     }
     const QIcon& scalable() {
@@ -107,11 +125,11 @@ private:
 QImage pictureImage(const QString& path) {
     if (screensAskForMore()) {
         // QImageReader gives a file named "@2x" a device pixel ratio of 2.
-        QImage sharp(doubleSizePath(path));
+        QImage sharp = readPicture(doubleSizePath(path));
         if (!sharp.isNull())
             return sharp;
     }
-    return QImage(path);
+    return readPicture(path);
 }
 
 QPixmap picture(const QString& path) {

@@ -66,10 +66,15 @@ inline void clickButton(const TCalendar& calendar, const char* name) {
     QTest::mouseClick(child<QToolButton>(calendar, QLatin1String(name)), Qt::LeftButton);
 }
 
+// Opens the year entry box as a user does, with its strip button.
+inline void openYearEntry(const TCalendar& calendar) {
+    clickButton(calendar, "SpeedButton6");
+}
+
 // Shows the twelve months of a year as a user asks for it: the year entry button, the year
 // typed, Enter.
 inline void showYear(const TCalendar& calendar, int year) {
-    clickButton(calendar, "SpeedButton6");
+    openYearEntry(calendar);
     auto* field = child<TumNumberEdit>(calendar, QStringLiteral("umNumberEdit1"));
     QTest::keyClicks(field, QString::number(year));
     QTest::keyClick(field, Qt::Key_Return);

@@ -226,7 +226,8 @@ void TestCalendarStart::geometry() {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
     AppFixture app;
-    app.activate();  // the year entry box is made once the window is up
+    app.activate();
+    openYearEntry(*app.calendar);  // the box is made when first opened
     const auto* widget = app.calendar->findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(widget->geometry(), rect);
@@ -240,6 +241,7 @@ void TestCalendarStart::stackingOrder() {
     // Date Panels over everything.
     AppFixture app;
     app.activate();
+    openYearEntry(*app.calendar);
     QStringList expected;
     for (int row = 0; row < 3; ++row) {
         for (int k = row * 4 + 1; k <= row * 4 + 4; ++k)
@@ -262,6 +264,7 @@ void TestCalendarStart::stackingOrder() {
 void TestCalendarStart::objectNames() {
     AppFixture app;
     app.activate();
+    openYearEntry(*app.calendar);
     QStringList names = {"JPanelTexture1", "Image1",        "Image2",     "Image3",
                          "Label1",         "Label3",        "Label4",     "Moon1",
                          "umNumberEdit1",  "SpeedButton54", "PopupMenu1", "Tray1",
@@ -306,6 +309,7 @@ void TestCalendarStart::accessibleNames() {
     QFETCH(QString, hint);
     AppFixture app;
     app.activate();
+    openYearEntry(*app.calendar);
     const auto* widget = app.calendar->findChild<QWidget*>(name);
     QVERIFY(widget);
     QCOMPARE(widget->accessibleName(), accessibleName);
@@ -324,7 +328,9 @@ void TestCalendarStart::stripLayoutValues() {
     for (int k = 1; k <= 12; ++k)
         QVERIFY(monthCalendar(c, k)->ShowHint());
     app.activate();
-    QVERIFY(!panel(c, 25)->isVisibleTo(&c));
+    QVERIFY(!c.findChild<QWidget*>(QStringLiteral("Panel25")));  // made when first opened
+    openYearEntry(c);
+    QVERIFY(panel(c, 25)->isVisibleTo(&c));
     QCOMPARE(child<TumNumberEdit>(c, "umNumberEdit1")->text(), QStringLiteral("0"));
 }
 

@@ -42,7 +42,8 @@ QString seen(const KeyboardUser& user) {
         text += QStringLiteral(" weeks");
     if (c.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         text += QStringLiteral(" on-top");
-    if (panel(c, 25)->isVisible())
+    const auto* yearEntry = c.findChild<QWidget*>(QStringLiteral("Panel25"));
+    if (yearEntry && yearEntry->isVisible())
         text += QStringLiteral(" year-entry");
     if (user.home()->isVisible())
         text += QStringLiteral(" parameters");
