@@ -61,6 +61,10 @@ bool isDrawnSize(const QSize& size) {
 class DrawnOrScalableIcon final : public QIconEngine {
 public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        // A large size as drawn is handed over without a copy kept: Qt's icons would keep one
+        // in the application's pixmap cache.
+        if (isDrawnSize(size) && size.width() > kLargestKeptSize && mode == QIcon::Normal)
+            return drawnPixmap(size.width());
         if (isDrawnSize(size) || scalable().isNull())
             return drawn(nearestDrawnSize(size)).pixmap(size, 1.0, mode, state);
         return scalable_.pixmap(size, 1.0, mode, state);
@@ -94,17 +98,15 @@ private:
     // large ones are read for the window manager, which keeps its own copy.
     QIcon drawn(int size) {
         if (size > kLargestKeptSize)
-            return drawnFromFile(size);
+            return QIcon(drawnPixmap(size));
         QIcon& icon = drawn_[size];
         if (icon.isNull())
-            icon = drawnFromFile(size);
+            icon.addPixmap(drawnPixmap(size));
         return icon;
     }
-    static QIcon drawnFromFile(int size) {
-        QIcon icon;
-        icon.addPixmap(QPixmap::fromImage(
-            readPicture(QStringLiteral(":/icons/hicolor/%1x%1/apps/solvane.png").arg(size))));
-        return icon;
+    static QPixmap drawnPixmap(int size) {
+        return QPixmap::fromImage(
+            readPicture(QStringLiteral(":/icons/hicolor/%1x%1/apps/solvane.png").arg(size)));
     }
     const QIcon& scalable() {
         if (!scalableLooked_) {

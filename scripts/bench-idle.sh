@@ -11,14 +11,15 @@
 # against the targets, and exits non-zero when one is missed.
 #
 # Usage: scripts/bench-idle.sh [BUILD_DIR]      (default: build)
-# Needs: Xvfb, xdotool, libfaketime (package faketime); the targets solvane and
-# bench-bare-window built in BUILD_DIR.
+# Needs: Xvfb, xdotool, libfaketime (package faketime); the targets solvane, bench-bare-window
+# and bench-map-timer built in BUILD_DIR.
 # Environment: IDLE_SECONDS (20), SETTLE_SECONDS (6), STARTUP_RUNS (11), SKIP_IDLE (unset).
 set -euo pipefail
 
 build_dir=${1:-build}
 solvane_exe=$build_dir/app/solvane
 bare_exe=$build_dir/tools/bench-bare-window/bench-bare-window
+timer_exe=$build_dir/tools/bench-map-timer/bench-map-timer
 idle_seconds=${IDLE_SECONDS:-20}
 settle_seconds=${SETTLE_SECONDS:-6}  # longer than the 3 s of the start-up's sun display
 startup_runs=${STARTUP_RUNS:-11}
@@ -35,7 +36,7 @@ for candidate in /usr/lib/*/faketime/libfaketimeMT.so.1 /usr/lib/faketime/libfak
     [[ -e $candidate ]] && { libfaketime=$candidate; break; }
 done
 [[ -n $libfaketime ]] || { echo "bench-idle: libfaketime is not installed" >&2; exit 2; }
-for exe in "$solvane_exe" "$bare_exe"; do
+for exe in "$solvane_exe" "$bare_exe" "$timer_exe"; do
     [[ -x $exe ]] || { echo "bench-idle: $exe is not built" >&2; exit 2; }
 done
 
@@ -68,8 +69,6 @@ xvfb_pid=$!
 for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.05; done
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-now_ns() { date +%s%N; }
-
 # Starts "$@" with the wall clock starting at $1, in the background; sets app_pid. The
 # monotonic clock, which Qt's timers use, is left alone.
 launch() {
@@ -80,26 +79,31 @@ launch() {
     app_pid=$!
 }
 
+# Ends the program and waits until it is gone, so that the next one starts alone (a program
+# started by the stopwatch is no child of this shell: it is waited for by its state).
 stop_app() {
     kill "$app_pid" 2>/dev/null || true
     wait "$app_pid" 2>/dev/null || true
+    for _ in $(seq 500); do
+        local state
+        state=$(awk '{ print $3 }' "/proc/$app_pid/stat" 2>/dev/null) || break
+        [[ $state == Z ]] && break
+        sleep 0.01
+    done
     app_pid=''
 }
 
 # Launches "$@" with the real clock (libfaketime alone adds much to a start) and prints the
-# milliseconds to its first visible window titled $1 and, a second later, its resident KiB.
+# milliseconds to the X server's map of its first window titled $1 and, a second later, its
+# resident KiB.
 startup_and_rss() {
     local title=$1
     shift
-    local start
-    start=$(now_ns)
-    "$@" >>"$work/app.log" 2>&1 &
-    app_pid=$!
-    until xdotool search --onlyvisible --name "^$title" >/dev/null 2>&1; do
-        kill -0 "$app_pid" 2>/dev/null || { echo "bench-idle: $title exited early" >&2; exit 1; }
-        sleep 0.005
-    done
-    local ms=$((($(now_ns) - start) / 1000000))
+    local timed
+    timed=$("$timer_exe" "$title" "$@" 2>>"$work/app.log") ||
+        { echo "bench-idle: $title showed no window" >&2; exit 1; }
+    local ms
+    read -r ms app_pid <<<"$timed"
     sleep 1
     echo "$ms $(rss_kib "$app_pid")"
     stop_app

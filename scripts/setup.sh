@@ -10,6 +10,7 @@ packages=(
     cmake ninja-build g++ qt6-base-dev # the build, Qt Widgets and Qt Test
     fonts-dejavu-core fonts-liberation # a font for offscreen rendering, and Arial's metrics
     xvfb xauth x11-utils xdotool imagemagick # screenshots and benchmarks under a virtual display
+    libxcb1-dev                        # the benchmarks' stopwatch for a window's first map
     trayer                             # a notification area on the virtual display, for the second-start test
     openbox                            # a real window manager for the window-position tests
     faketime                           # a fixed date for the screenshots

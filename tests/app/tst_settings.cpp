@@ -12,7 +12,9 @@
 
 #include "app_fixture.h"
 #include "hints.h"
+#include "system_zone_for_test.h"
 #include "tcolorcombobox.h"
+#include "tcurrencyedit.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -51,6 +53,8 @@ private slots:
     void colourReachesItsTargets_data();
     void colourReachesItsTargets();
     void hintsOffKeepTheCalendarsHints();
+    void dialogOpensOnTheSettingsInForce_data();
+    void dialogOpensOnTheSettingsInForce();
     void saveShowsTheNewSunAtOnce_data();
     void saveShowsTheNewSunAtOnce();
 };
@@ -203,4 +207,62 @@ void TestSettings::saveShowsTheNewSunAtOnce() {
 }
 
 QTEST_MAIN(TestSettings)
+// The dialog is made when the user first opens it, after any number of loads: it shows the
+// settings in force then, as a dialog that had followed every load would.
+void TestSettings::dialogOpensOnTheSettingsInForce_data() {
+    QTest::addColumn<QList<QStringList>>("files");  // loaded in turn, one per activation
+    QTest::addColumn<bool>("military");
+    QTest::addColumn<bool>("hints");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("offsetEntry");
+    QTest::addColumn<int>("titleBar");
+    const QString north = QString::fromUtf8("N°40.75");
+    const QString west = QString::fromUtf8("W°73.99");
+    QStringList red = placePrefs("11", west, north, "-5");
+    red[4] = "255";
+    QTest::addRow("one load") << QList<QStringList>{red} << true << true << north
+                              << "Eastern         (-5:00)" << 255;
+    // The file no longer asks for 24-hour times or hints: both stay on until the next start.
+    QTest::addRow("switches stay on")
+        << QList<QStringList>{red, placePrefs("00", west, north, "5.5")} << true << true << north
+        << "India (+05:30) Bombay, Calcutta, Madras, New Delhi" << int(cl::Blue);
+    // A bad colour line ends the load: the colours before it hold, the place texts are read.
+    QStringList broken = placePrefs("00", west, QString::fromUtf8("S°33.87"), "10");
+    broken[4] = "128";
+    broken[5] = "abc";
+    QTest::addRow("a load cut short")
+        << QList<QStringList>{red, broken} << true << true << QString::fromUtf8("S°33.87")
+        << "Eastern         (-5:00)" << 128;
+    QTest::addRow("nothing loaded")
+        << QList<QStringList>{} << false << false << QString() << QString() << int(cl::Blue);
+}
+
+void TestSettings::dialogOpensOnTheSettingsInForce() {
+    QFETCH(QList<QStringList>, files);
+    QFETCH(bool, military);
+    QFETCH(bool, hints);
+    QFETCH(QString, latitude);
+    QFETCH(QString, offsetEntry);
+    QFETCH(int, titleBar);
+    const SystemZoneForTest noZone;  // the fixed offset is shown
+    AppFixture app(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), {});
+    for (const QStringList& file : files) {
+        app.platform.writePrefs(file);
+        app.activate();
+    }
+    app.platform.boxes.clear();
+    app.calendar->showModally = [](QDialog&) {};
+    clickButton(*app.calendar, "SpeedButton4");
+    const THome* dialog = app.home();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked(), military);
+    QCOMPARE(dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->isChecked(), hints);
+    QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), latitude);
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText(),
+             offsetEntry);
+    QCOMPARE(dialog->findChild<TColorComboBox*>(QStringLiteral("ColorComboBox1"))->ColorValue(),
+             titleBar);
+    QVERIFY(app.platform.boxes.isEmpty());
+}
+
 #include "tst_settings.moc"
