@@ -212,9 +212,11 @@ void TCalendar::createSunAndMoon() {
 }
 
 // Measuring text loads the fonts, which the first paint does anyway: what depends on it is done
-// once the window system has the window, before that paint.
+// once the window system has the window, before that paint. The notification area's icon,
+// which asks the desktop's services whether there is an area at all, waits until then too.
 void TCalendar::completeOnFirstShow() {
     widenSunLabels();
+    RxTrayIcon1->show();
 }
 
 // The year entry box, an edit field with its own fonts and text layout, is made when the user

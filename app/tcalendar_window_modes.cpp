@@ -90,9 +90,9 @@ void TCalendar::setUpTimerAndWindowModes() {
         showModally = [](QDialog& dialog) { dialog.exec(); };
     if (!trayAvailable)
         trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
-    // The icon stays in the notification area from start-up to exit, shown or hidden window.
+    // The icon stays in the notification area from the window's first show to exit, shown or
+    // hidden window.
     new TrayIcon(*this);
-    RxTrayIcon1->show();
 }
 
 void TCalendar::SpeedButton1Click() {
