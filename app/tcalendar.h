@@ -15,6 +15,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "colors.h"
 #include "ordinal.h"
@@ -226,6 +228,7 @@ private:
     void createToolStrip();
     void createSunAndMoon();
     void completeOnFirstShow();
+    void putFacesOn();
     void widenSunLabels();
     void createSpeedButtons();
     void createTrayAndTimer();
@@ -277,6 +280,8 @@ private:
 
     std::array<TMonthCalendar*, 12> monthCalendars_{};
     std::array<TPanel*, 42> panels_{};
+    // The strip's pictures by control, read from their files at the first show.
+    std::vector<std::pair<QWidget*, QString>> faces_;
 
     // compact mode, timer and window modes
     // Called once by the constructor after the controls exist: the timer's wake-up sources and

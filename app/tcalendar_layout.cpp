@@ -93,21 +93,27 @@ QLabel* makeTimeLabel(QWidget* parent, const QString& name, QRect geometry, cons
 }
 
 QToolButton* makeSpeedButton(QWidget* parent, const QString& name, QRect geometry,
-                             const QString& faceName, const QString& purpose) {
+                             const QString& purpose) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAccessibleName(purpose);
-    if (!faceName.isEmpty()) {
-        const QPixmap picture = face(faceName);
+    setShowHint(button, false);
+    return button;
+}
+
+// A button shows its face as drawn, a label its picture.
+void putFace(QWidget* control, const QString& faceName) {
+    const QPixmap picture = face(faceName);
+    if (auto* button = qobject_cast<QToolButton*>(control)) {
         button->setIcon(picture);
         if (!picture.isNull())
             button->setIconSize(picture.deviceIndependentSize().toSize());
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setPixmap(picture);
     }
-    setShowHint(button, false);
-    return button;
 }
 
 QImage stripTexture() {
@@ -181,7 +187,6 @@ void TCalendar::createToolStrip() {
     JPanelTexture1 = new TJPanelTexture(toolStripFrame());
     JPanelTexture1->setObjectName(QStringLiteral("JPanelTexture1"));
     JPanelTexture1->setGeometry(0, 1, 794, 23);
-    JPanelTexture1->setJTexture(stripTexture());
     JPanelTexture1->setJStyleTexture(txTile);
     JPanelTexture1->setJTransparent(false);
     createSunAndMoon();
@@ -192,15 +197,14 @@ void TCalendar::createToolStrip() {
 void TCalendar::createSunAndMoon() {
     QWidget* strip = JPanelTexture1;
     Image1 = makePicture(strip, QStringLiteral("Image1"), QRect(4, 4, 16, 15), tr("Sunrise"));
-    Image1->setPixmap(face(QStringLiteral("sunrise")));
+    faces_.push_back({Image1, QStringLiteral("sunrise")});
     Label3 = makeTimeLabel(strip, QStringLiteral("Label3"), QRect(24, 5, 28, 13),
                            QStringLiteral("0:00A"), tr("Sunrise"));
     Image2 = makePicture(strip, QStringLiteral("Image2"), QRect(60, 4, 16, 15), tr("Sunset"));
-    Image2->setPixmap(face(QStringLiteral("sunset")));
+    faces_.push_back({Image2, QStringLiteral("sunset")});
     Label4 = makeTimeLabel(strip, QStringLiteral("Label4"), QRect(80, 5, 28, 13),
                            QStringLiteral("0:00P"), tr("Sunset"));
     Image3 = makePicture(strip, QStringLiteral("Image3"), QRect(118, 4, 16, 15), tr("Moon phase"));
-    Image3->setPixmap(moonPicture(14));  // the full moon of the layout's moon control
 
     // The moon control only computes the phase: it lies above the strip's top edge.
     Moon1 = new TMoon(strip);
@@ -211,12 +215,25 @@ void TCalendar::createSunAndMoon() {
     Moon1->SetMoonDisplayType(TMoon::mdtUsePhaseAngle);
 }
 
-// Measuring text loads the fonts, which the first paint does anyway: what depends on it is done
-// once the window system has the window, before that paint. The notification area's icon,
-// which asks the desktop's services whether there is an area at all, waits until then too.
+// The window system's first show needs no more than the window's size. What the first paint
+// needs (fonts for measured text, pictures read from their files) is done once the window is
+// up, before that paint, as a window that paints everything itself would do it in the paint.
+// The notification area's icon, which asks the desktop's services whether there is an area at
+// all, waits until then too.
 void TCalendar::completeOnFirstShow() {
     widenSunLabels();
+    putFacesOn();
     RxTrayIcon1->show();
+}
+
+void TCalendar::putFacesOn() {
+    JPanelTexture1->setJTexture(stripTexture());
+    for (const auto& [control, faceName] : faces_)
+        putFace(control, faceName);
+    faces_.clear();
+    if (!Image3->pixmap().isNull())
+        return;                          // the phase is shown already
+    Image3->setPixmap(moonPicture(14));  // the full moon of the layout's moon control
 }
 
 // The year entry box, an edit field with its own fonts and text layout, is made when the user
@@ -241,10 +258,13 @@ void TCalendar::widenSunLabels() {
 
 void TCalendar::createSpeedButtons() {
     // The full-year Lefts are set by creation; SpeedButton5 keeps the one given here.
-    const auto button = [strip = JPanelTexture1](const char* name, int left, int width,
-                                                 const char* faceName, const QString& purpose) {
-        return makeSpeedButton(strip, QString::fromLatin1(name), QRect(left, 2, width, 19),
-                               QString::fromLatin1(faceName), purpose);
+    const auto button = [this](const char* name, int left, int width, const char* faceName,
+                               const QString& purpose) {
+        QToolButton* made = makeSpeedButton(JPanelTexture1, QString::fromLatin1(name),
+                                            QRect(left, 2, width, 19), purpose);
+        if (*faceName)
+            faces_.push_back({made, QString::fromLatin1(faceName)});
+        return made;
     };
     SpeedButton11 = button("SpeedButton11", 0, 25, "left", tr("Previous year"));
     SpeedButton10 = button("SpeedButton10", 0, 75, "", tr("Current year"));
