@@ -13,7 +13,7 @@
 # Usage: scripts/bench-idle.sh [BUILD_DIR]      (default: build)
 # Needs: Xvfb, xdotool, libfaketime (package faketime); the targets solvane, bench-bare-window
 # and bench-map-timer built in BUILD_DIR.
-# Environment: IDLE_SECONDS (20), SETTLE_SECONDS (6), STARTUP_RUNS (21), SKIP_IDLE (unset).
+# Environment: IDLE_SECONDS (20), SETTLE_SECONDS (6), STARTUP_RUNS (41), SKIP_IDLE (unset).
 set -euo pipefail
 
 build_dir=${1:-build}
@@ -22,7 +22,7 @@ bare_exe=$build_dir/tools/bench-bare-window/bench-bare-window
 timer_exe=$build_dir/tools/bench-map-timer/bench-map-timer
 idle_seconds=${IDLE_SECONDS:-20}
 settle_seconds=${SETTLE_SECONDS:-6}  # longer than the 3 s of the start-up's sun display
-startup_runs=${STARTUP_RUNS:-21}
+startup_runs=${STARTUP_RUNS:-41}
 ordinary_day='2026-12-07 10:00:00'
 first_of_month='2026-12-01 10:00:00'
 
