@@ -21,7 +21,6 @@
 #include "colors.h"
 #include "ordinal.h"
 #include "preferences.h"
-#include "settings.h"
 #include "sun.h"
 #include "system_zone.h"
 
@@ -42,6 +41,9 @@ class TJPanelTexture;
 class TumNumberEdit;
 class TMoon;
 class THome;
+namespace prefs {
+class Settings;
+}
 
 enum class RedateMode { FromToday, KeepFirst, FromFirstYear };
 

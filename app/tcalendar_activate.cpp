@@ -12,8 +12,8 @@
 #include "datetext.h"
 #include "guard.h"
 #include "platform.h"
+#include "settings.h"
 #include "tcalendar.h"
-#include "thome.h"
 #include "tmonthcalendar.h"
 #include "tpanel.h"
 

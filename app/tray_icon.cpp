@@ -12,7 +12,6 @@
 
 #include "datetext.h"
 #include "guard.h"
-#include "pictures.h"
 #include "place.h"
 #include "platform.h"
 #include "sun.h"
@@ -30,7 +29,6 @@ constexpr qint64 kClickDeactivationMs = 400;
 }  // namespace
 
 TrayIcon::TrayIcon(TCalendar& calendar) : QObject(&calendar), calendar_(calendar) {
-    calendar_.RxTrayIcon1->setIcon(windowIcon());
     createMenu();
     hostWatch_ = new QTimer(this);
     hostWatch_->setInterval(kHostWatchMs);
