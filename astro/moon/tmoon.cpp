@@ -230,10 +230,6 @@ QString TMoon::PhaseName(double angle) {
     return QString::fromLatin1(names[eighth]);
 }
 
-int TMoon::LitPercent(double angle) {
-    return int(std::lround((1 - std::cos(angle)) / 2 * 100));
-}
-
 QString TMoon::PhaseDescription() const {
     return QStringLiteral("%1, %2% of the disc lit")
         .arg(PhaseName(phase_))

@@ -77,8 +77,6 @@ public:
     // waxing crescent, first quarter, waxing gibbous, full moon, waning gibbous, last quarter,
     // waning crescent), each covering the eighth of the cycle centred on its own angle.
     static QString PhaseName(double angle);
-    // The share of the disc lit, in whole per cent: (1 - cos angle) / 2.
-    static int LitPercent(double angle);
     // The share of the disc lit, 0 .. 1: as the moon is in the sky after a computation from a
     // time, (1 - cos Phase) / 2 for an angle as set.
     double LitFraction() const { return litFraction_; }
