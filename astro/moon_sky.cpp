@@ -128,6 +128,36 @@ double cosDegrees(double degrees) {
     return std::cos(std::fmod(degrees, 360) * kDegree);
 }
 
+// The cosine and sine of an angle: a turn of the plane, so that the turns of a sum of
+// angles are the products of theirs.
+struct Turn {
+    double c = 1;
+    double s = 0;
+    Turn operator*(const Turn& o) const { return {c * o.c - s * o.s, s * o.c + c * o.s}; }
+};
+
+// The turns of -4 .. 4 times an angle in degrees, built by multiplication: a few products
+// instead of a sine for every term of the series.
+class Multiples {
+public:
+    explicit Multiples(double degrees) {
+        const double radians = std::fmod(degrees, 360) * kDegree;
+        turns_[kMiddle] = {};
+        turns_[kMiddle + 1] = {std::cos(radians), std::sin(radians)};
+        for (int k = 2; k <= kMiddle; ++k) {
+            turns_[kMiddle + k] = turns_[kMiddle + k - 1] * turns_[kMiddle + 1];
+        }
+        for (int k = 1; k <= kMiddle; ++k) {
+            turns_[kMiddle - k] = {turns_[kMiddle + k].c, -turns_[kMiddle + k].s};
+        }
+    }
+    const Turn& operator[](int multiple) const { return turns_[kMiddle + multiple]; }
+
+private:
+    static constexpr int kMiddle = 4;  // the largest multiple in the series
+    Turn turns_[2 * kMiddle + 1];
+};
+
 // The fundamental arguments of the lunar series at t Julian centuries of TT, degrees.
 struct LunarArguments {
     double lp;  // mean longitude
@@ -140,6 +170,7 @@ struct LunarArguments {
     double a3;
     // The Earth's orbit grows less eccentric: terms in M are scaled by E, in 2M by E squared.
     double eccentricity[3];
+    Multiples dTurns, mTurns, mpTurns, fTurns;
 
     explicit LunarArguments(double t)
         : lp(polynomial(t, 218.3164477, 481267.88123421, -0.0015786, 1.0 / 538841,
@@ -150,16 +181,21 @@ struct LunarArguments {
           f(polynomial(t, 93.2720950, 483202.0175233, -0.0036539, -1.0 / 3526000, 1.0 / 863310000)),
           a1(119.75 + 131.849 * t),
           a2(53.09 + 479264.290 * t),
-          a3(313.45 + 481266.484 * t) {
+          a3(313.45 + 481266.484 * t),
+          eccentricity{1, 0, 0},
+          dTurns(d),
+          mTurns(m),
+          mpTurns(mp),
+          fTurns(f) {
         const double e = 1 - t * (0.002516 + t * 0.0000074);
-        eccentricity[0] = 1;
         eccentricity[1] = e;
         eccentricity[2] = e * e;
     }
 
+    // The cosine and sine of the term's argument.
     template <typename Term>
-    double argumentOf(const Term& term) const {
-        return term.d * d + term.m * m + term.mp * mp + term.f * f;
+    Turn turnOf(const Term& term) const {
+        return dTurns[term.d] * mTurns[term.m] * mpTurns[term.mp] * fTurns[term.f];
     }
     template <typename Term>
     double scaleOf(const Term& term) const {
@@ -171,7 +207,7 @@ struct LunarArguments {
 double moonLongitude(const LunarArguments& a) {
     double sum = 0;
     for (const LunarTerm& term : kLongitudeDistance) {
-        sum += term.longitude * a.scaleOf(term) * sinDegrees(a.argumentOf(term));
+        sum += term.longitude * a.scaleOf(term) * a.turnOf(term).s;
     }
     sum += 3958 * sinDegrees(a.a1) + 1962 * sinDegrees(a.lp - a.f) + 318 * sinDegrees(a.a2);
     return a.lp + sum / 1e6;
@@ -180,11 +216,11 @@ double moonLongitude(const LunarArguments& a) {
 Ecliptic moonPosition(const LunarArguments& a) {
     double sumR = 0;
     for (const LunarTerm& term : kLongitudeDistance) {
-        sumR += term.distance * a.scaleOf(term) * cosDegrees(a.argumentOf(term));
+        sumR += term.distance * a.scaleOf(term) * a.turnOf(term).c;
     }
     double sumB = 0;
     for (const LatitudeTerm& term : kLatitude) {
-        sumB += term.latitude * a.scaleOf(term) * sinDegrees(a.argumentOf(term));
+        sumB += term.latitude * a.scaleOf(term) * a.turnOf(term).s;
     }
     sumB += -2235 * sinDegrees(a.lp) + 382 * sinDegrees(a.a3) + 175 * sinDegrees(a.a1 - a.f) +
             175 * sinDegrees(a.a1 + a.f) + 127 * sinDegrees(a.lp - a.mp) -
@@ -208,7 +244,7 @@ Ecliptic sunPosition(double t) {
 }
 
 // Radians in (0, 2pi].
-double turnOf(double degrees) {
+double withinATurn(double degrees) {
     double angle = std::fmod(degrees, 360) * kDegree;
     if (angle <= 0) {
         angle += kTwoPi;
@@ -227,7 +263,7 @@ double centuriesOf(double julianDayUt) {
 
 double moonElongation(double julianDayUt) {
     const double t = centuriesOf(julianDayUt);
-    return turnOf(moonLongitude(LunarArguments(t)) - sunPosition(t).longitude);
+    return withinATurn(moonLongitude(LunarArguments(t)) - sunPosition(t).longitude);
 }
 
 MoonAspect moonAspect(double julianDayUt) {
@@ -235,7 +271,7 @@ MoonAspect moonAspect(double julianDayUt) {
     const Ecliptic moon = moonPosition(LunarArguments(t));
     const Ecliptic sun = sunPosition(t);
     // Nutation moves both longitudes alike and so drops out of their difference.
-    const double elongation = turnOf(moon.longitude - sun.longitude);
+    const double elongation = withinATurn(moon.longitude - sun.longitude);
     // The angle at the Moon between the Sun and the Earth decides the share lit.
     const double cosPsi = std::cos(moon.latitude * kDegree) * std::cos(elongation);
     const double psi = std::acos(cosPsi);

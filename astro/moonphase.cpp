@@ -80,7 +80,7 @@ constexpr int kPictureOfBucket[57] = {
 }  // namespace
 
 double moonPhaseAngle(const DateTime& local, long utcOffsetSeconds) {
-    return moonAspect(julianDayUt(local, utcOffsetSeconds)).elongation;
+    return moonElongation(julianDayUt(local, utcOffsetSeconds));
 }
 
 int moonBucket(double angle) {
