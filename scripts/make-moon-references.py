@@ -12,7 +12,11 @@ import os
 import random
 import sys
 
-import ephem
+try:
+    import ephem
+except ImportError:
+    sys.exit('make-moon-references: needs PyEphem: apt-get install python3-ephem, then run it '
+             'with /usr/bin/python3')
 
 TWO_PI = 2 * math.pi
 AU_KM = 149597870.7
