@@ -110,6 +110,9 @@ void TestMoonPhase::angle_data() {
         << DateTime{{2026, 12, 24}, 18} << newYork << 3.365292 << 0.003 << 29 << 14;
     QTest::addRow("3 Oct 2001 1:02:13 PM UT, full moon")
         << DateTime{{2001, 10, 3}, 13, 2, 13} << 0 << 3.331496 << 0.003 << 29 << 14;
+    // Just before conjunction the angle nears a full turn from below: it is never 0.
+    QTest::addRow("the new moon of 9 December 2026, 00:51:47 UT, is a full turn")
+        << DateTime{{2026, 12, 9}, 0, 51, 47} << 0 << kTwoPi << 0.003 << 56 << 28;
     QTest::addRow("the same moment at +10 is ten hours earlier")
         << DateTime{{2001, 10, 3}, 23, 2, 13} << 36000 << 3.331496 << 0.003 << 29 << 14;
     // Far from the present the lunar theories part by a few degrees.
