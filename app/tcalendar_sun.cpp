@@ -6,6 +6,8 @@
 
 #include <QLabel>
 #include <QScopedValueRollback>
+#include <cmath>
+#include <cstdint>
 
 #include "datetext.h"
 #include "moon_picture.h"
@@ -21,6 +23,23 @@ namespace {
 
 // How long the strip shows a computed day before the timer brings today back, in ticks.
 constexpr int kSunDisplayTicks = 300;
+
+// The zone the moon reads its 6 PM in: the one the sun times are given in, the system's while
+// they follow it, otherwise the fixed offset of the settings.
+TMoon::UtcOffsetFunction moonZone(const astro::TimeZone* zone, double offsetHours) {
+    if (!zone) {
+        const int seconds = int(std::lround(offsetHours * 3600));
+        return [seconds](const QDateTime&) { return seconds; };
+    }
+    return [zone = *zone](const QDateTime& local) {
+        const QDate date = local.date();
+        const astro::Date day{date.year(), date.month(), date.day()};
+        // The offset of the day's afternoon places the moment; the zone then gives the
+        // offset in force then, which differs from it only on the day the clocks change.
+        const std::int64_t asIfUtc = QDateTime(date, local.time(), Qt::UTC).toSecsSinceEpoch();
+        return int(zone.offsetAt(asIfUtc - zone.offsetAtLocalNoon(day)));
+    };
+}
 
 }  // namespace
 
@@ -85,6 +104,7 @@ void TCalendar::CalcSun(const QString& dateText) {
     setTextColour(Label4, cl::Maroon);
     SunDisplayCountdown = kSunDisplayTicks;
     wake();  // the timer counts it down
+    Moon1->setUtcOffset(moonZone(sunClock.zone, offset));
     showMoonPicture(dateText);
 }
 

@@ -2,17 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "moonphase.h"
 
-#include <cmath>
-#include <cstdint>
+#include "moon_sky.h"
 
 namespace solvane::astro {
 
 namespace {
-
-constexpr double kTwoPi = 6.283185307179586;         // full double precision, unlike the sun's
-constexpr double kSynodicMonth = 2551682.78;         // seconds
-constexpr double kYear = 31556926.1;                 // seconds, every year alike
-constexpr double kNewMoonAfterCountStart = 4001580;  // seconds to 15 Feb 1999, 07:33:00
 
 // Angles where the lit fraction (1 - cos angle) / 2 reaches 1/56, 3/56, ... 55/56 while
 // waxing, mirrored about pi while waning (the mirror of 29/56 is left out), so 56 buckets.
@@ -85,20 +79,8 @@ constexpr int kPictureOfBucket[57] = {
 
 }  // namespace
 
-double moonPhaseAngle(const DateTime& local) {
-    const int month = local.date.month >= 1 && local.date.month <= 12 ? local.date.month : 1;
-    // Seconds from the start of 31 December 1998; the bracketed count is a whole number.
-    const long long wholeSeconds =
-        ((static_cast<long long>(local.date.day + kCumulativeDays[month]) * 24 + local.hour) * 60 +
-         local.minute) *
-        60;
-    const double seconds = local.second + local.msec / 1000.0 + static_cast<double>(wholeSeconds) +
-                           (local.date.year - 1999) * kYear;
-    double x = seconds - kNewMoonAfterCountStart;
-    const auto months = static_cast<std::int64_t>(std::trunc(x / kSynodicMonth));
-    x = x - static_cast<double>(months) * kSynodicMonth;
-    const double angle = x * kTwoPi / kSynodicMonth;
-    return angle > 0 ? angle : angle + kTwoPi;
+double moonPhaseAngle(const DateTime& local, long utcOffsetSeconds) {
+    return moonElongation(julianDayUt(local, utcOffsetSeconds));
 }
 
 int moonBucket(double angle) {

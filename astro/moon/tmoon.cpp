@@ -4,13 +4,14 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QTimeZone>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
 
 #include "dates.h"
-#include "moonphase.h"
+#include "moon_sky.h"
 
 namespace solvane {
 namespace {
@@ -62,7 +63,8 @@ private:
 
 }  // namespace
 
-TMoon::TMoon(QWidget* parent) : QWidget(parent), clock_(&QDateTime::currentDateTime) {
+TMoon::TMoon(QWidget* parent)
+    : QWidget(parent), clock_(&QDateTime::currentDateTime), utcOffset_(&TMoon::systemUtcOffset) {
     customTime_ = dateTimeText(now());
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(32, 32);
@@ -108,6 +110,7 @@ void TMoon::SetPhase(double angle) {
     if (angle != phase_ || displayType_ != mdtUsePhaseAngle) {
         displayType_ = mdtUsePhaseAngle;
         phase_ = angle;
+        litFraction_ = (1 - std::cos(angle)) / 2;
         update();
     }
 }
@@ -121,6 +124,15 @@ void TMoon::SetMoonDisplayType(TMoonDisplayType type) {
 
 void TMoon::setClock(ClockFunction clock) {
     clock_ = std::move(clock);
+}
+
+void TMoon::setUtcOffset(UtcOffsetFunction offset) {
+    utcOffset_ = std::move(offset);
+}
+
+int TMoon::systemUtcOffset(const QDateTime& local) {
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    return zone.offsetFromUtc(QDateTime(local.date(), local.time(), zone));
 }
 
 QDateTime TMoon::now() const {
@@ -149,7 +161,12 @@ double TMoon::CalcPhase() {
             break;
         }
     }
-    phase_ = astro::moonPhaseAngle(moment);
+    const QDateTime wallClock(QDate(moment.date.year, moment.date.month, moment.date.day),
+                              QTime(moment.hour, moment.minute, moment.second, moment.msec));
+    const astro::MoonAspect aspect =
+        astro::moonAspect(astro::julianDayUt(moment, utcOffset_(wallClock)));
+    phase_ = aspect.elongation;
+    litFraction_ = aspect.litFraction;
     return phase_;
 }
 
@@ -213,12 +230,10 @@ QString TMoon::PhaseName(double angle) {
     return QString::fromLatin1(names[eighth]);
 }
 
-int TMoon::LitPercent(double angle) {
-    return int(std::lround((1 - std::cos(angle)) / 2 * 100));
-}
-
 QString TMoon::PhaseDescription() const {
-    return QStringLiteral("%1, %2% of the disc lit").arg(PhaseName(phase_)).arg(LitPercent(phase_));
+    return QStringLiteral("%1, %2% of the disc lit")
+        .arg(PhaseName(phase_))
+        .arg(std::lround(litFraction_ * 100));
 }
 
 }  // namespace solvane

@@ -34,6 +34,9 @@ public:
     Q_ENUM(TMoonDisplayType)
 
     using ClockFunction = std::function<QDateTime()>;
+    // Seconds ahead of UT of the zone in force at a local date and time (the date and time
+    // fields are read as wall-clock time, whatever zone the value carries).
+    using UtcOffsetFunction = std::function<int(const QDateTime& local)>;
 
     explicit TMoon(QWidget* parent = nullptr);
 
@@ -56,22 +59,28 @@ public:
     void SetPhase(double angle);
     void SetMoonDisplayType(TMoonDisplayType type);
 
-    // The phase angle for the current mode, in (0, 2pi] when computed from a time; stored in
-    // Phase except in mdtUsePhaseAngle. In mdtUseSystemTime CustomTime becomes the clock's
-    // time as text, without a change of mode. Throws std::runtime_error when CustomTime is
-    // not a date and time (month/day/year order).
+    // The phase angle for the current mode, in (0, 2pi] when computed from a time: the moon's
+    // elongation from the sun at that moment, read as local time of the zone in force.
+    // Stored in Phase except in mdtUsePhaseAngle. In mdtUseSystemTime CustomTime becomes the
+    // clock's time as text, without a change of mode. Throws std::runtime_error when
+    // CustomTime is not a date and time (month/day/year order).
     double CalcPhase();
 
     // The local time that mdtUseSystemTime reads; the system clock unless replaced.
     void setClock(ClockFunction clock);
+    // The zone the two time modes read their moment in; the system's unless replaced.
+    void setUtcOffset(UtcOffsetFunction offset);
+    // The system zone's offset at a local date and time.
+    static int systemUtcOffset(const QDateTime& local);
 
     // The phase in words, as assistive technology reads it: one of the eight names (new moon,
     // waxing crescent, first quarter, waxing gibbous, full moon, waning gibbous, last quarter,
     // waning crescent), each covering the eighth of the cycle centred on its own angle.
     static QString PhaseName(double angle);
-    // The share of the disc lit, in whole per cent: (1 - cos angle) / 2.
-    static int LitPercent(double angle);
-    // "waxing crescent, 23% of the disc lit" for Phase.
+    // The share of the disc lit, 0 .. 1: as the moon is in the sky after a computation from a
+    // time, (1 - cos Phase) / 2 for an angle as set.
+    double LitFraction() const { return litFraction_; }
+    // "waxing crescent, 23% of the disc lit" for Phase and LitFraction.
     QString PhaseDescription() const;
 
 protected:
@@ -87,8 +96,10 @@ private:
     THemisphere hemisphere_ = heNorthern;
     TColor moonColor_ = 0xFFFFFF;
     double phase_ = 0;
+    double litFraction_ = 0;
     TMoonDisplayType displayType_ = mdtUseSystemTime;
     ClockFunction clock_;
+    UtcOffsetFunction utcOffset_;
 };
 
 }  // namespace solvane

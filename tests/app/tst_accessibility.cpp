@@ -167,14 +167,14 @@ void TestAccessibility::sunTimesAreRead() {
 void TestAccessibility::moonPhaseInWords_data() {
     QTest::addColumn<int>("day");  // of December 2026, seen at 6 PM
     QTest::addColumn<QString>("description");
-    QTest::addRow("2nd") << 2 << "last quarter, 51% of the disc lit";
-    QTest::addRow("6th") << 6 << "waning crescent, 13% of the disc lit";
-    QTest::addRow("9th") << 9 << "new moon, 0% of the disc lit";
-    QTest::addRow("14th") << 14 << "waxing crescent, 21% of the disc lit";
-    QTest::addRow("17th") << 17 << "first quarter, 51% of the disc lit";
-    QTest::addRow("21st") << 21 << "waxing gibbous, 88% of the disc lit";
-    QTest::addRow("24th") << 24 << "full moon, 100% of the disc lit";
-    QTest::addRow("28th") << 28 << "waning gibbous, 85% of the disc lit";
+    QTest::addRow("2nd") << 2 << "last quarter, 32% of the disc lit";
+    QTest::addRow("6th") << 6 << "waning crescent, 4% of the disc lit";
+    QTest::addRow("9th") << 9 << "new moon, 1% of the disc lit";
+    QTest::addRow("14th") << 14 << "waxing crescent, 28% of the disc lit";
+    QTest::addRow("17th") << 17 << "first quarter, 58% of the disc lit";
+    QTest::addRow("21st") << 21 << "waxing gibbous, 93% of the disc lit";
+    QTest::addRow("24th") << 24 << "full moon, 99% of the disc lit";
+    QTest::addRow("28th") << 28 << "waning gibbous, 69% of the disc lit";
 }
 
 void TestAccessibility::moonPhaseInWords() {

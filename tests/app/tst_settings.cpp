@@ -12,6 +12,7 @@
 
 #include "app_fixture.h"
 #include "hints.h"
+#include "moon_picture.h"
 #include "system_zone_for_test.h"
 #include "tcolorcombobox.h"
 #include "tcurrencyedit.h"
@@ -148,19 +149,20 @@ void TestSettings::saveShowsTheNewSunAtOnce_data() {
     QTest::addColumn<QString>("sunrise");
     QTest::addColumn<QString>("sunset");
     QTest::addColumn<bool>("notice");
+    QTest::addColumn<int>("moon");  // the picture after the save
     const QStringList newYork = placePrefs("00", "W°73.99", "N°40.75", "-5");
     const QStringList london = placePrefs("00", "W°0.12", "N°51.5", "");
     QTest::addRow("New York to London") << newYork << "51.5"
                                         << "0.12" << 23 << false << "6:06A"
-                                        << "5:34P" << false;
+                                        << "5:34P" << false << 14;
     QTest::addRow("offset only") << london << QString() << QString() << 24 << false << "7:06A"
-                                 << "6:34P" << false;
+                                 << "6:34P" << false << 14;
     QTest::addRow("24-hour times on") << london << QString() << QString() << -1 << true << "06:06"
-                                      << "17:34" << false;
+                                      << "17:34" << false << 14;
     QTest::addRow("24-hour times off wait for a restart")
         << placePrefs("10", "W°0.12", "N°51.5", "") << QString() << QString() << -1 << true
         << "06:06"
-        << "17:34" << true;
+        << "17:34" << true << 14;
 }
 
 // The strip shows today's sun for what was saved as soon as the dialog closes; only what
@@ -174,6 +176,7 @@ void TestSettings::saveShowsTheNewSunAtOnce() {
     QFETCH(QString, sunrise);
     QFETCH(QString, sunset);
     QFETCH(bool, notice);
+    QFETCH(int, moon);
     AppFixture app(QDateTime(QDate(2001, 10, 3), QTime(10, 0)), prefs);
     app.activate();
     app.home()->show();
@@ -193,14 +196,15 @@ void TestSettings::saveShowsTheNewSunAtOnce() {
     if (clickMilitary)
         QTest::mouseClick(app.home()->findChild<QCheckBox*>(QStringLiteral("CheckBox1")),
                           Qt::LeftButton);
-    const QImage moonBefore = app.calendar->findChild<QLabel*>("Image3")->pixmap().toImage();
     QTest::mouseClick(app.home()->findChild<QToolButton*>(QStringLiteral("SpeedButton54")),
                       Qt::LeftButton);
     QVERIFY(app.home()->isHidden());
     QCOMPARE(labelText(*app.calendar, "Label3"), sunrise);
     QCOMPARE(labelText(*app.calendar, "Label4"), sunset);
-    // Today's moon, as before: the picture does not depend on the place.
-    QCOMPARE(app.calendar->findChild<QLabel*>("Image3")->pixmap().toImage(), moonBefore);
+    // Today's moon at 6 PM on the new clock: from -5 to London's 0 it moves five hours back,
+    // from just past the full moon (picture 15) to the full moon itself.
+    QCOMPARE(app.calendar->findChild<QLabel*>("Image3")->pixmap().toImage(),
+             moonPicture(moon).toImage());
     QCOMPARE(app.platform.boxTexts(),
              notice ? QStringList{"The program must be restarted for this option to take effect."}
                     : QStringList{});

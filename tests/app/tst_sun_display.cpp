@@ -9,6 +9,7 @@
 #include "app_fixture.h"
 #include "moon_picture.h"
 #include "place.h"
+#include "system_zone_for_test.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -48,6 +49,8 @@ private slots:
     void loadShowsTodaysSun_data();
     void loadShowsTodaysSun();
     void moonPictureOfTheDay();
+    void moonFollowsTheClock_data();
+    void moonFollowsTheClock();
     void invalidPlaceKeepsThePreviousNumber();
     void storedBadPlaceWarnsOncePerText_data();
     void storedBadPlaceWarnsOncePerText();
@@ -109,7 +112,7 @@ void TestSunDisplay::moonPictureOfTheDay() {
     AppFixture app(QDateTime(QDate(1992, 6, 19), QTime(10, 0)),
                    placePrefs("00", kNewYorkLongitude, kNewYorkLatitude, "-5"));
     app.activate();
-    // 19 June 1992 at 6 PM: about 4.04422 radians, picture 17.
+    // 19 June 1992 at 6 PM, 23:00 UT: the moon in the sky at about 4.062 radians, picture 17.
     const QImage expected = moonPicture(17).toImage();
     QVERIFY(!expected.isNull());
     QCOMPARE(child<QLabel>(*app.calendar, "Image3")->pixmap().toImage(), expected);
@@ -119,7 +122,45 @@ void TestSunDisplay::moonPictureOfTheDay() {
 
     showYear(*app.calendar, 2026);
     clickDay(app.month(12), 7);
-    QCOMPARE(child<QLabel>(*app.calendar, "Image3")->pixmap().toImage(), moonPicture(26).toImage());
+    // Two days before the new moon of 9 December: about 6.076 radians, unlit.
+    QCOMPARE(child<QLabel>(*app.calendar, "Image3")->pixmap().toImage(), moonPicture(28).toImage());
+}
+
+// The moon of a clicked day is taken at 6 PM on the clock the sun times follow: fifteen hours
+// between -5 and +10 take the moon of 7 December 2026 across a picture's bound.
+void TestSunDisplay::moonFollowsTheClock_data() {
+    QTest::addColumn<QString>("systemZone");  // empty: none
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("offset");
+    QTest::addColumn<int>("picture");
+    QTest::addRow("fixed offset -5") << ""
+                                     << "00"
+                                     << "-5" << 28;
+    QTest::addRow("fixed offset +10") << ""
+                                      << "00"
+                                      << "10" << 27;
+    QTest::addRow("system zone New York, offset +10 unused") << "America/New_York"
+                                                             << "001"
+                                                             << "10" << 28;
+    QTest::addRow("system zone switched off: offset +10") << "America/New_York"
+                                                          << "000"
+                                                          << "10" << 27;
+}
+
+void TestSunDisplay::moonFollowsTheClock() {
+    QFETCH(QString, systemZone);
+    QFETCH(QString, flags);
+    QFETCH(QString, offset);
+    QFETCH(int, picture);
+    if (!systemZone.isEmpty() && !SystemZoneForTest::zoneDataInstalled())
+        QSKIP("no zone data installed");
+    const SystemZoneForTest zone(systemZone);
+    AppFixture app(QDateTime(QDate(2026, 6, 1), QTime(10, 0)),
+                   placePrefs(flags, kNewYorkLongitude, kNewYorkLatitude, offset));
+    app.activate();
+    clickDay(app.month(12), 7);
+    QCOMPARE(child<QLabel>(*app.calendar, "Image3")->pixmap().toImage(),
+             moonPicture(picture).toImage());
 }
 
 void TestSunDisplay::invalidPlaceKeepsThePreviousNumber() {

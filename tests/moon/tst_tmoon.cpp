@@ -139,33 +139,92 @@ private slots:
         QTRY_VERIFY(moon.paints > 0);
     }
 
+    // The moon in the sky (PyEphem's elongation) at the moment read in the zone given.
     void calcPhase_data() {
         QTest::addColumn<QDateTime>("clock");
         QTest::addColumn<QString>("customTime");  // empty: the clock's time
+        QTest::addColumn<int>("offset");          // seconds ahead of UT
         QTest::addColumn<double>("angle");
-        QTest::addRow("custom 06/19/1992 6 PM")
-            << at(2026, 12, 7) << "06/19/1992 6:00:00 PM" << 4.04422;
-        QTest::addRow("custom 12/07/2026 6 PM")
-            << at(2026, 12, 7) << "12/07/2026 6:00:00 PM" << 5.75069;
-        QTest::addRow("two-digit year in today's century")
-            << at(2026, 12, 7) << "10/3/01 1:02:13 PM" << 3.32852;
-        QTest::addRow("clock at 3 October 2001 13:02:13")
-            << QDateTime(QDate(2001, 10, 3), QTime(13, 2, 13)) << "" << 3.32852;
-        QTest::addRow("clock at 7 December 2026 18:00") << at(2026, 12, 7, 18) << "" << 5.75069;
+        QTest::addColumn<double>("litFraction");
+        QTest::addRow("custom 06/19/1992 6 PM at -5")
+            << at(2026, 12, 7) << "06/19/1992 6:00:00 PM" << -18000 << 4.06199 << 0.80282;
+        QTest::addRow("custom 12/07/2026 6 PM at -5")
+            << at(2026, 12, 7) << "12/07/2026 6:00:00 PM" << -18000 << 6.07603 << 0.01257;
+        QTest::addRow("two-digit year in today's century, UT")
+            << at(2026, 12, 7) << "10/3/01 1:02:13 PM" << 0 << 3.33150 << 0.98943;
+        QTest::addRow("clock at 3 October 2001 23:02:13 at +10")
+            << QDateTime(QDate(2001, 10, 3), QTime(23, 2, 13)) << "" << 36000 << 3.33150 << 0.98943;
+        QTest::addRow("clock at 7 December 2026 18:00 at -5")
+            << at(2026, 12, 7, 18) << "" << -18000 << 6.07603 << 0.01257;
     }
     void calcPhase() {
         QFETCH(QDateTime, clock);
         QFETCH(QString, customTime);
+        QFETCH(int, offset);
         QFETCH(double, angle);
+        QFETCH(double, litFraction);
         TestMoon moon(clock);
+        QDateTime asked;
+        moon.setUtcOffset([&](const QDateTime& local) {
+            asked = local;
+            return offset;
+        });
         if (!customTime.isEmpty())
             moon.SetCustomTime(customTime);
         const Mode mode = moon.MoonDisplayType();
         const double result = moon.CalcPhase();
-        QVERIFY2(std::abs(result - angle) < 5e-5,
+        QVERIFY2(std::abs(result - angle) < 0.003,
                  qPrintable(QStringLiteral("%1, expected %2").arg(result, 0, 'f', 6).arg(angle)));
+        QVERIFY2(std::abs(moon.LitFraction() - litFraction) < 0.002,
+                 qPrintable(QString::number(moon.LitFraction())));
         QCOMPARE(moon.Phase(), result);
         QCOMPARE(moon.MoonDisplayType(), mode);
+        // The zone is asked about the wall-clock moment itself.
+        QVERIFY(asked.isValid());
+        if (customTime.isEmpty()) {
+            QCOMPARE(asked.date(), clock.date());
+            QCOMPARE(asked.time(), clock.time());
+        }
+    }
+
+    // Without a zone of its own the control reads the system's (UTC under the tests).
+    void systemZoneByDefault() {
+        TestMoon moon;
+        moon.SetCustomTime("12/07/2026 11:00:00 PM");
+        const double inSystemZone = moon.CalcPhase();
+        moon.setUtcOffset([](const QDateTime&) { return 0; });
+        moon.SetCustomTime("12/07/2026 11:00:00 PM");
+        QCOMPARE(moon.CalcPhase(), inSystemZone);
+        QCOMPARE(TMoon::systemUtcOffset(at(2026, 12, 7, 23)), 0);
+    }
+
+    // Words for assistive technology: the name of the phase and the share lit in the sky, or
+    // of the angle as set.
+    void phaseDescription_data() {
+        QTest::addColumn<QString>("customTime");  // empty: the angle below as set
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<QString>("words");
+        QTest::addRow("two days before the new moon")
+            << "12/07/2026 6:00:00 PM" << 0.0 << "new moon, 1% of the disc lit";
+        QTest::addRow("full moon of 24 December 2026")
+            << "12/24/2026 6:00:00 PM" << 0.0 << "full moon, 99% of the disc lit";
+        QTest::addRow("first quarter as set")
+            << "" << kPi / 2 << "first quarter, 50% of the disc lit";
+        QTest::addRow("waning crescent as set")
+            << "" << 7 * kPi / 4 << "waning crescent, 15% of the disc lit";
+    }
+    void phaseDescription() {
+        QFETCH(QString, customTime);
+        QFETCH(double, angle);
+        QFETCH(QString, words);
+        TestMoon moon;
+        moon.setUtcOffset([](const QDateTime&) { return -18000; });
+        if (customTime.isEmpty())
+            moon.SetPhase(angle);
+        else
+            moon.SetCustomTime(customTime);
+        moon.CalcPhase();
+        QCOMPARE(moon.PhaseDescription(), words);
     }
 
     void systemTimeWritesCustomTime() {

@@ -12,6 +12,7 @@
 
 #include "options.h"
 #include "ordinal.h"
+#include "phase_lines.h"
 #include "rows.h"
 #include "zone_options.h"
 
@@ -57,11 +58,35 @@ int writeFailure(int error) {
     return 1;
 }
 
+// The phases of a run go out a stretch of days at a time, so that no run holds them all.
+void writePhases(Output& out, const almanac::RowSettings& settings, astro::Date first,
+                 long long days) {
+    constexpr long long kStretch = 4096;
+    for (long long done = 0; done < days && out.error() == 0; done += kStretch) {
+        const long long count = days - done < kStretch ? days - done : kStretch;
+        const astro::Date from = astro::dateFromSerial(astro::daySerial(first) + done);
+        for (const astro::PhaseInstant& phase : almanac::phasesOfDays(settings, from, count)) {
+            out.commit(almanac::writePhaseLine(out.room(), settings, phase));
+        }
+    }
+}
+
 int run(const almanac::Options& options) {
     const almanac::RowSettings settings{astro::Observer(options.latitude, -options.longitudeNumber),
                                         options.gmtOffset, options.military,
                                         options.zone ? &*options.zone : nullptr};
     static Output out;
+    if (options.phases) {
+        if (options.days > 0) {
+            writePhases(out, settings, options.dates.front(), options.days);
+        } else {
+            for (const astro::Date& date : options.dates) {
+                writePhases(out, settings, date, 1);
+            }
+        }
+        const int error = out.finish();
+        return error == 0 ? 0 : writeFailure(error);
+    }
     out.commit(std::strcpy(out.room(), almanac::kHeader) + std::strlen(almanac::kHeader));
     if (options.days > 0) {
         astro::Date date = options.dates.front();

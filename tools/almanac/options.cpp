@@ -15,7 +15,7 @@ namespace solvane::almanac {
 
 const char* const kUsage =
     "usage: solvane-almanac [--lat TEXT] [--lon TEXT] [--offset HOURS] [--military] "
-    "[--tz ZONE] [--latitude DEG] [--longitude DEG] (DATE... | --from DATE --days N)\n";
+    "[--tz ZONE] [--latitude DEG] [--longitude DEG] [--phases] (DATE... | --from DATE --days N)\n";
 
 const char* const kHelp =
     "Sunrise, sunset, ordinal date and moon phase for each date asked for.\n"
@@ -32,6 +32,9 @@ const char* const kHelp =
     "  --offset HOURS  local time ahead of GMT, -24 to 24 (Eastern time is -5), rounded to\n"
     "                  two decimals; 0 when not given\n"
     "  --military      24-hour times (04:24, 19:30) instead of 4:24A, 7:30P\n"
+    "  --phases        the principal phases of the moon in the dates instead: one line\n"
+    "                  each, the local time rounded to the minute, a tab and the phase\n"
+    "                  (2026-12-09T00:52\tnew moon)\n"
     "  --from DATE --days N\n"
     "                  N consecutive dates starting at DATE, instead of a list of dates\n"
     "  DATE            YYYY-MM-DD, 0001-01-01 to 9999-12-31\n"
@@ -44,8 +47,9 @@ const char* const kHelp =
     "  julian        two-digit year, a point and the day of the year (92.171)\n"
     "  sunrise       the sunrise time; empty when none is found or no place is given\n"
     "  sunset        the sunset time, likewise\n"
-    "  moon_phase    the moon's phase angle in radians at 6:00 PM local time of the date\n"
-    "                (0 new moon, pi/2 first quarter, pi full moon, 3pi/2 last quarter)\n"
+    "  moon_phase    the moon's phase angle in radians at 6:00 PM local time of the date:\n"
+    "                its elongation from the sun as it is in the sky (0 new moon, pi/2\n"
+    "                first quarter, pi full moon, 3pi/2 last quarter)\n"
     "  moon_picture  the moon picture shown for that angle, 1 to 28, or 0 for none\n"
     "  notes         the messages of the sun computation, joined by \" | \"\n"
     "\n"
@@ -123,6 +127,7 @@ std::optional<long long> parseDayCount(const std::string& text) {
 struct RawOptions {
     std::optional<std::string> latitude, longitude, offset, from, days;
     bool military = false;
+    bool phases = false;
     std::vector<std::string> dates;
 };
 
@@ -161,6 +166,8 @@ std::string collect(const std::vector<std::string>& arguments, RawOptions& raw, 
             help = true;
         } else if (name == "--military" && !inlineValue) {
             raw.military = true;
+        } else if (name == "--phases" && !inlineValue) {
+            raw.phases = true;
         } else if (const auto field = valueOption(name)) {
             raw.*field = value();
             if (!(raw.*field)) {
@@ -234,6 +241,7 @@ ParseResult parseOptions(const std::vector<std::string>& arguments) {
     }
     Options options;
     options.military = raw.military;
+    options.phases = raw.phases;
     if (raw.offset) {
         const auto offset = parseOffset(*raw.offset);
         if (!offset) {

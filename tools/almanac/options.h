@@ -19,6 +19,7 @@ struct Options {
     double longitudeNumber = 0;  // degrees, west positive, as the place text gives it
     double gmtOffset = 0;        // hours, rounded to two decimals
     bool military = false;
+    bool phases = false;             // the principal phases of the moon instead of days
     std::vector<astro::Date> dates;  // the dates listed, or the first of a run
     long long days = 0;              // the length of a --from run, 0 for a list
     // With --tz: the offset of each date comes from this zone instead of gmtOffset.

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "local_time.h"
 #include "moonphase.h"
 #include "timezone_sun.h"
 
@@ -91,7 +92,8 @@ char* writeRow(char* out, const RowSettings& settings, const astro::Date& date, 
     const auto& sunset = scans.second.sunset ? scans.second.sunset : scans.first.sunset;
     out = writeEvent(out, astro::Sunset, sunset, settings.military);
     *out++ = '\t';
-    const double angle = astro::moonPhaseAngle(astro::DateTime{date, 18, 0, 0, 0});
+    const astro::DateTime evening{date, 18, 0, 0, 0};
+    const double angle = astro::moonPhaseAngle(evening, offsetAtLocalTime(settings, evening));
     out = std::to_chars(out, out + 32, angle, std::chars_format::fixed, 6).ptr;
     *out++ = '\t';
     out = std::to_chars(out, out + 8, astro::moonPicture(angle)).ptr;

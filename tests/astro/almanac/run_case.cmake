@@ -6,6 +6,8 @@
 # of plain text per message: no raw control character, no mention of preferences.
 #   cmake -DTOOL=path -DARGS="a::b::c" -DEXPECTED_RC=0 [-DEXPECTED_OUTPUT=file]
 #         [-DEXPECTED_STDERR=text] [-DOUTPUT_FILE=/dev/full] -P run_case.cmake
+# With SOLVANE_UPDATE_ALMANAC_OUTPUTS=1 in the environment the output is saved instead of
+# compared, for a change that means to alter it (then read the difference before keeping it).
 # Arguments are separated by "::" because a CMake list cannot pass through add_test intact;
 # "<ESC>" in them stands for the escape character.
 string(ASCII 27 escape)
@@ -21,7 +23,9 @@ endif()
 if(NOT status STREQUAL "${EXPECTED_RC}")
     message(FATAL_ERROR "exit code ${status}, expected ${EXPECTED_RC}\nstderr:\n${errors}")
 endif()
-if(DEFINED EXPECTED_OUTPUT)
+if(DEFINED EXPECTED_OUTPUT AND "$ENV{SOLVANE_UPDATE_ALMANAC_OUTPUTS}" STREQUAL "1")
+    file(WRITE "${EXPECTED_OUTPUT}" "${output}")
+elseif(DEFINED EXPECTED_OUTPUT)
     file(READ "${EXPECTED_OUTPUT}" expected)
     if(NOT output STREQUAL expected)
         message(FATAL_ERROR "output differs from ${EXPECTED_OUTPUT}\n--- got:\n${output}"

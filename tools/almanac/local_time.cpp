@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "local_time.h"
+
+#include <cmath>
+
+namespace solvane::almanac {
+
+namespace {
+
+constexpr long long kSerialOfEpoch = 25569;  // 1970-01-01 in days since 1899-12-30
+
+}  // namespace
+
+std::int64_t secondsSinceEpoch(const astro::DateTime& moment) {
+    return (astro::daySerial(moment.date) - kSerialOfEpoch) * 86400 +
+           (moment.hour * 60 + moment.minute) * 60 + moment.second;
+}
+
+long offsetAtLocalTime(const RowSettings& settings, const astro::DateTime& local) {
+    if (settings.zone == nullptr) {
+        return std::lround(settings.gmtOffset * 3600);
+    }
+    // The offset of the day guesses the instant; the zone then gives the offset in force
+    // then, which differs only on the day the clocks change.
+    const std::int64_t asIfUt = secondsSinceEpoch(local);
+    return settings.zone->offsetAt(asIfUt - settings.zone->offsetAtLocalNoon(local.date));
+}
+
+long offsetAtInstant(const RowSettings& settings, std::int64_t utcSeconds) {
+    if (settings.zone == nullptr) {
+        return std::lround(settings.gmtOffset * 3600);
+    }
+    return settings.zone->offsetAt(utcSeconds);
+}
+
+}  // namespace solvane::almanac
