@@ -1,0 +1,503 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "events.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "subdaily.h"
+
+namespace solvane::ical {
+
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+std::string textOr(const char* text) {
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+Date dateOf(const icaltimetype& wall) {
+    return {wall.year, wall.month, wall.day};
+}
+
+// One calendar: its VTIMEZONEs and the zone its floating and (Google) UTC times are read in.
+struct CalendarContext {
+    icalcomponent* calendar = nullptr;  // null for a bare VEVENT
+    int index = 0;
+    Zone floating;
+    std::optional<Zone> calendarZone;  // X-WR-TIMEZONE
+    std::set<std::string> unknownZones;
+};
+
+// A time as written: a date, or a wall time in a zone.
+struct Stamp {
+    icaltimetype wall;
+    Zone zone;
+    bool isDate() const { return wall.is_date != 0; }
+    std::int64_t instant() const { return zone.instantOf(wall); }
+    // What a RECURRENCE-ID is matched on: the instant, or the day for dates.
+    std::int64_t key() const {
+        return isDate() ? daySerial(dateOf(wall)) * 2 + 1 : zone.instantOf(wall) * 2;
+    }
+};
+
+std::optional<Stamp> stampOf(icalproperty* property, icaltimetype wall, CalendarContext& calendar,
+                             FileContext& file, const std::string& uid) {
+    if (icaltime_is_null_time(wall) || !icaltime_is_valid_time(wall)) {
+        return std::nullopt;
+    }
+    if (wall.is_date) {
+        wall.zone = nullptr;
+        return Stamp{wall, Zone::utc()};
+    }
+    if (icaltime_is_utc(wall)) {
+        wall.zone = nullptr;
+        if (!calendar.calendarZone) {
+            return Stamp{wall, Zone::utc()};
+        }
+        // Google writes UTC times and names the zone they recur in once for the calendar.
+        const std::int64_t instant = Zone::utc().instantOf(wall);
+        icaltimetype local = calendar.calendarZone->wallOf(instant);
+        local.zone = nullptr;
+        return Stamp{local, *calendar.calendarZone};
+    }
+    wall.zone = nullptr;
+    icalparameter* tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
+    const char* name = tzid != nullptr ? icalparameter_get_tzid(tzid) : nullptr;
+    if (name == nullptr || *name == '\0') {
+        return Stamp{wall, calendar.floating};
+    }
+    const ZoneResolution resolved = resolveTzid(name, calendar.calendar, calendar.floating);
+    if (!resolved.known && calendar.unknownZones.insert(name).second) {
+        file.problem(ProblemKind::UnknownZone, uid, name);
+    }
+    return Stamp{wall, resolved.zone};
+}
+
+std::optional<Stamp> propertyStamp(icalcomponent* event, icalproperty_kind kind,
+                                   CalendarContext& calendar, FileContext& file,
+                                   const std::string& uid) {
+    icalproperty* property = icalcomponent_get_first_property(event, kind);
+    if (property == nullptr) {
+        return std::nullopt;
+    }
+    icalvalue* value = icalproperty_get_value(property);
+    if (value == nullptr) {
+        return std::nullopt;
+    }
+    const icalvalue_kind valueKind = icalvalue_isa(value);
+    if (valueKind != ICAL_DATE_VALUE && valueKind != ICAL_DATETIME_VALUE) {
+        return std::nullopt;
+    }
+    return stampOf(property, icalvalue_get_datetime(value), calendar, file, uid);
+}
+
+// The times of an RDATE or EXDATE property (one value each in libical's tree).
+std::optional<Stamp> listStamp(icalproperty* property, CalendarContext& calendar, FileContext& file,
+                               const std::string& uid) {
+    if (icalproperty_isa(property) == ICAL_EXDATE_PROPERTY) {
+        return stampOf(property, icalproperty_get_exdate(property), calendar, file, uid);
+    }
+    const icaldatetimeperiodtype value = icalproperty_get_rdate(property);
+    const icaltimetype wall = icaltime_is_null_time(value.time) ? value.period.start : value.time;
+    return stampOf(property, wall, calendar, file, uid);
+}
+
+// An event as the expansion needs it.
+struct EventSpec {
+    icalcomponent* event = nullptr;
+    std::string uid, summary, location;
+    Stamp start;
+    std::int64_t seconds = 0;  // timed: the length of each instance
+    std::int64_t days = 1;     // all day: the number of days
+    int sequence = 0;
+};
+
+std::int64_t durationSeconds(icalcomponent* event) {
+    icalproperty* property = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY);
+    if (property == nullptr) {
+        return 0;
+    }
+    const icaldurationtype duration = icalproperty_get_duration(property);
+    return std::max<std::int64_t>(0, icaldurationtype_as_int(duration));
+}
+
+void measure(EventSpec& spec, CalendarContext& calendar, FileContext& file) {
+    const auto end = propertyStamp(spec.event, ICAL_DTEND_PROPERTY, calendar, file, spec.uid);
+    if (spec.start.isDate()) {
+        if (end) {
+            // DTEND is exclusive; a date-time DTEND (Thunderbird's holidays) ends on its
+            // date, or on the next one when it is past midnight.
+            std::int64_t last = daySerial(dateOf(end->wall));
+            const icaltimetype& wall = end->wall;
+            last += !end->isDate() && (wall.hour != 0 || wall.minute != 0 || wall.second != 0);
+            spec.days = last - daySerial(dateOf(spec.start.wall));
+        } else {
+            spec.days = (durationSeconds(spec.event) + kSecondsPerDay - 1) / kSecondsPerDay;
+        }
+        spec.days = std::max<std::int64_t>(1, spec.days);
+        return;
+    }
+    spec.seconds = end ? std::max<std::int64_t>(0, end->instant() - spec.start.instant())
+                       : durationSeconds(spec.event);
+}
+
+// The expansion of one event: instances found, kept in order of the rule.
+class Expansion {
+public:
+    Expansion(const EventSpec& spec, CalendarContext& calendar, FileContext& file,
+              const std::set<std::int64_t>& overridden)
+        : spec_(spec), calendar_(calendar), file_(file), overridden_(overridden) {}
+
+    void exclude(const Stamp& stamp) {
+        if (stamp.isDate()) {
+            excludedDays_.insert(daySerial(dateOf(stamp.wall)));
+        } else {
+            excludedInstants_.insert(stamp.instant());
+        }
+    }
+
+    // Offers an instance at `wall` in the event's zone; false once the range is passed.
+    bool offer(icaltimetype wall) {
+        const Stamp stamp{wall, spec_.start.zone};
+        if (spec_.start.isDate()) {
+            const Date first = dateOf(wall);
+            const std::int64_t day = daySerial(first);
+            if (day >= daySerial(file_.request.until)) {
+                return false;
+            }
+            if (day + spec_.days <= daySerial(file_.request.first) || excludedDays_.count(day) ||
+                overridden_.count(stamp.key())) {
+                return true;
+            }
+            return keep(first, dateOfSerial(day + spec_.days));
+        }
+        const std::int64_t start = stamp.instant();
+        if (start >= file_.rangeEnd) {
+            return false;
+        }
+        const std::int64_t end = start + spec_.seconds;
+        const bool inRange = end > file_.rangeStart || (end == start && start >= file_.rangeStart);
+        if (!inRange || excludedInstants_.count(start) ||
+            excludedDays_.count(daySerial(dateOf(wall))) || overridden_.count(stamp.key())) {
+            return true;
+        }
+        return keep(start, end);
+    }
+
+    bool full() const { return kept_ >= file_.request.limits.occurrencesPerEvent; }
+
+    void emitTimed(std::int64_t start, std::int64_t end, Timing timing) {
+        Occurrence occurrence = base(timing);
+        occurrence.start = start;
+        occurrence.end = end;
+        occurrence.startDate = dateOf(file_.local.wallOf(start));
+        occurrence.endDate = dateOf(file_.local.wallOf(end));
+        file_.result.occurrences.push_back(std::move(occurrence));
+        ++kept_;
+    }
+
+    bool recurring = false;
+
+private:
+    Occurrence base(Timing timing) const {
+        Occurrence occurrence;
+        occurrence.timing = timing;
+        occurrence.summary = spec_.summary;
+        occurrence.location = spec_.location;
+        occurrence.uid = spec_.uid;
+        occurrence.calendar = calendar_.index;
+        occurrence.recurring = recurring;
+        return occurrence;
+    }
+
+    bool keep(const Date& first, const Date& until) {
+        if (!seenDays_.insert(daySerial(first)).second) {
+            return true;
+        }
+        if (full()) {
+            return capReached();
+        }
+        Occurrence occurrence = base(Timing::AllDay);
+        occurrence.startDate = first;
+        occurrence.endDate = until;
+        occurrence.start = localMidnight(first);
+        occurrence.end = localMidnight(until);
+        file_.result.occurrences.push_back(std::move(occurrence));
+        ++kept_;
+        return true;
+    }
+
+    bool keep(std::int64_t start, std::int64_t end) {
+        if (!seenInstants_.insert(start).second) {
+            return true;
+        }
+        if (full()) {
+            return capReached();
+        }
+        emitTimed(start, end, Timing::Timed);
+        return true;
+    }
+
+    bool capReached() {
+        file_.problem(ProblemKind::OccurrenceCap, spec_.uid);
+        return false;
+    }
+
+    std::int64_t localMidnight(const Date& date) const {
+        icaltimetype wall = icaltime_null_time();
+        wall.year = date.year;
+        wall.month = date.month;
+        wall.day = date.day;
+        return file_.local.instantOf(wall);
+    }
+
+    const EventSpec& spec_;
+    CalendarContext& calendar_;
+    FileContext& file_;
+    const std::set<std::int64_t>& overridden_;
+    std::set<std::int64_t> excludedInstants_, excludedDays_, seenInstants_, seenDays_;
+    int kept_ = 0;
+};
+
+// Takes one step of libical's iterator from the file's budget; null time when it is spent.
+icaltimetype step(icalrecur_iterator* iterator, FileContext& file, const std::string& uid) {
+    if (file.stepsLeft <= 0) {
+        if (file.stepsLeft == 0) {
+            file.problem(ProblemKind::StepBudget, uid);
+            file.stepsLeft = -1;
+        }
+        return icaltime_null_time();
+    }
+    --file.stepsLeft;
+    ++file.result.steps;
+    return icalrecur_iterator_next(iterator);
+}
+
+void expandRule(const icalrecurrencetype& rule, const EventSpec& spec, Expansion& expansion,
+                FileContext& file) {
+    icaltimetype dtstart = spec.start.wall;
+    dtstart.zone = spec.start.zone.libicalZone();
+    IteratorOwner iterator(icalrecur_iterator_new(rule, dtstart));
+    if (!iterator) {
+        file.problem(ProblemKind::BadRule, spec.uid);
+        return;
+    }
+    // Without COUNT the iterator may start just before the range; with it libical must count
+    // from DTSTART.
+    if (rule.count == 0) {
+        const std::int64_t margin =
+            spec.start.isDate() ? (spec.days + 1) * kSecondsPerDay : spec.seconds + kSecondsPerDay;
+        const std::int64_t from = file.rangeStart - margin;
+        if (from > spec.start.instant()) {
+            icaltimetype wall = spec.start.zone.wallOf(from);
+            wall.zone = dtstart.zone;
+            if (spec.start.isDate()) {
+                wall.is_date = 1;
+                wall.hour = wall.minute = wall.second = 0;
+            }
+            icalrecur_iterator_set_start(iterator.get(), wall);
+        }
+    }
+    for (icaltimetype wall = step(iterator.get(), file, spec.uid); !icaltime_is_null_time(wall);
+         wall = step(iterator.get(), file, spec.uid)) {
+        wall.zone = nullptr;
+        if (!expansion.offer(wall)) {
+            break;
+        }
+    }
+}
+
+bool isCancelled(icalcomponent* event) {
+    return icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED;
+}
+
+void reportErrors(icalcomponent* component, FileContext& file, const std::string& uid) {
+    for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
+         p != nullptr; p = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
+        const std::string text = textOr(icalproperty_get_xlicerror(p));
+        // libical's note on each component a cut-short file left open; Truncated says it.
+        if (text.rfind("Missing END tag", 0) != 0) {
+            file.problem(ProblemKind::BadValue, uid, text);
+        }
+    }
+}
+
+std::optional<EventSpec> specOf(icalcomponent* event, CalendarContext& calendar,
+                                FileContext& file) {
+    EventSpec spec;
+    spec.event = event;
+    spec.uid = textOr(icalcomponent_get_uid(event));
+    reportErrors(event, file, spec.uid);
+    const auto start = propertyStamp(event, ICAL_DTSTART_PROPERTY, calendar, file, spec.uid);
+    if (!start) {
+        file.problem(ProblemKind::MissingStart, spec.uid);
+        return std::nullopt;
+    }
+    spec.start = *start;
+    spec.summary = textOr(icalcomponent_get_summary(event));
+    spec.location = textOr(icalcomponent_get_location(event));
+    if (icalproperty* p = icalcomponent_get_first_property(event, ICAL_SEQUENCE_PROPERTY)) {
+        spec.sequence = icalproperty_get_sequence(p);
+    }
+    measure(spec, calendar, file);
+    return spec;
+}
+
+void expandMaster(const EventSpec& spec, CalendarContext& calendar, FileContext& file,
+                  const std::set<std::int64_t>& overridden) {
+    Expansion expansion(spec, calendar, file, overridden);
+    icalcomponent* event = spec.event;
+    std::vector<icalrecurrencetype> rules;
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+         p != nullptr; p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+        rules.push_back(icalproperty_get_rrule(p));
+    }
+    std::vector<Stamp> extra;
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY); p != nullptr;
+         p = icalcomponent_get_next_property(event, ICAL_ANY_PROPERTY)) {
+        const icalproperty_kind kind = icalproperty_isa(p);
+        if (kind != ICAL_EXDATE_PROPERTY && kind != ICAL_RDATE_PROPERTY) {
+            continue;
+        }
+        if (const auto stamp = listStamp(p, calendar, file, spec.uid)) {
+            if (kind == ICAL_EXDATE_PROPERTY) {
+                expansion.exclude(*stamp);
+            } else {
+                extra.push_back(*stamp);
+            }
+        }
+    }
+    expansion.recurring = !rules.empty() || !extra.empty();
+    // Rules under a day are marked on the days they touch instead.
+    const auto subDaily = std::find_if(rules.begin(), rules.end(), isSubDaily);
+    if (subDaily != rules.end()) {
+        markSubDaily(*subDaily, spec.start.zone, spec.start.wall, spec.seconds, file,
+                     [&](std::int64_t start, std::int64_t end) {
+                         expansion.emitTimed(start, end, Timing::RepeatsWithinDay);
+                     });
+        return;
+    }
+    // DTSTART is the first instance even where the rule would not give it.
+    expansion.offer(spec.start.wall);
+    for (const icalrecurrencetype& rule : rules) {
+        expandRule(rule, spec, expansion, file);
+    }
+    for (Stamp stamp : extra) {
+        // An RDATE in another zone than DTSTART's means the same instant.
+        if (!spec.start.isDate() && !stamp.isDate()) {
+            stamp.wall = spec.start.zone.wallOf(stamp.instant());
+        }
+        stamp.wall.zone = nullptr;
+        expansion.offer(stamp.wall);
+    }
+}
+
+void emitOverride(const EventSpec& spec, CalendarContext& calendar, FileContext& file) {
+    static const std::set<std::int64_t> kNone;
+    Expansion expansion(spec, calendar, file, kNone);
+    expansion.recurring = true;
+    expansion.offer(spec.start.wall);
+}
+
+CalendarContext contextOf(icalcomponent* root, int index, FileContext& file) {
+    CalendarContext calendar;
+    calendar.index = index;
+    calendar.floating = file.local;
+    if (icalcomponent_isa(root) != ICAL_VCALENDAR_COMPONENT) {
+        return calendar;
+    }
+    calendar.calendar = root;
+    std::string name;
+    for (icalproperty* p = icalcomponent_get_first_property(root, ICAL_ANY_PROPERTY); p != nullptr;
+         p = icalcomponent_get_next_property(root, ICAL_ANY_PROPERTY)) {
+        const char* propertyName = icalproperty_get_property_name(p);
+        const std::string value = textOr(icalproperty_get_value_as_string(p));
+        if (propertyName == nullptr) {
+            continue;
+        }
+        if (std::strcmp(propertyName, "X-WR-TIMEZONE") == 0) {
+            const ZoneResolution resolved = resolveTzid(value, root, file.local);
+            if (resolved.known) {
+                calendar.calendarZone = resolved.zone;
+                calendar.floating = resolved.zone;
+            } else {
+                file.problem(ProblemKind::UnknownZone, {}, value);
+            }
+        } else if (std::strcmp(propertyName, "X-WR-CALNAME") == 0 ||
+                   (std::strcmp(propertyName, "NAME") == 0 && name.empty())) {
+            name = value;
+        }
+    }
+    file.result.calendars[static_cast<std::size_t>(index)].name = name;
+    return calendar;
+}
+
+}  // namespace
+
+void FileContext::problem(ProblemKind kind, const std::string& uid, const std::string& detail) {
+    // A cap or a budget is said once per event, not once per instance.
+    if (!result.problems.empty()) {
+        const Problem& last = result.problems.back();
+        if (last.kind == kind && last.uid == uid && last.detail == detail) {
+            return;
+        }
+    }
+    result.problems.push_back({kind, uid, detail});
+}
+
+void readCalendarEvents(icalcomponent* root, int index, FileContext& file) {
+    CalendarContext calendar = contextOf(root, index, file);
+    reportErrors(root, file, {});
+    std::vector<icalcomponent*> events;
+    if (icalcomponent_isa(root) == ICAL_VEVENT_COMPONENT) {
+        events.push_back(root);
+    }
+    for (icalcomponent* c = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
+         c != nullptr; c = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
+        events.push_back(c);
+    }
+    file.result.events += static_cast<int>(events.size());
+    // Overrides by UID and RECURRENCE-ID; of duplicates the highest SEQUENCE, then the last.
+    std::vector<EventSpec> masters;
+    std::map<std::pair<std::string, std::int64_t>, EventSpec> overrides;
+    for (icalcomponent* event : events) {
+        auto spec = specOf(event, calendar, file);
+        if (!spec) {
+            continue;
+        }
+        const auto recurrence =
+            propertyStamp(event, ICAL_RECURRENCEID_PROPERTY, calendar, file, spec->uid);
+        if (!recurrence) {
+            masters.push_back(std::move(*spec));
+            continue;
+        }
+        const auto key = std::make_pair(spec->uid, recurrence->key());
+        const auto found = overrides.find(key);
+        if (found == overrides.end() || found->second.sequence <= spec->sequence) {
+            overrides.insert_or_assign(key, std::move(*spec));
+        }
+    }
+    std::map<std::string, std::set<std::int64_t>> overriddenByUid;
+    for (const auto& [key, spec] : overrides) {
+        overriddenByUid[key.first].insert(key.second);
+        if (!isCancelled(spec.event)) {
+            emitOverride(spec, calendar, file);
+        }
+    }
+    static const std::set<std::int64_t> kNone;
+    for (const EventSpec& spec : masters) {
+        if (isCancelled(spec.event)) {
+            continue;
+        }
+        const auto found = overriddenByUid.find(spec.uid);
+        expandMaster(spec, calendar, file, found != overriddenByUid.end() ? found->second : kNone);
+    }
+}
+
+}  // namespace solvane::ical
