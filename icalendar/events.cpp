@@ -38,6 +38,7 @@ struct CalendarContext {
 struct Stamp {
     icaltimetype wall;
     Zone zone;
+    bool floating = false;  // no TZID, no Z: read in the local zone
     bool isDate() const { return wall.is_date != 0; }
     std::int64_t instant() const { return zone.instantOf(wall); }
     // What a RECURRENCE-ID is matched on: the instant, or the day for dates.
@@ -70,7 +71,7 @@ std::optional<Stamp> stampOf(icalproperty* property, icaltimetype wall, Calendar
     icalparameter* tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
     const char* name = tzid != nullptr ? icalparameter_get_tzid(tzid) : nullptr;
     if (name == nullptr || *name == '\0') {
-        return Stamp{wall, calendar.floating};
+        return Stamp{wall, calendar.floating, true};
     }
     const ZoneResolution resolved = resolveTzid(name, calendar.calendar, calendar.floating);
     if (!resolved.known && calendar.unknownZones.insert(name).second) {
@@ -157,6 +158,10 @@ public:
     void exclude(const Stamp& stamp) {
         if (stamp.isDate()) {
             excludedDays_.insert(daySerial(dateOf(stamp.wall)));
+        } else if (spec_.start.floating) {
+            // A floating series with exceptions in UTC (python-icalendar's recurrence.ics):
+            // the exception names the wall time of the instance it removes.
+            excludedInstants_.insert(spec_.start.zone.instantOf(stamp.wall));
         } else {
             excludedInstants_.insert(stamp.instant());
         }
@@ -191,6 +196,15 @@ public:
     }
 
     bool full() const { return kept_ >= file_.request.limits.occurrencesPerEvent; }
+
+    // A day a rule under a day touches; false once the cap is reached.
+    bool mark(std::int64_t start, std::int64_t end) {
+        if (full()) {
+            return capReached();
+        }
+        emitTimed(start, end, Timing::RepeatsWithinDay);
+        return true;
+    }
 
     void emitTimed(std::int64_t start, std::int64_t end, Timing timing) {
         Occurrence occurrence = base(timing);
@@ -377,10 +391,9 @@ void expandMaster(const EventSpec& spec, CalendarContext& calendar, FileContext&
     // Rules under a day are marked on the days they touch instead.
     const auto subDaily = std::find_if(rules.begin(), rules.end(), isSubDaily);
     if (subDaily != rules.end()) {
-        markSubDaily(*subDaily, spec.start.zone, spec.start.wall, spec.seconds, file,
-                     [&](std::int64_t start, std::int64_t end) {
-                         expansion.emitTimed(start, end, Timing::RepeatsWithinDay);
-                     });
+        markSubDaily(
+            *subDaily, spec.start.zone, spec.start.wall, spec.seconds, file,
+            [&](std::int64_t start, std::int64_t end) { return expansion.mark(start, end); });
         return;
     }
     // DTSTART is the first instance even where the rule would not give it.

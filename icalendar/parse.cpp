@@ -12,12 +12,19 @@ namespace {
 // The text still to be handed to libical's line reader.
 struct Cursor {
     std::string_view rest;
+    bool lineStart = true;  // libical asks for pieces of long lines too
 };
 
 // libical's line generator: copies up to one line (with its newline) into `out`. A NUL byte
 // ends a line too, as libical's lines are C strings.
 char* nextChunk(char* out, std::size_t size, void* data) {
     auto* cursor = static_cast<Cursor*>(data);
+    // Empty lines mean nothing in iCalendar; Mozilla's old files put them inside folded
+    // lines ("VERSION", "", " :2.0"), which libical then cannot join.
+    while (cursor->lineStart &&
+           (cursor->rest.rfind("\r\n", 0) == 0 || cursor->rest.rfind("\n", 0) == 0)) {
+        cursor->rest.remove_prefix(cursor->rest.front() == '\r' ? 2 : 1);
+    }
     if (cursor->rest.empty() || size < 2) {
         return nullptr;
     }
@@ -31,6 +38,7 @@ char* nextChunk(char* out, std::size_t size, void* data) {
         out[length - 1] = '\n';
     }
     out[length] = '\0';
+    cursor->lineStart = out[length - 1] == '\n';
     cursor->rest.remove_prefix(length);
     return out;
 }

@@ -120,7 +120,7 @@ bool isSubDaily(const icalrecurrencetype& rule) {
 
 void markSubDaily(const icalrecurrencetype& rule, const Zone& zone, icaltimetype dtstart,
                   std::int64_t seconds, FileContext& file,
-                  const std::function<void(std::int64_t, std::int64_t)>& mark) {
+                  const std::function<bool(std::int64_t, std::int64_t)>& mark) {
     const std::int64_t first = zone.instantOf(dtstart);
     const std::int64_t step = unitSeconds(rule.freq) * std::max<std::int64_t>(1, rule.interval);
     const std::int64_t last = lastInstant(rule, zone, first, step);
@@ -158,7 +158,9 @@ void markSubDaily(const icalrecurrencetype& rule, const Zone& zone, icaltimetype
         if (instant >= dayEnd || instant > last) {
             continue;
         }
-        mark(instant, instant + seconds);
+        if (!mark(instant, instant + seconds)) {
+            return;
+        }
     }
 }
 

@@ -18,9 +18,10 @@ namespace solvane::ical {
 bool isSubDaily(const icalrecurrencetype& rule);
 
 // Calls `mark(start, end)` for each day of the range in the local zone that the rule touches:
-// its first instance that day, and that instance's end. `dtstart` is a wall time in `zone`.
+// its first instance that day, and that instance's end; stops when it returns false.
+// `dtstart` is a wall time in `zone`.
 void markSubDaily(const icalrecurrencetype& rule, const Zone& zone, icaltimetype dtstart,
                   std::int64_t seconds, FileContext& file,
-                  const std::function<void(std::int64_t, std::int64_t)>& mark);
+                  const std::function<bool(std::int64_t, std::int64_t)>& mark);
 
 }  // namespace solvane::ical
