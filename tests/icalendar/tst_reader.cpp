@@ -239,6 +239,42 @@ void ReaderTest::brokenText_data() {
         << QStringList{"2026-03-01T09:00:00Z\t2026-03-01T09:00:00Z\te",
                        "2026-03-03T09:00:00Z\t2026-03-03T09:00:00Z\te"}
         << QStringList();
+    const QByteArray series =
+        "BEGIN:VEVENT\nUID:s\nSUMMARY:s\nDTSTART:20260301T100000Z\n"
+        "RRULE:FREQ=DAILY;COUNT=2\nEND:VEVENT\n";
+    const QByteArray moved = "BEGIN:VEVENT\nUID:s\nRECURRENCE-ID:20260302T100000Z\n";
+    QTest::addRow("duplicate overrides: the higher SEQUENCE wins")
+        << calendar(series + moved +
+                    "SEQUENCE:2\nSUMMARY:new\nDTSTART:20260305T100000Z\nEND:VEVENT\n" + moved +
+                    "SEQUENCE:1\nSUMMARY:old\nDTSTART:20260304T100000Z\nEND:VEVENT\n")
+        << QStringList{"2026-03-01T10:00:00Z\t2026-03-01T10:00:00Z\ts",
+                       "2026-03-05T10:00:00Z\t2026-03-05T10:00:00Z\tnew"}
+        << QStringList();
+    QTest::addRow("override without its series")
+        << calendar(moved + "SUMMARY:alone\nDTSTART:20260305T100000Z\nEND:VEVENT\n")
+        << QStringList{"2026-03-05T10:00:00Z\t2026-03-05T10:00:00Z\talone"} << QStringList();
+    QTest::addRow("override of an all-day series")
+        << calendar(
+               "BEGIN:VEVENT\nUID:d\nSUMMARY:d\nDTSTART;VALUE=DATE:20260301\n"
+               "RRULE:FREQ=WEEKLY;COUNT=2\nEND:VEVENT\nBEGIN:VEVENT\nUID:d\nSUMMARY:d2\n"
+               "RECURRENCE-ID;VALUE=DATE:20260308\nDTSTART;VALUE=DATE:20260310\nEND:VEVENT\n")
+        << QStringList{"2026-03-01\t2026-03-02\td", "2026-03-10\t2026-03-11\td2"} << QStringList();
+    QTest::addRow("RDATE as a period")
+        << calendar(veventOf("DTSTART:20260301T100000Z\nDTEND:20260301T110000Z\n"
+                             "RDATE;VALUE=PERIOD:20260310T100000Z/PT1H\n"))
+        << QStringList{"2026-03-01T10:00:00Z\t2026-03-01T11:00:00Z\te",
+                       "2026-03-10T10:00:00Z\t2026-03-10T11:00:00Z\te"}
+        << QStringList();
+    QTest::addRow("unknown X-WR-TIMEZONE: floating stays local")
+        << calendar("X-WR-TIMEZONE:Atlantis/Capital\n" + veventOf("DTSTART:20260601T120000\n"))
+        << QStringList{"2026-06-01T10:00:00Z\t2026-06-01T10:00:00Z\te"}
+        << QStringList{"UnknownZone"};
+    QTest::addRow("DTEND before DTSTART: no length")
+        << calendar(veventOf("DTSTART:20260301T100000Z\nDTEND:20260301T090000Z\n"))
+        << QStringList{"2026-03-01T10:00:00Z\t2026-03-01T10:00:00Z\te"} << QStringList();
+    QTest::addRow("cancelled series")
+        << calendar(veventOf("STATUS:CANCELLED\nDTSTART:20260301T100000Z\nRRULE:FREQ=DAILY\n"))
+        << QStringList() << QStringList();
     QTest::addRow("NUL bytes") << QByteArray("BEGIN:VCALENDAR\0\0\0END", 23) << QStringList()
                                << QStringList{"Truncated", "BadValue"};
 }
