@@ -80,10 +80,8 @@ std::optional<Stamp> stampOf(icalproperty* property, icaltimetype wall, Calendar
     return Stamp{wall, resolved.zone};
 }
 
-std::optional<Stamp> propertyStamp(icalcomponent* event, icalproperty_kind kind,
-                                   CalendarContext& calendar, FileContext& file,
-                                   const std::string& uid) {
-    icalproperty* property = icalcomponent_get_first_property(event, kind);
+std::optional<Stamp> propertyStamp(icalproperty* property, CalendarContext& calendar,
+                                   FileContext& file, const std::string& uid) {
     if (property == nullptr) {
         return std::nullopt;
     }
@@ -109,9 +107,72 @@ std::optional<Stamp> listStamp(icalproperty* property, CalendarContext& calendar
     return stampOf(property, wall, calendar, file, uid);
 }
 
+// The properties of an event that the reading looks at, gathered in one walk of its list.
+struct EventProperties {
+    icalproperty *start = nullptr, *end = nullptr, *duration = nullptr, *recurrenceId = nullptr;
+    icalproperty *sequence = nullptr, *status = nullptr;
+    icalproperty *uid = nullptr, *summary = nullptr, *location = nullptr;
+    std::vector<icalproperty*> rules, dates, errors;  // RRULE; RDATE and EXDATE; X-LIC-ERROR
+};
+
+EventProperties propertiesOf(icalcomponent* event) {
+    EventProperties found;
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY); p != nullptr;
+         p = icalcomponent_get_next_property(event, ICAL_ANY_PROPERTY)) {
+        icalproperty** slot = nullptr;
+        switch (icalproperty_isa(p)) {
+            case ICAL_DTSTART_PROPERTY:
+                slot = &found.start;
+                break;
+            case ICAL_DTEND_PROPERTY:
+                slot = &found.end;
+                break;
+            case ICAL_DURATION_PROPERTY:
+                slot = &found.duration;
+                break;
+            case ICAL_RECURRENCEID_PROPERTY:
+                slot = &found.recurrenceId;
+                break;
+            case ICAL_SEQUENCE_PROPERTY:
+                slot = &found.sequence;
+                break;
+            case ICAL_STATUS_PROPERTY:
+                slot = &found.status;
+                break;
+            case ICAL_UID_PROPERTY:
+                slot = &found.uid;
+                break;
+            case ICAL_SUMMARY_PROPERTY:
+                slot = &found.summary;
+                break;
+            case ICAL_LOCATION_PROPERTY:
+                slot = &found.location;
+                break;
+            case ICAL_RRULE_PROPERTY:
+                found.rules.push_back(p);
+                break;
+            case ICAL_RDATE_PROPERTY:
+            case ICAL_EXDATE_PROPERTY:
+                found.dates.push_back(p);
+                break;
+            case ICAL_XLICERROR_PROPERTY:
+                found.errors.push_back(p);
+                break;
+            default:
+                break;
+        }
+        // The first of each, as libical's own getters take it.
+        if (slot != nullptr && *slot == nullptr) {
+            *slot = p;
+        }
+    }
+    return found;
+}
+
 // An event as the expansion needs it.
 struct EventSpec {
     icalcomponent* event = nullptr;
+    EventProperties properties;
     std::string uid, summary, location;
     Stamp start;
     std::int64_t seconds = 0;  // timed: the length of each instance
@@ -119,8 +180,7 @@ struct EventSpec {
     int sequence = 0;
 };
 
-std::int64_t durationSeconds(icalcomponent* event) {
-    icalproperty* property = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY);
+std::int64_t durationSeconds(icalproperty* property) {
     if (property == nullptr) {
         return 0;
     }
@@ -129,7 +189,7 @@ std::int64_t durationSeconds(icalcomponent* event) {
 }
 
 void measure(EventSpec& spec, CalendarContext& calendar, FileContext& file) {
-    const auto end = propertyStamp(spec.event, ICAL_DTEND_PROPERTY, calendar, file, spec.uid);
+    const auto end = propertyStamp(spec.properties.end, calendar, file, spec.uid);
     if (spec.start.isDate()) {
         if (end) {
             // DTEND is exclusive; a date-time DTEND (Thunderbird's holidays) ends on its
@@ -139,13 +199,14 @@ void measure(EventSpec& spec, CalendarContext& calendar, FileContext& file) {
             last += !end->isDate() && (wall.hour != 0 || wall.minute != 0 || wall.second != 0);
             spec.days = last - daySerial(dateOf(spec.start.wall));
         } else {
-            spec.days = (durationSeconds(spec.event) + kSecondsPerDay - 1) / kSecondsPerDay;
+            spec.days =
+                (durationSeconds(spec.properties.duration) + kSecondsPerDay - 1) / kSecondsPerDay;
         }
         spec.days = std::max<std::int64_t>(1, spec.days);
         return;
     }
     spec.seconds = end ? std::max<std::int64_t>(0, end->instant() - spec.start.instant())
-                       : durationSeconds(spec.event);
+                       : durationSeconds(spec.properties.duration);
 }
 
 // The expansion of one event: instances found, kept in order of the rule.
@@ -327,18 +388,16 @@ void expandRule(const icalrecurrencetype& rule, const EventSpec& spec, Expansion
     }
 }
 
-bool isCancelled(icalcomponent* event) {
-    return icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED;
+bool isCancelled(const EventSpec& spec) {
+    return spec.properties.status != nullptr &&
+           icalproperty_get_status(spec.properties.status) == ICAL_STATUS_CANCELLED;
 }
 
-void reportErrors(icalcomponent* component, FileContext& file, const std::string& uid) {
-    for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
-         p != nullptr; p = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
-        const std::string text = textOr(icalproperty_get_xlicerror(p));
-        // libical's note on each component a cut-short file left open; Truncated says it.
-        if (text.rfind("Missing END tag", 0) != 0) {
-            file.problem(ProblemKind::BadValue, uid, text);
-        }
+void reportError(icalproperty* p, FileContext& file, const std::string& uid) {
+    const std::string text = textOr(icalproperty_get_xlicerror(p));
+    // libical's note on each component a cut-short file left open; Truncated says it.
+    if (text.rfind("Missing END tag", 0) != 0) {
+        file.problem(ProblemKind::BadValue, uid, text);
     }
 }
 
@@ -346,18 +405,26 @@ std::optional<EventSpec> specOf(icalcomponent* event, CalendarContext& calendar,
                                 FileContext& file) {
     EventSpec spec;
     spec.event = event;
-    spec.uid = textOr(icalcomponent_get_uid(event));
-    reportErrors(event, file, spec.uid);
-    const auto start = propertyStamp(event, ICAL_DTSTART_PROPERTY, calendar, file, spec.uid);
+    spec.properties = propertiesOf(event);
+    const EventProperties& properties = spec.properties;
+    spec.uid = properties.uid != nullptr ? textOr(icalproperty_get_uid(properties.uid)) : "";
+    for (icalproperty* error : properties.errors) {
+        reportError(error, file, spec.uid);
+    }
+    const auto start = propertyStamp(properties.start, calendar, file, spec.uid);
     if (!start) {
         file.problem(ProblemKind::MissingStart, spec.uid);
         return std::nullopt;
     }
     spec.start = *start;
-    spec.summary = textOr(icalcomponent_get_summary(event));
-    spec.location = textOr(icalcomponent_get_location(event));
-    if (icalproperty* p = icalcomponent_get_first_property(event, ICAL_SEQUENCE_PROPERTY)) {
-        spec.sequence = icalproperty_get_sequence(p);
+    spec.summary = properties.summary != nullptr
+                       ? textOr(icalproperty_get_summary(properties.summary))
+                       : std::string();
+    spec.location = properties.location != nullptr
+                        ? textOr(icalproperty_get_location(properties.location))
+                        : std::string();
+    if (properties.sequence != nullptr) {
+        spec.sequence = icalproperty_get_sequence(properties.sequence);
     }
     measure(spec, calendar, file);
     return spec;
@@ -366,19 +433,13 @@ std::optional<EventSpec> specOf(icalcomponent* event, CalendarContext& calendar,
 void expandMaster(const EventSpec& spec, CalendarContext& calendar, FileContext& file,
                   const std::set<std::int64_t>& overridden) {
     Expansion expansion(spec, calendar, file, overridden);
-    icalcomponent* event = spec.event;
     std::vector<icalrecurrencetype> rules;
-    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
-         p != nullptr; p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+    for (icalproperty* p : spec.properties.rules) {
         rules.push_back(icalproperty_get_rrule(p));
     }
     std::vector<Stamp> extra;
-    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY); p != nullptr;
-         p = icalcomponent_get_next_property(event, ICAL_ANY_PROPERTY)) {
+    for (icalproperty* p : spec.properties.dates) {
         const icalproperty_kind kind = icalproperty_isa(p);
-        if (kind != ICAL_EXDATE_PROPERTY && kind != ICAL_RDATE_PROPERTY) {
-            continue;
-        }
         if (const auto stamp = listStamp(p, calendar, file, spec.uid)) {
             if (kind == ICAL_EXDATE_PROPERTY) {
                 expansion.exclude(*stamp);
@@ -466,7 +527,10 @@ void FileContext::problem(ProblemKind kind, const std::string& uid, const std::s
 
 void readCalendarEvents(icalcomponent* root, int index, FileContext& file) {
     CalendarContext calendar = contextOf(root, index, file);
-    reportErrors(root, file, {});
+    for (icalproperty* p = icalcomponent_get_first_property(root, ICAL_XLICERROR_PROPERTY);
+         p != nullptr; p = icalcomponent_get_next_property(root, ICAL_XLICERROR_PROPERTY)) {
+        reportError(p, file, {});
+    }
     std::vector<icalcomponent*> events;
     if (icalcomponent_isa(root) == ICAL_VEVENT_COMPONENT) {
         events.push_back(root);
@@ -485,7 +549,7 @@ void readCalendarEvents(icalcomponent* root, int index, FileContext& file) {
             continue;
         }
         const auto recurrence =
-            propertyStamp(event, ICAL_RECURRENCEID_PROPERTY, calendar, file, spec->uid);
+            propertyStamp(spec->properties.recurrenceId, calendar, file, spec->uid);
         if (!recurrence) {
             masters.push_back(std::move(*spec));
             continue;
@@ -499,13 +563,13 @@ void readCalendarEvents(icalcomponent* root, int index, FileContext& file) {
     std::map<std::string, std::set<std::int64_t>> overriddenByUid;
     for (const auto& [key, spec] : overrides) {
         overriddenByUid[key.first].insert(key.second);
-        if (!isCancelled(spec.event)) {
+        if (!isCancelled(spec)) {
             emitOverride(spec, calendar, file);
         }
     }
     static const std::set<std::int64_t> kNone;
     for (const EventSpec& spec : masters) {
-        if (isCancelled(spec.event)) {
+        if (isCancelled(spec)) {
             continue;
         }
         const auto found = overriddenByUid.find(spec.uid);
