@@ -170,7 +170,7 @@ EventProperties propertiesOf(icalcomponent* event) {
 }
 
 // An event as the expansion needs it.
-struct EventSpec {
+struct EventItem {
     icalcomponent* event = nullptr;
     EventProperties properties;
     std::string uid, summary, location;
@@ -188,41 +188,41 @@ std::int64_t durationSeconds(icalproperty* property) {
     return std::max<std::int64_t>(0, icaldurationtype_as_int(duration));
 }
 
-void measure(EventSpec& spec, CalendarContext& calendar, FileContext& file) {
-    const auto end = propertyStamp(spec.properties.end, calendar, file, spec.uid);
-    if (spec.start.isDate()) {
+void measure(EventItem& item, CalendarContext& calendar, FileContext& file) {
+    const auto end = propertyStamp(item.properties.end, calendar, file, item.uid);
+    if (item.start.isDate()) {
         if (end) {
             // DTEND is exclusive; a date-time DTEND (Thunderbird's holidays) ends on its
             // date, or on the next one when it is past midnight.
             std::int64_t last = daySerial(dateOf(end->wall));
             const icaltimetype& wall = end->wall;
             last += !end->isDate() && (wall.hour != 0 || wall.minute != 0 || wall.second != 0);
-            spec.days = last - daySerial(dateOf(spec.start.wall));
+            item.days = last - daySerial(dateOf(item.start.wall));
         } else {
-            spec.days =
-                (durationSeconds(spec.properties.duration) + kSecondsPerDay - 1) / kSecondsPerDay;
+            item.days =
+                (durationSeconds(item.properties.duration) + kSecondsPerDay - 1) / kSecondsPerDay;
         }
-        spec.days = std::max<std::int64_t>(1, spec.days);
+        item.days = std::max<std::int64_t>(1, item.days);
         return;
     }
-    spec.seconds = end ? std::max<std::int64_t>(0, end->instant() - spec.start.instant())
-                       : durationSeconds(spec.properties.duration);
+    item.seconds = end ? std::max<std::int64_t>(0, end->instant() - item.start.instant())
+                       : durationSeconds(item.properties.duration);
 }
 
 // The expansion of one event: instances found, kept in order of the rule.
 class Expansion {
 public:
-    Expansion(const EventSpec& spec, CalendarContext& calendar, FileContext& file,
+    Expansion(const EventItem& item, CalendarContext& calendar, FileContext& file,
               const std::set<std::int64_t>& overridden)
-        : spec_(spec), calendar_(calendar), file_(file), overridden_(overridden) {}
+        : item_(item), calendar_(calendar), file_(file), overridden_(overridden) {}
 
     void exclude(const Stamp& stamp) {
         if (stamp.isDate()) {
             excludedDays_.insert(daySerial(dateOf(stamp.wall)));
-        } else if (spec_.start.floating) {
+        } else if (item_.start.floating) {
             // A floating series with exceptions in UTC (python-icalendar's recurrence.ics):
             // the exception names the wall time of the instance it removes.
-            excludedInstants_.insert(spec_.start.zone.instantOf(stamp.wall));
+            excludedInstants_.insert(item_.start.zone.instantOf(stamp.wall));
         } else {
             excludedInstants_.insert(stamp.instant());
         }
@@ -230,24 +230,24 @@ public:
 
     // Offers an instance at `wall` in the event's zone; false once the range is passed.
     bool offer(icaltimetype wall) {
-        const Stamp stamp{wall, spec_.start.zone};
-        if (spec_.start.isDate()) {
+        const Stamp stamp{wall, item_.start.zone};
+        if (item_.start.isDate()) {
             const Date first = dateOf(wall);
             const std::int64_t day = daySerial(first);
             if (day >= daySerial(file_.request.until)) {
                 return false;
             }
-            if (day + spec_.days <= daySerial(file_.request.first) || excludedDays_.count(day) ||
+            if (day + item_.days <= daySerial(file_.request.first) || excludedDays_.count(day) ||
                 overridden_.count(stamp.key())) {
                 return true;
             }
-            return keep(first, dateOfSerial(day + spec_.days));
+            return keep(first, dateOfSerial(day + item_.days));
         }
         const std::int64_t start = stamp.instant();
         if (start >= file_.rangeEnd) {
             return false;
         }
-        const std::int64_t end = start + spec_.seconds;
+        const std::int64_t end = start + item_.seconds;
         const bool inRange = end > file_.rangeStart || (end == start && start >= file_.rangeStart);
         if (!inRange || excludedInstants_.count(start) ||
             excludedDays_.count(daySerial(dateOf(wall))) || overridden_.count(stamp.key())) {
@@ -283,9 +283,9 @@ private:
     Occurrence base(Timing timing) const {
         Occurrence occurrence;
         occurrence.timing = timing;
-        occurrence.summary = spec_.summary;
-        occurrence.location = spec_.location;
-        occurrence.uid = spec_.uid;
+        occurrence.summary = item_.summary;
+        occurrence.location = item_.location;
+        occurrence.uid = item_.uid;
         occurrence.calendar = calendar_.index;
         occurrence.recurring = recurring;
         return occurrence;
@@ -320,7 +320,7 @@ private:
     }
 
     bool capReached() {
-        file_.problem(ProblemKind::OccurrenceCap, spec_.uid);
+        file_.problem(ProblemKind::OccurrenceCap, item_.uid);
         return false;
     }
 
@@ -332,7 +332,7 @@ private:
         return file_.local.instantOf(wall);
     }
 
-    const EventSpec& spec_;
+    const EventItem& item_;
     CalendarContext& calendar_;
     FileContext& file_;
     const std::set<std::int64_t>& overridden_;
@@ -354,33 +354,33 @@ icaltimetype step(icalrecur_iterator* iterator, FileContext& file, const std::st
     return icalrecur_iterator_next(iterator);
 }
 
-void expandRule(const icalrecurrencetype& rule, const EventSpec& spec, Expansion& expansion,
+void expandRule(const icalrecurrencetype& rule, const EventItem& item, Expansion& expansion,
                 FileContext& file) {
-    icaltimetype dtstart = spec.start.wall;
-    dtstart.zone = spec.start.zone.libicalZone();
+    icaltimetype dtstart = item.start.wall;
+    dtstart.zone = item.start.zone.libicalZone();
     IteratorOwner iterator(icalrecur_iterator_new(rule, dtstart));
     if (!iterator) {
-        file.problem(ProblemKind::BadRule, spec.uid);
+        file.problem(ProblemKind::BadRule, item.uid);
         return;
     }
     // Without COUNT the iterator may start just before the range; with it libical must count
     // from DTSTART.
     if (rule.count == 0) {
         const std::int64_t margin =
-            spec.start.isDate() ? (spec.days + 1) * kSecondsPerDay : spec.seconds + kSecondsPerDay;
+            item.start.isDate() ? (item.days + 1) * kSecondsPerDay : item.seconds + kSecondsPerDay;
         const std::int64_t from = file.rangeStart - margin;
-        if (from > spec.start.instant()) {
-            icaltimetype wall = spec.start.zone.wallOf(from);
+        if (from > item.start.instant()) {
+            icaltimetype wall = item.start.zone.wallOf(from);
             wall.zone = dtstart.zone;
-            if (spec.start.isDate()) {
+            if (item.start.isDate()) {
                 wall.is_date = 1;
                 wall.hour = wall.minute = wall.second = 0;
             }
             icalrecur_iterator_set_start(iterator.get(), wall);
         }
     }
-    for (icaltimetype wall = step(iterator.get(), file, spec.uid); !icaltime_is_null_time(wall);
-         wall = step(iterator.get(), file, spec.uid)) {
+    for (icaltimetype wall = step(iterator.get(), file, item.uid); !icaltime_is_null_time(wall);
+         wall = step(iterator.get(), file, item.uid)) {
         wall.zone = nullptr;
         if (!expansion.offer(wall)) {
             break;
@@ -388,9 +388,9 @@ void expandRule(const icalrecurrencetype& rule, const EventSpec& spec, Expansion
     }
 }
 
-bool isCancelled(const EventSpec& spec) {
-    return spec.properties.status != nullptr &&
-           icalproperty_get_status(spec.properties.status) == ICAL_STATUS_CANCELLED;
+bool isCancelled(const EventItem& item) {
+    return item.properties.status != nullptr &&
+           icalproperty_get_status(item.properties.status) == ICAL_STATUS_CANCELLED;
 }
 
 void reportError(icalproperty* p, FileContext& file, const std::string& uid) {
@@ -401,46 +401,46 @@ void reportError(icalproperty* p, FileContext& file, const std::string& uid) {
     }
 }
 
-std::optional<EventSpec> specOf(icalcomponent* event, CalendarContext& calendar,
+std::optional<EventItem> itemOf(icalcomponent* event, CalendarContext& calendar,
                                 FileContext& file) {
-    EventSpec spec;
-    spec.event = event;
-    spec.properties = propertiesOf(event);
-    const EventProperties& properties = spec.properties;
-    spec.uid = properties.uid != nullptr ? textOr(icalproperty_get_uid(properties.uid)) : "";
+    EventItem item;
+    item.event = event;
+    item.properties = propertiesOf(event);
+    const EventProperties& properties = item.properties;
+    item.uid = properties.uid != nullptr ? textOr(icalproperty_get_uid(properties.uid)) : "";
     for (icalproperty* error : properties.errors) {
-        reportError(error, file, spec.uid);
+        reportError(error, file, item.uid);
     }
-    const auto start = propertyStamp(properties.start, calendar, file, spec.uid);
+    const auto start = propertyStamp(properties.start, calendar, file, item.uid);
     if (!start) {
-        file.problem(ProblemKind::MissingStart, spec.uid);
+        file.problem(ProblemKind::MissingStart, item.uid);
         return std::nullopt;
     }
-    spec.start = *start;
-    spec.summary = properties.summary != nullptr
+    item.start = *start;
+    item.summary = properties.summary != nullptr
                        ? textOr(icalproperty_get_summary(properties.summary))
                        : std::string();
-    spec.location = properties.location != nullptr
+    item.location = properties.location != nullptr
                         ? textOr(icalproperty_get_location(properties.location))
                         : std::string();
     if (properties.sequence != nullptr) {
-        spec.sequence = icalproperty_get_sequence(properties.sequence);
+        item.sequence = icalproperty_get_sequence(properties.sequence);
     }
-    measure(spec, calendar, file);
-    return spec;
+    measure(item, calendar, file);
+    return item;
 }
 
-void expandMaster(const EventSpec& spec, CalendarContext& calendar, FileContext& file,
+void expandMaster(const EventItem& item, CalendarContext& calendar, FileContext& file,
                   const std::set<std::int64_t>& overridden) {
-    Expansion expansion(spec, calendar, file, overridden);
+    Expansion expansion(item, calendar, file, overridden);
     std::vector<icalrecurrencetype> rules;
-    for (icalproperty* p : spec.properties.rules) {
+    for (icalproperty* p : item.properties.rules) {
         rules.push_back(icalproperty_get_rrule(p));
     }
     std::vector<Stamp> extra;
-    for (icalproperty* p : spec.properties.dates) {
+    for (icalproperty* p : item.properties.dates) {
         const icalproperty_kind kind = icalproperty_isa(p);
-        if (const auto stamp = listStamp(p, calendar, file, spec.uid)) {
+        if (const auto stamp = listStamp(p, calendar, file, item.uid)) {
             if (kind == ICAL_EXDATE_PROPERTY) {
                 expansion.exclude(*stamp);
             } else {
@@ -453,30 +453,30 @@ void expandMaster(const EventSpec& spec, CalendarContext& calendar, FileContext&
     const auto subDaily = std::find_if(rules.begin(), rules.end(), isSubDaily);
     if (subDaily != rules.end()) {
         markSubDaily(
-            *subDaily, spec.start.zone, spec.start.wall, spec.seconds, file,
+            *subDaily, item.start.zone, item.start.wall, item.seconds, file,
             [&](std::int64_t start, std::int64_t end) { return expansion.mark(start, end); });
         return;
     }
     // DTSTART is the first instance even where the rule would not give it.
-    expansion.offer(spec.start.wall);
+    expansion.offer(item.start.wall);
     for (const icalrecurrencetype& rule : rules) {
-        expandRule(rule, spec, expansion, file);
+        expandRule(rule, item, expansion, file);
     }
     for (Stamp stamp : extra) {
         // An RDATE in another zone than DTSTART's means the same instant.
-        if (!spec.start.isDate() && !stamp.isDate()) {
-            stamp.wall = spec.start.zone.wallOf(stamp.instant());
+        if (!item.start.isDate() && !stamp.isDate()) {
+            stamp.wall = item.start.zone.wallOf(stamp.instant());
         }
         stamp.wall.zone = nullptr;
         expansion.offer(stamp.wall);
     }
 }
 
-void emitOverride(const EventSpec& spec, CalendarContext& calendar, FileContext& file) {
+void emitOverride(const EventItem& item, CalendarContext& calendar, FileContext& file) {
     static const std::set<std::int64_t> kNone;
-    Expansion expansion(spec, calendar, file, kNone);
+    Expansion expansion(item, calendar, file, kNone);
     expansion.recurring = true;
-    expansion.offer(spec.start.wall);
+    expansion.offer(item.start.wall);
 }
 
 CalendarContext contextOf(icalcomponent* root, int index, FileContext& file) {
@@ -541,39 +541,39 @@ void readCalendarEvents(icalcomponent* root, int index, FileContext& file) {
     }
     file.result.events += static_cast<int>(events.size());
     // Overrides by UID and RECURRENCE-ID; of duplicates the highest SEQUENCE, then the last.
-    std::vector<EventSpec> masters;
-    std::map<std::pair<std::string, std::int64_t>, EventSpec> overrides;
+    std::vector<EventItem> masters;
+    std::map<std::pair<std::string, std::int64_t>, EventItem> overrides;
     for (icalcomponent* event : events) {
-        auto spec = specOf(event, calendar, file);
-        if (!spec) {
+        auto item = itemOf(event, calendar, file);
+        if (!item) {
             continue;
         }
         const auto recurrence =
-            propertyStamp(spec->properties.recurrenceId, calendar, file, spec->uid);
+            propertyStamp(item->properties.recurrenceId, calendar, file, item->uid);
         if (!recurrence) {
-            masters.push_back(std::move(*spec));
+            masters.push_back(std::move(*item));
             continue;
         }
-        const auto key = std::make_pair(spec->uid, recurrence->key());
+        const auto key = std::make_pair(item->uid, recurrence->key());
         const auto found = overrides.find(key);
-        if (found == overrides.end() || found->second.sequence <= spec->sequence) {
-            overrides.insert_or_assign(key, std::move(*spec));
+        if (found == overrides.end() || found->second.sequence <= item->sequence) {
+            overrides.insert_or_assign(key, std::move(*item));
         }
     }
     std::map<std::string, std::set<std::int64_t>> overriddenByUid;
-    for (const auto& [key, spec] : overrides) {
+    for (const auto& [key, item] : overrides) {
         overriddenByUid[key.first].insert(key.second);
-        if (!isCancelled(spec)) {
-            emitOverride(spec, calendar, file);
+        if (!isCancelled(item)) {
+            emitOverride(item, calendar, file);
         }
     }
     static const std::set<std::int64_t> kNone;
-    for (const EventSpec& spec : masters) {
-        if (isCancelled(spec)) {
+    for (const EventItem& item : masters) {
+        if (isCancelled(item)) {
             continue;
         }
-        const auto found = overriddenByUid.find(spec.uid);
-        expandMaster(spec, calendar, file, found != overriddenByUid.end() ? found->second : kNone);
+        const auto found = overriddenByUid.find(item.uid);
+        expandMaster(item, calendar, file, found != overriddenByUid.end() ? found->second : kNone);
     }
 }
 
