@@ -30,7 +30,7 @@ Request requestFor(const char* zone) {
     request.local.ianaName = zone;
     // Small bounds, so that each input costs milliseconds.
     request.limits.occurrencesPerEvent = 100;
-    request.limits.recurrenceSteps = 20000;
+    request.limits.recurrenceSteps = 2000;
     return request;
 }
 
