@@ -22,7 +22,6 @@ packages=(
     clang-format                       # the format check
     libical-dev                        # the iCalendar reader
     python3-icalendar python3-recurring-ical-events python3-x-wr-timezone # the reader tests' second opinion
-    time                               # the benchmark scripts' memory figures
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
