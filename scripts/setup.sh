@@ -20,6 +20,8 @@ packages=(
     libqt6svg6                         # the scalable window icon
     clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes
     clang-format                       # the format check
+    libical-dev                        # the iCalendar reader
+    python3-icalendar python3-recurring-ical-events python3-x-wr-timezone # the reader tests' second opinion
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

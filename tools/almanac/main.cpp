@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "events_column.h"
 #include "options.h"
 #include "ordinal.h"
 #include "phase_lines.h"
@@ -35,6 +36,20 @@ public:
             error_ = errno;
         }
         used_ = 0;
+    }
+    // Text of any length after what was committed.
+    void append(const std::string& text) {
+        if (sizeof buffer_ - used_ < text.size() + almanac::kMaxRowSize) {
+            flush();
+        }
+        if (text.size() + almanac::kMaxRowSize > sizeof buffer_) {
+            if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
+                error_ = errno;
+            }
+            return;
+        }
+        std::memcpy(buffer_ + used_, text.data(), text.size());
+        used_ += text.size();
     }
     // The error of the first failed write, or 0.
     int error() const { return error_; }
@@ -71,7 +86,18 @@ void writePhases(Output& out, const almanac::RowSettings& settings, astro::Date 
     }
 }
 
-int run(const almanac::Options& options) {
+// With --events each line ends in the events column instead of its line feed.
+void endRow(Output& out, char* end, const almanac::EventsColumn* events, const astro::Date& date) {
+    if (events == nullptr) {
+        out.commit(end);
+        return;
+    }
+    end[-1] = '\t';
+    out.commit(end);
+    out.append(events->textOn(date) + '\n');
+}
+
+int run(const almanac::Options& options, const almanac::EventsColumn* events) {
     const almanac::RowSettings settings{astro::Observer(options.latitude, -options.longitudeNumber),
                                         options.gmtOffset, options.military,
                                         options.zone ? &*options.zone : nullptr};
@@ -87,17 +113,23 @@ int run(const almanac::Options& options) {
         const int error = out.finish();
         return error == 0 ? 0 : writeFailure(error);
     }
-    out.commit(std::strcpy(out.room(), almanac::kHeader) + std::strlen(almanac::kHeader));
+    char* header = out.room();
+    out.commit(std::strcpy(header, almanac::kHeader) + std::strlen(almanac::kHeader));
+    if (events != nullptr) {
+        out.commit(header + std::strlen(almanac::kHeader) - 1);
+        out.append("\tevents\n");
+    }
     if (options.days > 0) {
         astro::Date date = options.dates.front();
         int dayOfYear = astro::dayOfYear(date);
         for (long long i = 0; i < options.days && out.error() == 0; ++i) {
-            out.commit(almanac::writeRow(out.room(), settings, date, dayOfYear));
+            endRow(out, almanac::writeRow(out.room(), settings, date, dayOfYear), events, date);
             almanac::advanceDay(date, dayOfYear);
         }
     } else {
         for (const astro::Date& date : options.dates) {
-            out.commit(almanac::writeRow(out.room(), settings, date, astro::dayOfYear(date)));
+            endRow(out, almanac::writeRow(out.room(), settings, date, astro::dayOfYear(date)),
+                   events, date);
         }
     }
     const int error = out.finish();
@@ -108,12 +140,20 @@ int run(const almanac::Options& options) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const almanac::ParseResult parsed = almanac::parseOptions(arguments);
+    const almanac::EventsArguments events = almanac::takeEventsArguments(arguments);
+    if (!events.error.empty()) {
+        std::fprintf(stderr, "solvane-almanac: %s\n%s", events.error.c_str(), almanac::kUsage);
+        return 2;
+    }
+    const almanac::ParseResult parsed = almanac::parseOptions(events.rest);
     if (std::holds_alternative<almanac::ShowHelp>(parsed)) {
         std::fputs(almanac::kUsage, stdout);
         std::fputs(almanac::kHelp, stdout);
         std::fputs(almanac::kZoneHelp, stdout);
-        return std::fflush(stdout) == 0 ? 0 : writeFailure(errno);
+        std::fputs(almanac::kEventsHelp, stdout);
+        // A help longer than stdio's buffer meets a full disk before the flush: the stream's
+        // error flag keeps what the flush alone would not report.
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : writeFailure(errno);
     }
     if (std::holds_alternative<almanac::ShowVersion>(parsed)) {
         std::fputs(almanac::kVersionText, stdout);
@@ -128,5 +168,15 @@ int main(int argc, char** argv) {
     }
     // The lines leave in whole buffers of their own.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    return run(std::get<almanac::Options>(parsed));
+    const auto& options = std::get<almanac::Options>(parsed);
+    if (events.files.empty()) {
+        return run(options, nullptr);
+    }
+    auto column =
+        almanac::readEventsColumn(events.files, options, almanac::zoneNameOf(events.rest));
+    if (const auto* refusal = std::get_if<almanac::Refusal>(&column)) {
+        std::fputs(refusal->message.c_str(), stderr);
+        return 2;
+    }
+    return run(options, &std::get<almanac::EventsColumn>(column));
 }

@@ -15,7 +15,8 @@ namespace solvane::almanac {
 
 const char* const kUsage =
     "usage: solvane-almanac [--lat TEXT] [--lon TEXT] [--offset HOURS] [--military] "
-    "[--tz ZONE] [--latitude DEG] [--longitude DEG] [--phases] (DATE... | --from DATE --days N)\n";
+    "[--tz ZONE] [--latitude DEG] [--longitude DEG] [--phases] [--events FILE]... "
+    "(DATE... | --from DATE --days N)\n";
 
 const char* const kHelp =
     "Sunrise, sunset, ordinal date and moon phase for each date asked for.\n"
@@ -59,7 +60,7 @@ const char* const kHelp =
     "noon (12:40P is 00:40, -11:10A is 13:10).\n"
     "\n"
     "Exit status: 0 on success, 1 when the output cannot be written, 2 for a malformed\n"
-    "command line, date or place text.\n";
+    "command line, date or place text, or an events file that cannot be read.\n";
 
 namespace {
 
