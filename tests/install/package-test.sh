@@ -52,6 +52,7 @@ dpkg --root="$root" --force-depends -i "$deb" >"$work/dpkg.log" 2>&1 ||
     { cat "$work/dpkg.log"; fail "dpkg could not install the package"; }
 
 for path in usr/bin/solvane usr/bin/solvane-almanac usr/lib/solvane/solvane \
+    usr/lib/solvane/solvane-almanac-events \
     usr/lib/solvane/prefs.cal usr/share/applications/org.solvane.Solvane.desktop \
     usr/share/metainfo/org.solvane.Solvane.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/org.solvane.Solvane.png \
@@ -64,6 +65,10 @@ done
 grep -qx 'Exec="/usr/bin/solvane"' "$root/usr/share/applications/org.solvane.Solvane.desktop" ||
     fail "the desktop entry does not start /usr/bin/solvane"
 "$root/usr/bin/solvane-almanac" 2026-12-07 >/dev/null || fail "the installed almanac does not run"
+# --events goes from the almanac to its iCalendar reader in the program's folder.
+printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:1\r\nDTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas Day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' >"$work/holidays.ics"
+"$root/usr/bin/solvane-almanac" --events "$work/holidays.ics" 2026-12-25 | grep -q 'Christmas Day$' ||
+    fail "the installed almanac does not read events"
 
 # The user's side: a home of their own, nothing set but what a desktop session sets.
 home=$work/home

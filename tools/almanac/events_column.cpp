@@ -14,17 +14,6 @@
 
 namespace solvane::almanac {
 
-const char* const kEventsHelp =
-    "\n"
-    "Events:\n"
-    "  --events FILE    an iCalendar (.ics) file; may be given more than once. Adds a last\n"
-    "                   column, events: the summaries of the events on each date in the\n"
-    "                   zone of --tz or --offset, all-day events first, then by start time,\n"
-    "                   joined by \"; \". An event counts on every date it overlaps; one\n"
-    "                   that ends at 00:00 does not count on that day. Floating times are\n"
-    "                   read in that zone. A file that cannot be read exits with status 2;\n"
-    "                   events lost from a damaged file are named on standard error\n";
-
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
@@ -115,23 +104,6 @@ struct Entry {
 
 }  // namespace
 
-EventsArguments takeEventsArguments(const std::vector<std::string>& arguments) {
-    EventsArguments events;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument.rfind("--events=", 0) == 0) {
-            events.files.push_back(argument.substr(9));
-        } else if (argument != "--events") {
-            events.rest.push_back(argument);
-        } else if (i + 1 < arguments.size()) {
-            events.files.push_back(arguments[++i]);
-        } else if (events.error.empty()) {
-            events.error = "option --events needs a value";
-        }
-    }
-    return events;
-}
-
 std::string zoneNameOf(const std::vector<std::string>& arguments) {
     const ZoneArguments zone = takeZoneArguments(arguments);
     if (!zone.tz) {
@@ -142,12 +114,6 @@ std::string zoneNameOf(const std::vector<std::string>& arguments) {
     }
     const auto system = astro::systemZone(astro::SystemZoneSources::fromEnvironment());
     return system ? system->name : std::string();
-}
-
-const std::string& EventsColumn::textOn(const astro::Date& date) const {
-    static const std::string kNone;
-    const auto found = texts.find(astro::daySerial(date));
-    return found != texts.end() ? found->second : kNone;
 }
 
 std::variant<EventsColumn, Refusal> readEventsColumn(const std::vector<std::string>& files,
@@ -203,6 +169,16 @@ std::variant<EventsColumn, Refusal> readEventsColumn(const std::vector<std::stri
         }
     }
     return column;
+}
+
+int runWithEvents(char** /*argv*/, const EventsArguments& events, const Options& options,
+                  RowsRun run) {
+    auto column = readEventsColumn(events.files, options, zoneNameOf(events.rest));
+    if (const auto* refusal = std::get_if<Refusal>(&column)) {
+        std::fputs(refusal->message.c_str(), stderr);
+        return 2;
+    }
+    return run(options, &std::get<EventsColumn>(column));
 }
 
 }  // namespace solvane::almanac

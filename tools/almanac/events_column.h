@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dates.h"
+#include "events_arguments.h"
 #include "timezone.h"
 
 namespace solvane::almanac {
@@ -20,19 +21,15 @@ namespace solvane::almanac {
 struct Options;
 struct Refusal;
 
-struct EventsArguments {
-    std::vector<std::string> files;
-    std::vector<std::string> rest;  // every other argument, in order
-    std::string error;              // a usage error, empty when none
-};
-
-EventsArguments takeEventsArguments(const std::vector<std::string>& arguments);
-
 // The text of the events column of each date, keyed by astro::daySerial.
 class EventsColumn {
 public:
     // The summaries on `date`, joined by "; "; empty when there are none.
-    const std::string& textOn(const astro::Date& date) const;
+    const std::string& textOn(const astro::Date& date) const {
+        static const std::string kNone;
+        const auto found = texts.find(astro::daySerial(date));
+        return found != texts.end() ? found->second : kNone;
+    }
     std::map<std::int64_t, std::string> texts;
 };
 
@@ -43,9 +40,12 @@ std::variant<EventsColumn, Refusal> readEventsColumn(const std::vector<std::stri
                                                      const Options& options,
                                                      const std::string& zoneName);
 
+// Runs the almanac with the events column of `events.files`: `run` writes the rows. A file
+// that cannot be read at all ends the run with status 2 before any row.
+using RowsRun = int (*)(const Options& options, const EventsColumn* events);
+int runWithEvents(char** argv, const EventsArguments& events, const Options& options, RowsRun run);
+
 // The IANA name --tz gave, as the reader of floating times needs it.
 std::string zoneNameOf(const std::vector<std::string>& arguments);
-
-extern const char* const kEventsHelp;
 
 }  // namespace solvane::almanac

@@ -172,11 +172,5 @@ int main(int argc, char** argv) {
     if (events.files.empty()) {
         return run(options, nullptr);
     }
-    auto column =
-        almanac::readEventsColumn(events.files, options, almanac::zoneNameOf(events.rest));
-    if (const auto* refusal = std::get_if<almanac::Refusal>(&column)) {
-        std::fputs(refusal->message.c_str(), stderr);
-        return 2;
-    }
-    return run(options, &std::get<almanac::EventsColumn>(column));
+    return almanac::runWithEvents(argv, events, options, run);
 }
