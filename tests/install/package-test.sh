@@ -3,10 +3,11 @@
 # SPDX-License-Identifier: MIT
 #
 # The Debian package as a user meets it: builds it with cpack, checks it with lintian (when
-# installed; errors and warnings fail), installs it with dpkg into a throwaway root, runs the installed program as the
-# unprivileged user "nobody" with a throwaway home under Xvfb, ticks Hints in the Parameters
-# dialog and saves, finds the setting in that user's ~/.config/solvane/prefs.cal, and removes
-# the package again, checking that nothing of it is left.
+# installed; errors and warnings fail), installs it with dpkg into a throwaway root, runs the
+# installed program as the unprivileged user "nobody" with a throwaway home under Xvfb, ticks
+# Hints in the Parameters dialog and saves, finds the setting in that user's
+# ~/.config/solvane/prefs.cal, and removes the package again, checking that nothing of it is
+# left.
 # Usage: package-test.sh BUILD_DIR SAVE_CHECK   (SAVE_CHECK: "check" or "pending")
 # Exits 77 (skipped) with the reason where this machine cannot do it.
 set -euo pipefail
