@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include "error.h"
 #include "platform.h"
@@ -50,11 +51,18 @@ void makeFolders(const QByteArray& folder) {
 // A name QFile reaches the folder `folder` by. The environment holds bytes: a name that is
 // not valid UTF-8 would turn into another folder as a QString, so such a folder is made when
 // missing and reached through an open descriptor.
+// The descriptor is opened once per name: every load and save asks again.
 QString reachable(const QByteArray& folder) {
     if (QFile::encodeName(QFile::decodeName(folder)) == folder)
         return QFile::decodeName(folder);
+    static QHash<QByteArray, QString> opened;
+    if (const auto found = opened.constFind(folder); found != opened.constEnd())
+        return *found;
     makeFolders(folder);
-    return usableFolderName(folder);
+    const QString name = usableFolderName(folder);
+    if (!name.isEmpty())
+        opened.insert(folder, name);
+    return name;
 }
 
 // The home folder in the password database, for a start without HOME (a service, `env -i`).
@@ -89,10 +97,15 @@ QString configHome() {
     return configHome(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"), accountHome());
 }
 
-QString settingsFile(const QString& programDir, const QString& configHome, CanWrite writable) {
+bool settingsBesideProgram(const QString& programDir, CanWrite writable) {
     const QString beside = programDir + u'/' + kFileName;
     const bool besideExists = QFileInfo::exists(beside) || QFileInfo(beside).isSymLink();
-    if (besideExists ? writable(beside) : writable(programDir))
+    return besideExists ? writable(beside) : writable(programDir);
+}
+
+QString settingsFile(const QString& programDir, const QString& configHome, CanWrite writable) {
+    const QString beside = programDir + u'/' + kFileName;
+    if (settingsBesideProgram(programDir, writable))
         return beside;
     if (configHome.isEmpty()) {
         throw Error(

@@ -25,6 +25,10 @@ QString configHome();
 QString configHome(const QByteArray& xdgConfigHome, const QByteArray& home,
                    const QByteArray& homeInAccount);
 
+// Whether the settings are the prefs.cal beside a program in `programDir`: it can be written,
+// or created there.
+bool settingsBesideProgram(const QString& programDir, CanWrite writable = canWrite);
+
 // The settings file for a program in `programDir`; may create and fill the one in `configHome`.
 // Raises solvane::Error when the settings must go to the configuration folder and
 // `configHome` is empty.

@@ -180,6 +180,8 @@ void TestSettingsLocation::configHomeThatIsNotUtf8() {
     }
     const QString found = prefs::configHome(xdg, "/nowhere", "/nowhere");
     QVERIFY(!found.isEmpty());
+    // Every load asks again: the folder is opened once, not once per question.
+    QCOMPARE(prefs::configHome(xdg, "/nowhere", "/nowhere"), found);
     readOnly = {program.path()};
     const QString chosen = prefs::settingsFile(program.path(), found, fakeCanWrite);
     QCOMPARE(prefs::readFile(chosen), prefs::splitLines(kDefaults));
