@@ -3,9 +3,12 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 
+#include "on_screen.h"
 #include "tcalendar.h"
 #include "tjpaneltexture.h"
 #include "tmoon.h"
@@ -16,12 +19,6 @@ namespace {
 
 constexpr const char* kMeaning = "solvaneAccessibleMeaning";
 constexpr const char* kMoon = "solvaneAccessibleMoon";
-
-// Shown on screen: not hidden and not lying wholly outside its parent.
-bool inSight(const QWidget* widget) {
-    const QWidget* parent = widget->parentWidget();
-    return widget->isVisible() && (!parent || parent->rect().intersects(widget->geometry()));
-}
 
 class ValueLabel final : public QAccessibleWidget {
 public:
@@ -61,7 +58,7 @@ public:
     }
     QAccessible::State state() const override {
         QAccessible::State shown = QAccessibleWidget::state();
-        shown.invisible = !inSight(widget());
+        shown.invisible = !withinWindow(widget());
         return shown;
     }
 };
@@ -84,10 +81,23 @@ public:
             return caption();
         return QAccessibleWidget::text(kind);
     }
+    // A month title or number box beyond the edge of the compact window is not on screen.
     QAccessible::State state() const override {
         QAccessible::State shown = QAccessibleWidget::state();
-        shown.invisible = shown.invisible || isDecoration();
+        shown.invisible = shown.invisible || isDecoration() || !withinWindow(widget());
         return shown;
+    }
+    // A button is one node: the frame and caption inside it are the button itself, not
+    // further "Save" nodes to step through. Controls that only hold values are left out.
+    int childCount() const override { return int(exposedChildren().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = exposedChildren();
+        return index >= 0 && index < children.size()
+                   ? QAccessible::queryAccessibleInterface(children.at(index))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(exposedChildren().indexOf(child->object())) : -1;
     }
     QStringList actionNames() const override {
         return isButton() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
@@ -102,6 +112,19 @@ public:
 
 private:
     QString caption() const { return static_cast<const TPanel*>(widget())->Caption().trimmed(); }
+    QList<QWidget*> exposedChildren() const {
+        QList<QWidget*> exposed;
+        if (isButton())
+            return exposed;
+        for (QObject* child : widget()->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (control && !control->isWindow() && !qobject_cast<QMenu*>(control) &&
+                !keptFromAssistiveTechnology(control)) {
+                exposed << control;
+            }
+        }
+        return exposed;
+    }
     bool isButton() const {
         return (widget()->focusPolicy() & Qt::TabFocus) && !widget()->accessibleName().isEmpty();
     }
@@ -113,6 +136,28 @@ private:
                 return false;
         }
         return true;
+    }
+};
+
+// A colour box is named by its label ("Title Bar Color") and its colour is its value; Qt's
+// own combo box on Linux reads its current text as its name, which says "Blue" for every
+// box of that colour.
+class ColourBox final : public QAccessibleWidget {
+public:
+    explicit ColourBox(QWidget* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const QString colour = static_cast<const QComboBox*>(widget())->currentText();
+        if (kind == QAccessible::Value)
+            return colour;
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return colour;
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction())
+            static_cast<QComboBox*>(widget())->showPopup();
     }
 };
 
@@ -131,6 +176,8 @@ QAccessibleInterface* solvaneInterface(const QString& className, QObject* object
         return new MoonControl(widget);
     if (className == QLatin1String("solvane::TPanel"))
         return new Panel(widget);
+    if (className == QLatin1String("solvane::TColorComboBox"))
+        return new ColourBox(widget);
     return nullptr;
 }
 

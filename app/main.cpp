@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 
 #include "program.h"
@@ -20,6 +21,10 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Under a file size limit, a write past it raises SIGXFSZ, which ends the program: Qt's
+    // first warning into an error log would do so before any window shows. Ignored, such a
+    // write fails instead, and a save reports it.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (!displayAvailable()) {
         std::fputs("solvane: no display found (set DISPLAY or run under Xvfb)\n", stderr);
         return 1;

@@ -5,12 +5,12 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <cerrno>
@@ -34,6 +34,39 @@ std::optional<sockaddr_un> addressOf(const QString& path) {
     return address;
 }
 
+// Whether `folder` is a folder of this user's that nobody else may enter: only there can no
+// other user have bound the socket's name first.
+bool isPrivateFolder(const QByteArray& folder, bool followLink) {
+    struct stat info;
+    const int looked =
+        followLink ? ::stat(folder.constData(), &info) : ::lstat(folder.constData(), &info);
+    return looked == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+           (info.st_mode & 077) == 0;
+}
+
+// The folder for the socket: the user's runtime folder, or else a folder of the user's own in
+// the shared temporary folder, made here; empty when neither is safely the user's, and the
+// program then starts alone rather than trust a name another user may hold.
+QString privateFolder() {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime, true))
+        return QFile::decodeName(runtime);
+    const QByteArray shared = QFile::encodeName(QDir::tempPath()) + "/solvane-" +
+                              QByteArray::number(qulonglong(::geteuid()));
+    if (::mkdir(shared.constData(), 0700) != 0 && errno != EEXIST)
+        return {};
+    // Never through a link: another user could point one at a folder of theirs.
+    return isPrivateFolder(shared, false) ? QFile::decodeName(shared) : QString();
+}
+
+// The device and inode of the socket file at `path`, or none when there is no socket there.
+std::optional<std::pair<dev_t, ino_t>> socketFileAt(const QString& path) {
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISSOCK(info.st_mode))
+        return std::nullopt;
+    return std::pair(info.st_dev, info.st_ino);
+}
+
 // Closes the descriptor when it goes out of scope, unless released.
 struct Descriptor {
     int fd;
@@ -52,10 +85,12 @@ SingleInstance::SingleInstance(QString path, QObject* parent)
 SingleInstance::~SingleInstance() {
     if (listener_ < 0)
         return;
+    // A later start finds nothing rather than a socket nobody answers on. The file at the path
+    // is removed only while it is still the one this run bound: if it went and another start
+    // listens there now, that one keeps it.
+    if (socketFileAt(path_) == boundFile_)
+        ::unlink(QFile::encodeName(path_).constData());
     ::close(listener_);
-    // The socket was this run's: a later start finds nothing rather than a socket nobody
-    // answers on.
-    QFile::remove(path_);
 }
 
 QString SingleInstance::defaultPath() {
@@ -72,24 +107,29 @@ QString SingleInstance::defaultPath() {
         if (!c.isLetterOrNumber())
             c = QLatin1Char('_');
     }
-    // The user's runtime folder is theirs alone; in the shared temporary folder the name
-    // carries the user's number.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime + QStringLiteral("/solvane-%1.socket").arg(display);
-    return QDir::tempPath() + QStringLiteral("/solvane-%1-%2.socket").arg(getuid()).arg(display);
+    const QString folder = privateFolder();
+    if (folder.isEmpty())
+        return {};
+    return folder + QStringLiteral("/solvane-%1.socket").arg(display);
 }
 
 SingleInstance::Start SingleInstance::start() {
     if (path_.isEmpty())
         return Start::First;
-    if (handOver())
+    Answer answer = handOver();
+    if (answer == Answer::Same)
         return Start::HandedOver;
-    if (listen())
+    if (answer == Answer::Nobody && listen())
         return Start::First;
     // Another start may have begun listening between the two steps; it wins.
-    if (handOver())
+    if (answer == Answer::Nobody)
+        answer = handOver();
+    if (answer == Answer::Same)
         return Start::HandedOver;
+    if (answer == Answer::Stranger) {
+        qWarning("solvane: %s is held by another user: this start runs alone", qPrintable(path_));
+        return Start::First;
+    }
     // Nobody answers on the path: a crashed run left its socket behind.
     QFile::remove(path_);
     if (!listen())
@@ -98,14 +138,15 @@ SingleInstance::Start SingleInstance::start() {
     return Start::First;
 }
 
-// The connection itself is the request: nothing is written, so nothing can fail half-way.
-bool SingleInstance::handOver() const {
+// The connection itself is the request: nothing is written, so nothing can fail half-way. It
+// counts only when the program that accepted it runs as this user, which the kernel tells.
+SingleInstance::Answer SingleInstance::handOver() const {
     const std::optional<sockaddr_un> address = addressOf(path_);
     if (!address)
-        return false;
+        return Answer::Nobody;
     const Descriptor socket{::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)};
     if (socket.fd < 0)
-        return false;
+        return Answer::Nobody;
     // A listening instance is answered by the kernel at once, even while it is busy; a file
     // nobody listens on is refused at once.
     int result;
@@ -113,7 +154,15 @@ bool SingleInstance::handOver() const {
         result =
             ::connect(socket.fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(sockaddr_un));
     } while (result < 0 && errno == EINTR);
-    return result == 0;
+    if (result != 0)
+        return Answer::Nobody;
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(socket.fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 ||
+        peer.uid != ::geteuid()) {
+        return Answer::Stranger;
+    }
+    return Answer::Same;
 }
 
 bool SingleInstance::listen() {
@@ -130,8 +179,9 @@ bool SingleInstance::listen() {
     ::umask(previousMask);
     if (bound < 0)
         return false;
+    boundFile_ = socketFileAt(path_);
     if (::listen(socket.fd, SOMAXCONN) < 0) {
-        QFile::remove(path_);
+        ::unlink(QFile::encodeName(path_).constData());
         return false;
     }
     listener_ = socket.release();

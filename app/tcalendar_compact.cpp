@@ -97,6 +97,8 @@ void TCalendar::leaveCompactMode() {
     monthNumberBox(1)->setCaption(QStringLiteral("1 "));
     monthNumberBox(2)->setCaption(QStringLiteral("2 "));
     monthNumberBox(3)->setCaption(QStringLiteral("3 "));
+    for (int k = 1; k <= 3; ++k)
+        monthNumberBox(k)->setAccessibleName(QString());  // the caption names it again
     // The compact window remembers where the user left it; the full year goes back to where
     // it stood at the first activation.
     CompactPos = pos();
@@ -129,8 +131,6 @@ void TCalendar::SmallCal() {
     SpeedButton6->hide();
     SpeedButton7->show();
     FormActivate();
-    for (int k = 1; k <= 3; ++k)
-        monthNumberBox(k)->setCaption(QString());
     applyStripLayout(CompactWidth);
     // With one month the tray button is out of sight; the width button's menu stands in.
     Tray1->setVisible(CompactWidth == 1);
@@ -141,6 +141,7 @@ void TCalendar::SmallCal() {
         showCompactRow(SavedCompactDates[0], SavedCompactDates);
     else if (MonthCalendar(1)->Date().year() == today.year())
         showCompactRow(MonthCalendar(1)->Date().addMonths(today.month() - 1), {});
+    clearCompactMonthBoxes();
     pointerToStripButton(SpeedButton7, kPointerRightOfWidthButton);
     monthNumberBox(1)->setFocus();
 }

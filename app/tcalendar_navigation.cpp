@@ -47,9 +47,13 @@ void TCalendar::refuseViewOutsideRange(const QDate& first) const {
         throw Error(QStringLiteral("Failed to set calendar date or time"));
 }
 
+// The compact row's number boxes show nothing, yet the first takes the focus that no
+// calendar may keep: each is named for its month's number, as the full year's boxes read.
 void TCalendar::clearCompactMonthBoxes() {
-    for (int k = 1; k <= 3; ++k)
+    for (int k = 1; k <= 3; ++k) {
         monthNumberBox(k)->setCaption(QString());
+        monthNumberBox(k)->setAccessibleName(QString::number(MonthCalendar(k)->Date().month()));
+    }
 }
 
 // sign -1 steps back, +1 forward.

@@ -39,6 +39,13 @@ void TCalendar::umNumberEdit1Click() {
 void TCalendar::umNumberEdit1KeyDown(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         SpeedButton54Click();
+    // Escape leaves the box as it came: closed, the year shown unchanged, the focus back on
+    // the first month's number box where the other ways of closing it leave it.
+    if (key == Qt::Key_Escape) {
+        ResetCalendarHints();
+        yearEntryBox()->hide();
+        monthNumberBox(1)->setFocus();
+    }
 }
 
 void TCalendar::SpeedButton54Click() {

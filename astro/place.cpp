@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "place.h"
 
+#include "decimal.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -109,12 +111,7 @@ std::optional<double> parseNumber(std::string_view text) {
     if (text.front() == '+') {
         text.remove_prefix(1);  // from_chars takes no plus sign
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return decimalValue(text);
 }
 
 // The hemisphere is the first letter before the degree sign, in either case, so that "South"

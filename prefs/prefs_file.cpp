@@ -22,7 +22,8 @@ QString filePath() {
     // An empty folder would make "/prefs.cal" of it, a file at the root of the system.
     if (programDir.isEmpty())
         throw Error(QStringLiteral("Cannot find the folder of the program"));
-    return settingsFile(programDir, configHome());
+    // The configuration folder is looked for only when it is needed.
+    return settingsFile(programDir, settingsBesideProgram(programDir) ? QString() : configHome());
 }
 
 QStringList splitLines(const QByteArray& bytes) {

@@ -24,7 +24,11 @@
 namespace solvane::prefs {
 namespace {
 
-constexpr int kTemporarySuffixLength = 6;  // "prefs.cal.XXXXXX"
+// A save writes ".prefs.cal.solvane-XXXXXX" first: hidden, and a name no user gives a copy of
+// the file ("prefs.cal.backup", "prefs.cal.2026v1"), so that clearing leftovers never takes one.
+constexpr char kTemporaryPrefix = '.';
+constexpr char kTemporaryInfix[] = ".solvane-";
+constexpr int kTemporarySuffixLength = 6;
 
 // The path as the user knows it. A folder reached through an open descriptor (its name is not
 // valid UTF-8) is shown by its real name, with the undecodable bytes marked.
@@ -115,8 +119,13 @@ QByteArray saveTarget(const QString& path) {
     return QByteArray(resolved);
 }
 
+QByteArray temporaryStem(const QByteArray& name) {
+    return kTemporaryPrefix + name + kTemporaryInfix;
+}
+
 bool isTemporaryOf(const QByteArray& entry, const QByteArray& name) {
-    if (entry.size() != name.size() + 1 + kTemporarySuffixLength || !entry.startsWith(name + '.'))
+    const QByteArray stem = temporaryStem(name);
+    if (entry.size() != stem.size() + kTemporarySuffixLength || !entry.startsWith(stem))
         return false;
     for (const char c : entry.right(kTemporarySuffixLength)) {
         if (!std::isalnum(static_cast<unsigned char>(c)))
@@ -126,7 +135,8 @@ bool isTemporaryOf(const QByteArray& entry, const QByteArray& name) {
 }
 
 // A save killed between creating its temporary file and renaming it leaves that file behind;
-// the next save clears the regular files of that name pattern that this user owns.
+// the next save clears the regular files of that name pattern that this user owns; nothing
+// else in the folder is touched.
 void removeLeftovers(const QByteArray& target) {
     const QByteArray folder = folderOf(target);
     const QByteArray name = nameOf(target);
@@ -147,11 +157,11 @@ void removeLeftovers(const QByteArray& target) {
     ::closedir(dir);
 }
 
-// A new temporary file "<target>.XXXXXX" beside the target, created with the usual mode.
+// A new temporary file ".<name>.solvane-XXXXXX" beside the target, created with the usual mode.
 int createTemporary(const QByteArray& target, QByteArray& temporary) {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target + '.';
+        temporary = folderOf(target) + '/' + temporaryStem(nameOf(target));
         for (int i = 0; i < kTemporarySuffixLength; ++i)
             temporary += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
         const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

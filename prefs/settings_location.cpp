@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "settings_location.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include "error.h"
+#include "platform.h"
 #include "prefs_file.h"
 
 namespace solvane::prefs {
@@ -36,24 +40,79 @@ void seed(const QString& configFile, const QString& besideFile) {
     }
 }
 
+// Makes the folder at the native path `folder` and the folders above it, as `mkdir -p` does.
+void makeFolders(const QByteArray& folder) {
+    for (qsizetype slash = folder.indexOf('/', 1); slash != -1;
+         slash = folder.indexOf('/', slash + 1))
+        ::mkdir(folder.left(slash).constData(), 0700);
+    ::mkdir(folder.constData(), 0700);
+}
+
+// A name QFile reaches the folder `folder` by. The environment holds bytes: a name that is
+// not valid UTF-8 would turn into another folder as a QString, so such a folder is made when
+// missing and reached through an open descriptor.
+// The descriptor is opened once per name: every load and save asks again.
+QString reachable(const QByteArray& folder) {
+    if (QFile::encodeName(QFile::decodeName(folder)) == folder)
+        return QFile::decodeName(folder);
+    static QHash<QByteArray, QString> opened;
+    if (const auto found = opened.constFind(folder); found != opened.constEnd())
+        return *found;
+    makeFolders(folder);
+    const QString name = usableFolderName(folder);
+    if (!name.isEmpty())
+        opened.insert(folder, name);
+    return name;
+}
+
+// The home folder in the password database, for a start without HOME (a service, `env -i`).
+QByteArray accountHome() {
+    passwd entry{};
+    passwd* found = nullptr;
+    QByteArray buffer(16384, '\0');
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), size_t(buffer.size()), &found) != 0 ||
+        !found || !entry.pw_dir) {
+        return {};
+    }
+    return QByteArray(entry.pw_dir);
+}
+
 }  // namespace
 
 bool canWrite(const QString& path) {
     return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
 }
 
+QString configHome(const QByteArray& xdgConfigHome, const QByteArray& home,
+                   const QByteArray& homeInAccount) {
+    if (xdgConfigHome.startsWith('/'))
+        return reachable(xdgConfigHome);
+    const QByteArray base = home.startsWith('/') ? home : homeInAccount;
+    if (!base.startsWith('/'))
+        return {};
+    return reachable((base.endsWith('/') ? base.chopped(1) : base) + "/.config");
+}
+
 QString configHome() {
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (QDir::isAbsolutePath(xdg))
-        return xdg;
-    return QDir::homePath() + QStringLiteral("/.config");
+    return configHome(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"), accountHome());
+}
+
+bool settingsBesideProgram(const QString& programDir, CanWrite writable) {
+    const QString beside = programDir + u'/' + kFileName;
+    const bool besideExists = QFileInfo::exists(beside) || QFileInfo(beside).isSymLink();
+    return besideExists ? writable(beside) : writable(programDir);
 }
 
 QString settingsFile(const QString& programDir, const QString& configHome, CanWrite writable) {
     const QString beside = programDir + u'/' + kFileName;
-    const bool besideExists = QFileInfo::exists(beside) || QFileInfo(beside).isSymLink();
-    if (besideExists ? writable(beside) : writable(programDir))
+    if (settingsBesideProgram(programDir, writable))
         return beside;
+    if (configHome.isEmpty()) {
+        throw Error(
+            QStringLiteral("Cannot find the folder for the settings: the program's folder "
+                           "cannot be written, and neither HOME nor the user's account "
+                           "names a home folder"));
+    }
     const QString inConfig = configHome + QStringLiteral("/solvane/") + kFileName;
     if (!QFileInfo::exists(inConfig) && !QFileInfo(inConfig).isSymLink())
         seed(inConfig, beside);

@@ -7,6 +7,7 @@
 // system), in "<configuration folder>/solvane/prefs.cal", which the first look creates from
 // the prefs.cal beside the program, or from the default settings when there is none.
 
+#include <QByteArray>
 #include <QString>
 
 namespace solvane::prefs {
@@ -15,10 +16,22 @@ namespace solvane::prefs {
 using CanWrite = bool (*)(const QString& path);
 bool canWrite(const QString& path);
 
-// $XDG_CONFIG_HOME when it is an absolute path, otherwise ~/.config.
+// $XDG_CONFIG_HOME when it is an absolute path, otherwise ~/.config, with the home folder
+// from $HOME, or from the password database when HOME is unset or not absolute. Empty when
+// neither names a home. The names are the environment's bytes: a folder whose name is not
+// valid UTF-8 is made when missing and reached as it is (see usableFolderName).
 QString configHome();
+// The same from the given values of XDG_CONFIG_HOME, HOME and the account's home folder.
+QString configHome(const QByteArray& xdgConfigHome, const QByteArray& home,
+                   const QByteArray& homeInAccount);
+
+// Whether the settings are the prefs.cal beside a program in `programDir`: it can be written,
+// or created there.
+bool settingsBesideProgram(const QString& programDir, CanWrite writable = canWrite);
 
 // The settings file for a program in `programDir`; may create and fill the one in `configHome`.
+// Raises solvane::Error when the settings must go to the configuration folder and
+// `configHome` is empty.
 QString settingsFile(const QString& programDir, const QString& configHome,
                      CanWrite writable = canWrite);
 

@@ -59,4 +59,11 @@ QString firstStartNote(const astro::ZonePlace& city) {
         .arg(QString::fromStdString(city.city), QString::fromStdString(city.zone));
 }
 
+QString firstStartNoteInParameters(const astro::ZonePlace& city) {
+    return QStringLiteral(
+               "Times for %1 (%2) until you save a place here. Until then they "
+               "follow the system time zone, so its switch stays on.")
+        .arg(QString::fromStdString(city.city), QString::fromStdString(city.zone));
+}
+
 }  // namespace solvane::prefs

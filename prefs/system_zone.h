@@ -41,5 +41,9 @@ SunClock sunClock(const Preferences& settings, const SystemZone* zone = systemZo
 
 // "Times for New York (America/New_York); set your place in Parameters".
 QString firstStartNote(const astro::ZonePlace& city);
+// The same note inside the Parameters dialog, where the place is set, saying also why the
+// zone switch cannot be turned off: "Times for New York (America/New_York) until you save a
+// place here. Until then they follow the system time zone, so its switch stays on."
+QString firstStartNoteInParameters(const astro::ZonePlace& city);
 
 }  // namespace solvane::prefs

@@ -16,6 +16,7 @@
 #include "fonts.h"
 #include "guard.h"
 #include "offset_list.h"
+#include "on_screen.h"
 #include "tcolorcombobox.h"
 #include "tcurrencyedit.h"
 #include "thome.h"
@@ -119,6 +120,7 @@ void THome::createPlaceTexts() {
     for (TCurrencyEdit* hidden : {CurrencyEditN1, CurrencyEditW2}) {
         hidden->setFocusPolicy(Qt::NoFocus);
         hidden->hide();
+        keepFromAssistiveTechnology(hidden);  // a screen reader has no "00.00" field to find
     }
 
     Label2 = makeLabel(Panel3, "Label2", {22, 12}, QStringLiteral("N°'/ S°'"));

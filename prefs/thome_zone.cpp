@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <cmath>
 
+#include "hints.h"
 #include "platform.h"
 #include "system_zone.h"
 #include "tcurrencyedit.h"
@@ -72,9 +73,15 @@ void THome::showZoneInForce() {
         const QSignalBlocker quiet(CheckBox3);
         CheckBox3->setChecked(true);
     }
-    // Without a system zone, or while the first start needs it, the switch cannot change.
-    CheckBox3->setEnabled(prefs::systemZone() && !firstStart);
-    showFirstStartNote(firstStart ? prefs::firstStartNote(*sunClock.city) : QString());
+    // Without a system zone, or while the first start needs it, the switch cannot change;
+    // its hint, which is also what a screen reader says of it, tells why.
+    const bool noZone = prefs::systemZone() == nullptr;
+    CheckBox3->setEnabled(!noZone && !firstStart);
+    setShowHint(CheckBox3, true);  // a greyed switch says why when pointed at
+    setHint(CheckBox3, noZone       ? QStringLiteral("The system names no time zone")
+                       : firstStart ? QStringLiteral("On until you save a place")
+                                    : QString());
+    showFirstStartNote(firstStart ? prefs::firstStartNoteInParameters(*sunClock.city) : QString());
     // The empty place fields show, greyed, the place the times are for.
     Edit1->setPlaceholderText(firstStart ? placeText(sunClock.city->latitude, 'N', 'S')
                                          : QString());

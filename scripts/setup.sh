@@ -16,6 +16,7 @@ packages=(
     faketime                           # a fixed date for the screenshots
     tzdata                             # the zone files and tables the sun times follow
     desktop-file-utils appstream       # checks of the desktop entry and the metainfo
+    lintian                            # Debian's checks of the package, in the package test
     weston qt6-wayland                 # the program under a headless Wayland compositor
     libqt6svg6                         # the scalable window icon
     clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes

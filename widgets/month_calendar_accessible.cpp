@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <array>
 
+#include "on_screen.h"
 #include "platform.h"
 #include "tmonthcalendar.h"
 
@@ -64,7 +65,7 @@ public:
         s.selected = isSelected();
         s.focused = s.selected && calendar_->hasFocus();
         s.disabled = !calendar_->isEnabled();
-        s.invisible = !calendar_->isVisible();
+        s.invisible = !withinWindow(calendar_);
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -106,6 +107,12 @@ public:
             return QAccessibleWidget::text(t);
         const QDate first(calendar()->yearShown(), calendar()->monthShown(), 1);
         return calendar()->locale().toString(first, QStringLiteral("MMMM yyyy"));
+    }
+    // A month beyond the edge of the compact window is not on screen.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = s.invisible || !withinWindow(calendar());
+        return s;
     }
     int childCount() const override { return kCells; }
     QAccessibleInterface* child(int index) const override {

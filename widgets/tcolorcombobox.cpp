@@ -36,7 +36,8 @@ QIcon swatch(TColor colour, const QSize& size) {
 
 TColorComboBox::TColorComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
-    setIconSize(QSize(20, 12));
+    // A square swatch leaves the dialog's 85-pixel box room for its longest name, "Fuchsia".
+    setIconSize(QSize(12, 12));
     for (const NamedColour& colour : kColours)
         addItem(swatch(colour.value, iconSize()), QString::fromLatin1(colour.name), colour.value);
     setCurrentIndex(findData(value_));

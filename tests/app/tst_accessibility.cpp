@@ -13,6 +13,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "keyboard_user.h"
 #include "tcolorcombobox.h"
@@ -38,6 +39,11 @@ private slots:
     void switchesExposeTheirState();
     void parametersReadableOnDarkDesktop_data();
     void parametersReadableOnDarkDesktop();
+    void onlyWhatIsOnScreenIsShowing_data();
+    void onlyWhatIsOnScreenIsShowing();
+    void focusRestsOnANamedNumberBox_data();
+    void focusRestsOnANamedNumberBox();
+    void parametersNodesSayWhatTheyAre();
 };
 
 namespace {
@@ -270,6 +276,102 @@ void TestAccessibility::parametersReadableOnDarkDesktop() {
         QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(field).arg(ratio)));
     }
     QApplication::setPalette(before);
+}
+
+// Only what lies inside the window is announced as showing: the compact window's row, not
+// the months and titles beyond its edge or under its strip.
+void TestAccessibility::onlyWhatIsOnScreenIsShowing_data() {
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("months");  // the month tables shown
+    QTest::addRow("full year") << QStringList() << QStringList{"1", "2", "3", "4",  "5",  "6",
+                                                               "7", "8", "9", "10", "11", "12"};
+    QTest::addRow("compact, two months") << QStringList{"Alt+C"} << QStringList{"1", "2"};
+    QTest::addRow("compact, three months")
+        << QStringList{"Alt+C", "Alt+W"} << QStringList{"1", "2", "3"};
+    QTest::addRow("compact, one month")
+        << QStringList{"Alt+C", "Alt+W", "Alt+W"} << QStringList{"1"};
+}
+
+void TestAccessibility::onlyWhatIsOnScreenIsShowing() {
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, months);
+    KeyboardUser user(kNewYork);
+    QVERIFY(QTest::qWaitForWindowActive(user.calendar.get()));
+    user.press(keys);
+    QList<QPair<QString, QAccessibleInterface*>> shown;
+    collectShown(accessible(user.calendar.get()), user.calendar->objectName(), shown);
+    const QRect window = accessible(user.calendar.get())->rect();
+    QStringList tables;
+    for (const auto& [path, node] : shown) {
+        QVERIFY2(window.intersects(node->rect()), qPrintable(path));
+        if (path.startsWith(QLatin1String("Calendar/MonthCalendar")))
+            tables << path.mid(int(std::strlen("Calendar/MonthCalendar")));
+    }
+    QCOMPARE(tables, months);
+}
+
+// The focus that no calendar may keep rests on the first month's number box, named and
+// shown, in the compact window as in the full year.
+void TestAccessibility::focusRestsOnANamedNumberBox_data() {
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("name");
+    QTest::addRow("full year") << QStringList{"PgDown"} << "1";
+    QTest::addRow("compact view") << QStringList{"Alt+C"} << "12";
+    QTest::addRow("compact, next month") << QStringList{"Alt+C", "PgDown"} << "1";
+    QTest::addRow("compact, three months") << QStringList{"Alt+C", "Alt+W"} << "12";
+    QTest::addRow("full year again") << QStringList{"Alt+C", "Alt+C"} << "1";
+}
+
+void TestAccessibility::focusRestsOnANamedNumberBox() {
+    QFETCH(QStringList, keys);
+    QFETCH(QString, name);
+    KeyboardUser user(kNewYork);
+    QVERIFY(QTest::qWaitForWindowActive(user.calendar.get()));
+    user.press(keys);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QCOMPARE(focus->objectName(), QStringLiteral("Panel1"));
+    QAccessibleInterface* node = accessible(focus);
+    QCOMPARE(node->text(QAccessible::Name).trimmed(), name);
+    QVERIFY(!node->state().invisible);
+}
+
+// Every node of the Parameters dialog, shown or not: one "Save", the colour boxes by their
+// labels with the colour as the value, and no hidden number field.
+void TestAccessibility::parametersNodesSayWhatTheyAre() {
+    KeyboardUser user(kNewYork);
+    QVERIFY(QTest::qWaitForWindowActive(user.calendar.get()));
+    user.press(QStringLiteral("Ctrl+,"));
+    QList<QAccessibleInterface*> nodes;
+    QList<QAccessibleInterface*> pending{accessible(user.home())};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface* node = pending.takeFirst();
+        for (int i = 0; i < node->childCount(); ++i) {
+            if (QAccessibleInterface* child = node->child(i)) {
+                nodes << child;
+                pending << child;
+            }
+        }
+    }
+    int saves = 0;
+    for (QAccessibleInterface* node : nodes) {
+        const QString name = node->object() ? node->object()->objectName() : QString();
+        QVERIFY2(!name.startsWith(QLatin1String("CurrencyEditN1")) &&
+                     !name.startsWith(QLatin1String("CurrencyEditW2")),
+                 qPrintable(name));
+        QVERIFY2(node->text(QAccessible::Value) != QLatin1String("00.00"), qPrintable(name));
+        saves += node->text(QAccessible::Name) == QLatin1String("Save") ? 1 : 0;
+    }
+    QCOMPARE(saves, 1);
+    const QStringList labels{"Title Bar Color", "Title Text Color", "Backgnd Color",
+                             "Text Color",      "Trail Text Color", "Outline Color"};
+    const QStringList colours{"Blue", "Yellow", "White", "Navy", "Silver", "Silver"};
+    for (int k = 1; k <= 6; ++k) {
+        auto* box = user.home()->findChild<QComboBox*>("ColorComboBox" + QString::number(k));
+        QVERIFY(box);
+        QCOMPARE(accessible(box)->text(QAccessible::Name), labels.at(k - 1));
+        QCOMPARE(accessible(box)->text(QAccessible::Value), colours.at(k - 1));
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -69,6 +69,9 @@ void TestKeyboard::stripFunctions_data() {
     row("always on top", "Alt+T", "January 2026 on-top");
     row("year entry opens", "Alt+Y", "January 2026 year-entry");
     row("a typed year", "Alt+Y 1 9 9 9 Return", "January 1999");
+    row("Escape closes the year entry", "Alt+Y Escape", "January 2026");
+    row("Escape drops a typed year", "Alt+Y 1 9 9 9 Escape", "January 2026");
+    row("keys work again after Escape", "Alt+Y Escape PgDown", "January 2027");
     row("compact view", "Alt+C", "December 2026 compact 2");
     row("next month in compact view", "Alt+C PgDown", "January 2027 compact 2");
     row("previous month in compact view", "Alt+C PgUp", "November 2026 compact 2");

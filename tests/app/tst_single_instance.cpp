@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTest>
 #include <QWindow>
+#include <memory>
 
 #include "app_fixture.h"
 #include "single_instance.h"
@@ -62,6 +63,21 @@ private slots:
             QTRY_COMPARE(launches, 1);
         else  // the later start now listens itself
             QCOMPARE(SingleInstance(testName()).start(), SingleInstance::Start::HandedOver);
+    }
+
+    // The socket file went (a cleaner of the temporary folder took it) and a later start
+    // listens in its place: the first run's exit leaves that one's socket alone.
+    void exitingRunKeepsTheSocketOfTheOneStillRunning() {
+        auto first = std::make_unique<SingleInstance>(testName());
+        QCOMPARE(first->start(), SingleInstance::Start::First);
+        QVERIFY(QFile::remove(testName()));
+        SingleInstance second(testName());
+        int launches = 0;
+        second.onSecondLaunch = [&] { ++launches; };
+        QCOMPARE(second.start(), SingleInstance::Start::First);
+        first.reset();
+        QCOMPARE(SingleInstance(testName()).start(), SingleInstance::Start::HandedOver);
+        QTRY_COMPARE(launches, 1);
     }
 
     void testRunsWithoutAScreenNeverMeet() {

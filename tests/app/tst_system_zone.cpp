@@ -161,10 +161,17 @@ void TestSystemZone::firstStartShowsTheZoneCityAndWritesNothing() {
     QCOMPARE(hint(child<QLabel>(*app.calendar, "Label3")), "Sunrise\n" + note);
     QCOMPARE(hint(child<QLabel>(*app.calendar, "Label4")), "Sunset\n" + note);
 
+    // Inside Parameters the note says why the zone switch is greyed, and so does its hint.
     auto* shown = child<QLabel>(*app.home(), "Label12");
     QVERIFY(shown->isVisibleTo(app.home()));
-    QCOMPARE(shown->text(), note);
-    QVERIFY(child<QCheckBox>(*app.home(), "CheckBox3")->isChecked());
+    QCOMPARE(
+        shown->text(),
+        QStringLiteral("Times for New York (America/New_York) until you save a place here. "
+                       "Until then they follow the system time zone, so its switch stays on."));
+    auto* zoneSwitch = child<QCheckBox>(*app.home(), "CheckBox3");
+    QVERIFY(zoneSwitch->isChecked());
+    QVERIFY(!zoneSwitch->isEnabled());
+    QCOMPARE(zoneSwitch->accessibleDescription(), "On until you save a place");
     QCOMPARE(child<QLineEdit>(*app.home(), "Edit1")->placeholderText(),
              QString::fromUtf8("N°40.71"));
     QCOMPARE(child<QLineEdit>(*app.home(), "Edit2")->placeholderText(),
@@ -179,6 +186,8 @@ void TestSystemZone::firstStartShowsTheZoneCityAndWritesNothing() {
     QTest::keyClicks(child<QLineEdit>(*app.home(), "Edit2"), QString::fromUtf8("W°73.99"));
     app.home()->SavePreferences();
     QVERIFY(!shown->isVisibleTo(app.home()));
+    QVERIFY(zoneSwitch->isEnabled());
+    QCOMPARE(zoneSwitch->accessibleDescription(), QString());
     app.activate();
     QCOMPARE(strip(*app.calendar).sunrise, "7:07A");
     QCOMPARE(hint(child<QLabel>(*app.calendar, "Label3")), "Sunrise");
@@ -232,7 +241,10 @@ void TestSystemZone::parametersShowTodaysOffset() {
     QCOMPARE(list->currentText(), listText);
     QCOMPARE(field->isEnabled(), !greyed);
     QCOMPARE(list->isEnabled(), !greyed);
-    QCOMPARE(child<QCheckBox>(*app.home(), "CheckBox3")->isEnabled(), !zone.isEmpty());
+    auto* zoneSwitch = child<QCheckBox>(*app.home(), "CheckBox3");
+    QCOMPARE(zoneSwitch->isEnabled(), !zone.isEmpty());
+    QCOMPARE(zoneSwitch->accessibleDescription(),
+             zone.isEmpty() ? QStringLiteral("The system names no time zone") : QString());
     // The fixed offset stays the setting, whatever the field shows.
     QCOMPARE(app.home()->preferences().offset, -3.5);
 }

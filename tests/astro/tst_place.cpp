@@ -82,6 +82,10 @@ void TestPlace::latitude_data() {
     QTest::addRow("lone point") << place("N", ".") << kNotANumber;
     QTest::addRow("exponent without digits") << place("N", "4e") << kNotANumber;
     QTest::addRow("out of range") << place("N", "1e400") << kNotANumber;
+    QTest::addRow("too small for a double is 0") << place("N", "1e-400") << 0.0;
+    QTest::addRow("too small, south") << place("S", "-1e-999999999999999") << 0.0;
+    QTest::addRow("eighty zeros after the point")
+        << place("N", "0." + QByteArray(80, '0') + "1") << 0.0;
     QTest::addRow("nan") << place("N", "nan") << kNotANumber;
     QTest::addRow("infinity") << place("N", "inf") << kNotANumber;
 }

@@ -68,7 +68,8 @@ private slots:
     void writeFileThroughLinks();
     void writeFileNamesTheReason();
     void fileSizeLimitFailsTheSave();
-    void saveRemovesItsLeftovers();
+    void saveClearsOnlyItsOwnLeftovers_data();
+    void saveClearsOnlyItsOwnLeftovers();
     void folderNameThatIsNotUtf8();
     void noFolderIsNoRootFile();
 };
@@ -106,7 +107,7 @@ void TestPrefsFileIo::writeFileReplacesALongerFile() {
     QFile file(fake.prefsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("00\r\n\r\n\r\n\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n"));
-    QCOMPARE(QDir(fake.path()).entryList(QDir::Files), QStringList{"prefs.cal"});
+    QCOMPARE(QDir(fake.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"prefs.cal"});
 }
 
 void TestPrefsFileIo::writeFileThroughLinks_data() {
@@ -130,9 +131,10 @@ void TestPrefsFileIo::writeFileThroughLinks() {
     test::FakePlatform fake;
     makeKind(kind, fake.prefsPath(), fake.path());
     const QString elsewhere = fake.path() + "/elsewhere";
-    const QStringList before = QDir(fake.path()).entryList(QDir::AllEntries | QDir::System);
+    const QStringList before =
+        QDir(fake.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
     const QString error = errorOf([&] { prefs::writeFile(fake.prefsPath(), kTenLines); });
-    QCOMPARE(QDir(fake.path()).entryList(QDir::AllEntries | QDir::System), before);
+    QCOMPARE(QDir(fake.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), before);
     if (refusal.isEmpty()) {
         QCOMPARE(error, QString());
         QVERIFY(QFileInfo(fake.prefsPath()).isSymLink());
@@ -170,22 +172,38 @@ void TestPrefsFileIo::fileSizeLimitFailsTheSave() {
     QCOMPARE(::waitpid(child, &status, 0), child);
     QVERIFY2(!WIFSIGNALED(status), "the save was killed by a signal");
     QCOMPARE(WEXITSTATUS(status), 0);
-    QCOMPARE(QDir(fake.path()).entryList(QDir::Files), QStringList{"prefs.cal"});
+    QCOMPARE(QDir(fake.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"prefs.cal"});
 }
 
-void TestPrefsFileIo::saveRemovesItsLeftovers() {
+void TestPrefsFileIo::saveClearsOnlyItsOwnLeftovers_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    QTest::addRow("a save cut short") << ".prefs.cal.solvane-Ab12Cd" << true;
+    QTest::addRow("the user's backup") << "prefs.cal.backup" << false;
+    QTest::addRow("the user's dated copy") << "prefs.cal.2026v1" << false;
+    QTest::addRow("six letters after the name") << "prefs.cal.Ab12Cd" << false;
+    QTest::addRow("a longer hidden name") << ".prefs.cal.solvane-Ab12Cd7" << false;
+    QTest::addRow("another file's leftover") << ".other.solvane-Ab12Cd" << false;
+}
+
+void TestPrefsFileIo::saveClearsOnlyItsOwnLeftovers() {
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
     test::FakePlatform fake;
     fake.writePrefs({"old"});
     const QDir dir(fake.path());
-    for (const char* name :
-         {"prefs.cal.Ab12Cd", "prefs.cal.zzzzzz", "prefs.cal.keep", "other.Ab12Cd"}) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QVERIFY(dir.mkdir("prefs.cal.folder"));
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("a copy\r\n") == 8);
+    file.close();
+    QVERIFY(dir.mkdir(".prefs.cal.solvane-folder"));
     prefs::writeFile(fake.prefsPath(), kTenLines);
-    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             (QStringList{"other.Ab12Cd", "prefs.cal", "prefs.cal.folder", "prefs.cal.keep"}));
+    QCOMPARE(QFileInfo::exists(dir.filePath(name)), !removed);
+    QStringList expected{".prefs.cal.solvane-folder", "prefs.cal"};
+    if (!removed)
+        expected << name;
+    expected.sort();
+    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), expected);
+    QCOMPARE(contentOf(fake.prefsPath()), kTenLinesBytes);
 }
 
 // A folder named in Latin-1 bytes is reached as it is: nothing goes to the root or the

@@ -3,10 +3,16 @@
 //
 // Where the settings live, for an install the user can write and for one that is read-only.
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <filesystem>
+#include <iterator>
 
+#include "error_of.h"
 #include "prefs_file.h"
 #include "settings_location.h"
 
@@ -49,6 +55,10 @@ private slots:
     void settingsFile();
     void configHome_data();
     void configHome();
+    void configHomeWithoutHome();
+    void configHomeThatIsNotUtf8_data();
+    void configHomeThatIsNotUtf8();
+    void noHomeIsSaid();
 };
 
 void TestSettingsLocation::settingsFile_data() {
@@ -81,10 +91,12 @@ void TestSettingsLocation::settingsFile() {
     const QString config = home.path() + "/solvane/prefs.cal";
     if (besideThere)
         write(beside, kBeside);
-    if (configThere) {
-        QVERIFY(QDir().mkpath(home.path() + "/solvane"));
+    // The user's own copy beside the settings outlives the seeding and every save.
+    const QString copy = home.path() + "/solvane/prefs.cal.backup";
+    QVERIFY(QDir().mkpath(home.path() + "/solvane"));
+    write(copy, kEarlier);
+    if (configThere)
         write(config, kEarlier);
-    }
     readOnly.clear();
     if (readOnlyPlace == "folder")
         readOnly << program.path() << beside;
@@ -99,27 +111,97 @@ void TestSettingsLocation::settingsFile() {
     if (!content.isEmpty())
         QCOMPARE(prefs::readFile(chosen), prefs::splitLines(content));
     QCOMPARE(contentOf(beside), besideThere ? kBeside : QByteArray());
+    QCOMPARE(contentOf(copy), kEarlier);
 }
 
 void TestSettingsLocation::configHome_data() {
     QTest::addColumn<QByteArray>("xdg");
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QByteArray>("account");  // the home in the password database
     QTest::addColumn<QString>("folder");
-    QTest::addRow("set") << QByteArray("/srv/conf") << "/srv/conf";
-    QTest::addRow("unset") << QByteArray() << QDir::homePath() + "/.config";
-    QTest::addRow("relative is ignored") << QByteArray("conf") << QDir::homePath() + "/.config";
+    QTest::addRow("set") << QByteArray("/srv/conf") << QByteArray("/home/a") << QByteArray("/b")
+                         << "/srv/conf";
+    QTest::addRow("unset") << QByteArray() << QByteArray("/home/a") << QByteArray("/b")
+                           << "/home/a/.config";
+    QTest::addRow("relative is ignored")
+        << QByteArray("conf") << QByteArray("/home/a") << QByteArray("/b") << "/home/a/.config";
+    QTest::addRow("home with a final slash")
+        << QByteArray() << QByteArray("/home/a/") << QByteArray("/b") << "/home/a/.config";
+    QTest::addRow("no HOME: the account's home")
+        << QByteArray() << QByteArray() << QByteArray("/var/lib/b") << "/var/lib/b/.config";
+    QTest::addRow("relative HOME: the account's home")
+        << QByteArray() << QByteArray("a") << QByteArray("/var/lib/b") << "/var/lib/b/.config";
+    QTest::addRow("root's home is no root folder")
+        << QByteArray() << QByteArray() << QByteArray("/") << "/.config";
+    QTest::addRow("no home anywhere") << QByteArray() << QByteArray() << QByteArray() << "";
 }
 
 void TestSettingsLocation::configHome() {
     QFETCH(QByteArray, xdg);
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, account);
     QFETCH(QString, folder);
-    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-    if (xdg.isEmpty())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", xdg);
+    QCOMPARE(prefs::configHome(xdg, home, account), folder);
+}
+
+// The environment as a start without HOME has it: the home comes from the password database,
+// never "//.config" at the root.
+void TestSettingsLocation::configHomeWithoutHome() {
+    const QByteArray xdg = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
     const QString found = prefs::configHome();
-    qputenv("XDG_CONFIG_HOME", previous);
-    QCOMPARE(found, folder);
+    qputenv("XDG_CONFIG_HOME", xdg);
+    qputenv("HOME", home);
+    QVERIFY2(!found.startsWith("//"), qPrintable(found));
+    const passwd* account = ::getpwuid(::geteuid());
+    QVERIFY(account && account->pw_dir);
+    QString expected = QFile::decodeName(QByteArray(account->pw_dir));
+    if (expected.endsWith('/'))
+        expected.chop(1);
+    QCOMPARE(found, expected + "/.config");
+}
+
+// A configuration folder named in Latin-1 bytes is the one the settings go to, made when
+// missing: not a folder named with U+FFFD in its place.
+void TestSettingsLocation::configHomeThatIsNotUtf8_data() {
+    QTest::addColumn<bool>("exists");
+    QTest::addRow("existing folder") << true;
+    QTest::addRow("folder yet to be made") << false;
+}
+
+void TestSettingsLocation::configHomeThatIsNotUtf8() {
+    QFETCH(bool, exists);
+    QTemporaryDir program, home;
+    const QByteArray xdg = QFile::encodeName(home.path()) + "/conf\xE9/sub";
+    if (exists) {
+        QCOMPARE(::mkdir((QFile::encodeName(home.path()) + "/conf\xE9").constData(), 0700), 0);
+        QCOMPARE(::mkdir(xdg.constData(), 0700), 0);
+    }
+    const QString found = prefs::configHome(xdg, "/nowhere", "/nowhere");
+    QVERIFY(!found.isEmpty());
+    // Every load asks again: the folder is opened once, not once per question.
+    QCOMPARE(prefs::configHome(xdg, "/nowhere", "/nowhere"), found);
+    readOnly = {program.path()};
+    const QString chosen = prefs::settingsFile(program.path(), found, fakeCanWrite);
+    QCOMPARE(prefs::readFile(chosen), prefs::splitLines(kDefaults));
+    struct stat info;
+    QCOMPARE(::stat((xdg + "/solvane/prefs.cal").constData(), &info), 0);
+    QCOMPARE(qint64(info.st_size), qint64(kDefaults.size()));
+    // Nothing went beside it under another name; then away with the folder Qt cannot name.
+    const std::filesystem::path top(QFile::encodeName(home.path()).toStdString());
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(top), {}), 1);
+    std::filesystem::remove_all(top / "conf\xE9");
+}
+
+// With the program's folder read-only and no home to be found, the load says why.
+void TestSettingsLocation::noHomeIsSaid() {
+    QTemporaryDir program;
+    readOnly = {program.path()};
+    const QString error =
+        test::errorOf([&] { prefs::settingsFile(program.path(), {}, fakeCanWrite); });
+    QVERIFY2(error.startsWith("Cannot find the folder for the settings"), qPrintable(error));
+    QVERIFY(error.contains("HOME"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsLocation)

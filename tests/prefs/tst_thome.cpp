@@ -4,7 +4,10 @@
 // The Parameters dialog on its own: its layout, the restart notice and the offset list. The
 // colours and hint switch it announces are checked where they land, in the year view.
 
+#include <QComboBox>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "fakeplatform.h"
 #include "prefs_file.h"
@@ -21,6 +24,7 @@ private slots:
     void layout_data();
     void layout();
     void everyVisibleFieldIsATabStop();
+    void everyColourNameFitsItsBox();
     void offsetListSetsTheOffset_data();
     void offsetListSetsTheOffset();
     void offsetListFollowsALoadedOffset_data();
@@ -52,6 +56,29 @@ void TestTHome::layout_data() {
     QTest::addRow("ColorComboBox6") << "ColorComboBox6" << QRect(103, 102, 85, 20) << "";
     QTest::addRow("Panel2") << "Panel2" << QRect(110, 158, 182, 26) << "";
     QTest::addRow("Save") << "SpeedButton54" << QRect(0, 0, 62, 23) << "Save";
+}
+
+// The box draws its swatch, a gap of 4 and then its text, uncut only when the text fits.
+void TestTHome::everyColourNameFitsItsBox() {
+    test::FakePlatform fake;
+    const SystemZoneForTest noZone;
+    THome home(nullptr);
+    for (int k = 1; k <= 6; ++k) {
+        auto* box = child<QComboBox>(home, "ColorComboBox" + QString::number(k));
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.iconSize = box->iconSize();
+        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, box);
+        const int room = field.width() - box->iconSize().width() - 4 - 2;
+        for (int i = 0; i < box->count(); ++i) {
+            const int needed = box->fontMetrics().horizontalAdvance(box->itemText(i));
+            QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 needs %2 pixels, has %3")
+                                                    .arg(box->itemText(i))
+                                                    .arg(needed)
+                                                    .arg(room)));
+        }
+    }
 }
 
 void TestTHome::layout() {

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 //
-// The almanac linked whole has no iCalendar reader: a run for one date loads and binds
-// nothing, while libical and ICU would cost several times that run just to be loaded. A
-// command line with --events goes, unchanged, to the same almanac built with the reader,
+// The almanac has no iCalendar reader of its own: libical and ICU would cost a run for one
+// date several times its work just to be loaded and bound. A command line with --events
+// goes, unchanged, to the same almanac built with the reader,
 // solvane-almanac-events, which lives beside it in the build tree and in the program's own
 // folder once installed.
 

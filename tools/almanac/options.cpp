@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "decimal.h"
 #include "place.h"
 #include "quoted.h"
 #include "zone_options.h"
@@ -106,13 +107,11 @@ std::optional<double> parseOffset(std::string text) {
     if (!text.empty() && text.front() == '+') {
         text.erase(0, 1);
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value) || std::fabs(value) > kMaxOffsetHours) {
+    const std::optional<double> value = astro::decimalValue(text);
+    if (!value || std::fabs(*value) > kMaxOffsetHours) {
         return std::nullopt;
     }
-    return astro::roundTo2Decimals(value);
+    return astro::roundTo2Decimals(*value);
 }
 
 std::optional<long long> parseDayCount(const std::string& text) {

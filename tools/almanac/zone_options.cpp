@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "zone_options.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "decimal.h"
 #include "options.h"
 #include "timezone_sun.h"
 #include "zonetab.h"
@@ -54,10 +54,8 @@ std::optional<double> parseDegrees(std::string text, double limit) {
     if (!text.empty() && text.front() == '+') {
         text.erase(0, 1);
     }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value) || std::fabs(value) > limit) {
+    const std::optional<double> value = astro::decimalValue(text);
+    if (!value || std::fabs(*value) > limit) {
         return std::nullopt;
     }
     return value;
