@@ -20,6 +20,9 @@ packages=(
     libqt6svg6                         # the scalable window icon
     clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes
     clang-format                       # the format check
+    libical-dev pkg-config             # libical reads the almanac's iCalendar export in a test
+    python3 python3-icalendar          # a second iCalendar reader for that test, under Debian's python3
+    radicale                           # a CalDAV server on 127.0.0.1 that the export is uploaded into
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -57,7 +57,7 @@ std::string escapeText(std::string_view text) {
         } else if (c == '\r' || c == '\n') {
             escaped += "\\n";
             i += c == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 1 : 0;
-        } else if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
+        } else if (c == '\t' || (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)) {
             escaped += c;
         }
     }

@@ -14,7 +14,8 @@ namespace solvane::almanac::ics {
 inline constexpr std::size_t kMaxLineOctets = 75;  // without the CRLF
 
 // A TEXT value: backslash, semicolon and comma escaped, a line break (LF, CR or CRLF) as
-// "\n"; other control characters, which the grammar does not allow, are left out.
+// "\n"; control characters other than the tab, which the grammar does not allow, are
+// left out.
 std::string escapeText(std::string_view text);
 
 // Appends `line` with its CRLF, folded before it passes 75 octets: each continuation starts

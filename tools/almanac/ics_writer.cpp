@@ -19,8 +19,8 @@ namespace ics {
 const char* const kCalendarBegin =
     "BEGIN:VCALENDAR\r\n"
     "VERSION:2.0\r\n"
-    "PRODID:-//Solvane//solvane-almanac " SOLVANE_VERSION
-    "//EN\r\n"
+    // No version here: a new release that computes the same times writes the same file.
+    "PRODID:-//Solvane//solvane-almanac//EN\r\n"
     "CALSCALE:GREGORIAN\r\n"
     "X-WR-CALNAME:Sunrise\\, sunset and moon phases\r\n";
 const char* const kCalendarEnd = "END:VCALENDAR\r\n";
