@@ -146,6 +146,17 @@ def check_rows(tool):
         print("%s: %d sun times, %d phases agree" % (name, sun_times, len(moons)))
 
 
+def check_from_today(tool):
+    """Without dates the calendar covers the 366 days from today on the almanac's clock."""
+    arguments = ["--ics", "--ics-only", "sun", "--lat", "51.5", "--lon", "0.12", "--offset", "0"]
+    before = datetime.datetime.now(datetime.timezone.utc).date()
+    dates = sorted({e["UID"].split("-")[1] for e in events(almanac(tool, arguments))})
+    after = datetime.datetime.now(datetime.timezone.utc).date()
+    if dates[0] not in (before.strftime("%Y%m%d"), after.strftime("%Y%m%d")) or len(dates) != 366:
+        fail("without dates: %d dates from %s, today is %s" % (len(dates), dates[0], before))
+    print("without dates: the 366 days from %s" % dates[0])
+
+
 def check_icalendar(tool):
     import icalendar
     for name, arguments in CASES.items():
@@ -248,6 +259,7 @@ def main():
     mode, tool = sys.argv[1], sys.argv[2]
     if mode == "rows":
         check_rows(tool)
+        check_from_today(tool)
     elif mode == "icalendar":
         check_icalendar(tool)
     elif mode == "caldav":

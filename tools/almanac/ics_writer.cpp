@@ -55,8 +55,8 @@ std::optional<Event> sunEvent(const RowSettings& settings, const astro::Date& da
     }
     const long offset = std::lround(found->gmtOffset * 3600);
     // The scan's hours count from local noon: of the day before when the offset is below zero.
-    const std::int64_t noon =
-        secondsSinceEpoch({found->date, 0, 0, 0, 0}) + (offset < 0 ? -43200 : 43200) - offset;
+    const std::int64_t noon = secondsSinceEpoch({found->date, 0, 0, 0, 0}) +
+                              (found->gmtOffset < 0 ? -43200 : 43200) - offset;
     char text[astro::kMaxEventTextSize];
     char* end = astro::writeEventText(text, kind, found->time, settings.military);
     const Geo place{settings.observer.latitude, settings.observer.longitude};
