@@ -21,8 +21,9 @@ packages=(
     libqt6svg6                         # the scalable window icon
     clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes
     clang-format                       # the format check
-    libical-dev                        # the iCalendar reader
-    python3-icalendar python3-recurring-ical-events python3-x-wr-timezone # the reader tests' second opinion
+    libical-dev pkg-config             # the iCalendar reader; a test reads the almanac's export with it
+    python3 python3-icalendar python3-recurring-ical-events python3-x-wr-timezone # a second iCalendar reader, under Debian's python3, for the reader's and the export's tests
+    radicale                           # a CalDAV server on 127.0.0.1 that the export is uploaded into
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -15,8 +15,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # Options as roff writes them: "\-\-name" in the page, "--name" in the help text.
 help_options=$("$almanac" --help | grep -oE -- '--[a-z][a-z0-9-]*' | sort -u)
-page_options=$(grep -E '^\.(B|BI|BR|RB|IR|RI) ' "$almanac_page" | grep -oE -- '\\-\\-[a-z][a-z0-9-]*' |
-    sed 's/\\-/-/g' | sort -u)
+page_options=$(grep -E '^\.(B|BI|BR|RB|IR|RI) ' "$almanac_page" | sed 's/\\-/-/g' |
+    grep -oE -- '--[a-z][a-z0-9-]*' | sort -u)
 [[ -n $help_options ]] || fail "solvane-almanac --help names no option"
 for option in $help_options; do
     grep -qx -- "$option" <<<"$page_options" || fail "solvane-almanac(1) lacks $option"

@@ -7,10 +7,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "events_column.h"
+#include "ics_writer.h"
+#include "local_time.h"
 #include "options.h"
 #include "ordinal.h"
 #include "phase_lines.h"
@@ -97,10 +100,30 @@ void endRow(Output& out, char* end, const almanac::EventsColumn* events, const a
     out.append(events->textOn(date) + '\n');
 }
 
+// Today's date on the almanac's clock, for a calendar asked for without dates.
+astro::Date today(const almanac::RowSettings& settings) {
+    const auto now = static_cast<std::int64_t>(std::time(nullptr));
+    const std::int64_t local = now + almanac::offsetAtInstant(settings, now);
+    return astro::dateFromSerial(local / 86400 - (local % 86400 < 0 ? 1 : 0) + 25569);
+}
+
+int writeIcs(const almanac::Options& options, const almanac::RowSettings& settings) {
+    constexpr long long kDaysFromToday = 366;
+    const bool fromToday = options.dates.empty();
+    const int error = almanac::writeCalendar(
+        stdout, settings, options.icsContent,
+        fromToday ? std::vector<astro::Date>{today(settings)} : options.dates,
+        fromToday ? kDaysFromToday : options.days);
+    return error == 0 && std::fflush(stdout) == 0 ? 0 : writeFailure(error != 0 ? error : errno);
+}
+
 int run(const almanac::Options& options, const almanac::EventsColumn* events) {
     const almanac::RowSettings settings{astro::Observer(options.latitude, -options.longitudeNumber),
                                         options.gmtOffset, options.military,
                                         options.zone ? &*options.zone : nullptr};
+    if (options.ics) {
+        return writeIcs(options, settings);
+    }
     static Output out;
     if (options.phases) {
         if (options.days > 0) {

@@ -16,7 +16,8 @@ namespace solvane::almanac {
 
 const char* const kUsage =
     "usage: solvane-almanac [--lat TEXT] [--lon TEXT] [--offset HOURS] [--military] "
-    "[--tz ZONE] [--latitude DEG] [--longitude DEG] [--phases] [--events FILE]... "
+    "[--tz ZONE] [--latitude DEG] [--longitude DEG] [--phases | --ics [--ics-only sun|moon]] "
+    "[--events FILE]... "
     "(DATE... | --from DATE --days N)\n";
 
 const char* const kHelp =
@@ -37,6 +38,12 @@ const char* const kHelp =
     "  --phases        the principal phases of the moon in the dates instead: one line\n"
     "                  each, the local time rounded to the minute, a tab and the phase\n"
     "                  (2026-12-09T00:52\tnew moon)\n"
+    "  --ics           an iCalendar file (RFC 5545) of the dates instead: a Sunrise and a\n"
+    "                  Sunset event for each time the lines show, and an event at each\n"
+    "                  principal phase of the moon, in UTC; without dates, the 366 days\n"
+    "                  from today\n"
+    "  --ics-only sun|moon\n"
+    "                  only the sun's events, or only the moon's\n"
     "  --from DATE --days N\n"
     "                  N consecutive dates starting at DATE, instead of a list of dates\n"
     "  DATE            YYYY-MM-DD, 0001-01-01 to 9999-12-31\n"
@@ -125,20 +132,20 @@ std::optional<long long> parseDayCount(const std::string& text) {
 }
 
 struct RawOptions {
-    std::optional<std::string> latitude, longitude, offset, from, days;
+    std::optional<std::string> latitude, longitude, offset, from, days, icsOnly;
     bool military = false;
     bool phases = false;
+    bool ics = false;
     std::vector<std::string> dates;
 };
 
 using ValueField = std::optional<std::string> RawOptions::*;
 
 ValueField valueOption(const std::string& name) {
-    static const std::pair<const char*, ValueField> kOptions[] = {{"--lat", &RawOptions::latitude},
-                                                                  {"--lon", &RawOptions::longitude},
-                                                                  {"--offset", &RawOptions::offset},
-                                                                  {"--from", &RawOptions::from},
-                                                                  {"--days", &RawOptions::days}};
+    static const std::pair<const char*, ValueField> kOptions[] = {
+        {"--lat", &RawOptions::latitude},  {"--lon", &RawOptions::longitude},
+        {"--offset", &RawOptions::offset}, {"--from", &RawOptions::from},
+        {"--days", &RawOptions::days},     {"--ics-only", &RawOptions::icsOnly}};
     for (const auto& [optionName, field] : kOptions) {
         if (name == optionName) {
             return field;
@@ -168,6 +175,8 @@ std::string collect(const std::vector<std::string>& arguments, RawOptions& raw, 
             raw.military = true;
         } else if (name == "--phases" && !inlineValue) {
             raw.phases = true;
+        } else if (name == "--ics" && !inlineValue) {
+            raw.ics = true;
         } else if (const auto field = valueOption(name)) {
             raw.*field = value();
             if (!(raw.*field)) {
@@ -184,7 +193,7 @@ std::string collect(const std::vector<std::string>& arguments, RawOptions& raw, 
 
 std::optional<Refusal> readDates(const RawOptions& raw, Options& options) {
     if (raw.from.has_value() != raw.days.has_value() || (raw.from && !raw.dates.empty()) ||
-        (!raw.from && raw.dates.empty())) {
+        (!raw.from && raw.dates.empty() && !raw.ics)) {
         return usageError("give either dates or --from DATE --days N");
     }
     if (raw.from) {
@@ -226,6 +235,23 @@ std::variant<double, Refusal> placeNumber(const std::optional<std::string>& text
     return *number;
 }
 
+std::optional<Refusal> readIcsOptions(const RawOptions& raw, Options& options) {
+    if (raw.ics && raw.phases) {
+        return usageError("--ics and --phases do not go together");
+    }
+    if (raw.icsOnly && !raw.ics) {
+        return usageError("--ics-only needs --ics");
+    }
+    options.ics = raw.ics;
+    if (raw.icsOnly) {
+        if (*raw.icsOnly != "sun" && *raw.icsOnly != "moon") {
+            return usageError("--ics-only: not \"sun\" or \"moon\": " + quoted(*raw.icsOnly));
+        }
+        options.icsContent = *raw.icsOnly == "sun" ? IcsContent::SunOnly : IcsContent::MoonOnly;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ParseResult parseOptions(const std::vector<std::string>& arguments) {
@@ -242,6 +268,9 @@ ParseResult parseOptions(const std::vector<std::string>& arguments) {
     Options options;
     options.military = raw.military;
     options.phases = raw.phases;
+    if (auto refusal = readIcsOptions(raw, options)) {
+        return *refusal;
+    }
     if (raw.offset) {
         const auto offset = parseOffset(*raw.offset);
         if (!offset) {

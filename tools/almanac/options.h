@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dates.h"
+#include "ics_writer.h"
 #include "timezone.h"
 
 namespace solvane::almanac {
@@ -19,8 +20,11 @@ struct Options {
     double longitudeNumber = 0;  // degrees, west positive, as the place text gives it
     double gmtOffset = 0;        // hours, rounded to two decimals
     bool military = false;
-    bool phases = false;             // the principal phases of the moon instead of days
-    std::vector<astro::Date> dates;  // the dates listed, or the first of a run
+    bool phases = false;  // the principal phases of the moon instead of days
+    bool ics = false;     // an iCalendar file of the days instead of lines
+    IcsContent icsContent = IcsContent::SunAndMoon;
+    std::vector<astro::Date> dates;  // the dates listed, or the first of a run; with --ics
+                                     // empty for the year from today
     long long days = 0;              // the length of a --from run, 0 for a list
     // With --tz: the offset of each date comes from this zone instead of gmtOffset.
     std::optional<astro::TimeZone> zone;

@@ -41,9 +41,9 @@ char* writeDates(char* out, const astro::Date& date, int dayOfYear) {
     return writeFixedDigits(out, dayOfYear, 3);
 }
 
-char* writeEvent(char* out, astro::EventKind kind, const std::optional<astro::EventTime>& time,
+char* writeEvent(char* out, astro::EventKind kind, const std::optional<RowSunEvent>& event,
                  bool military) {
-    return time ? astro::writeEventText(out, kind, *time, military) : out;
+    return event ? astro::writeEventText(out, kind, event->time, military) : out;
 }
 
 // The messages of both scans once each, in the order they first appear, joined by " | ".
@@ -67,30 +67,44 @@ char* writeNotes(char* out, const astro::SunScanPair& scans) {
     return out;
 }
 
-// The two scans of a date: in a zone, each event's scan runs with its own day's offset.
-astro::SunScanPair scansOf(const RowSettings& settings, const astro::Date& date) {
-    if (settings.zone == nullptr) {
-        return astro::scanSunTwice(settings.observer, date, settings.gmtOffset);
-    }
-    const astro::ZonedSunScans zoned = astro::zonedSunScans(*settings.zone, date);
-    return {astro::scanSunEvents(settings.observer, zoned.sunrise.date, zoned.sunrise.gmtOffset,
-                                 astro::Sunrise),
-            astro::scanSunEvents(settings.observer, zoned.sunset.date, zoned.sunset.gmtOffset,
-                                 astro::Sunset)};
-}
-
 }  // namespace
+
+// The two scans of a date: in a zone, each event's scan runs with its own day's offset.
+RowSun rowSun(const RowSettings& settings, const astro::Date& date) {
+    astro::ZonedScan sunriseScan{date, settings.gmtOffset}, sunsetScan = sunriseScan;
+    if (settings.zone != nullptr) {
+        const astro::ZonedSunScans zoned = astro::zonedSunScans(*settings.zone, date);
+        sunriseScan = zoned.sunrise;
+        sunsetScan = zoned.sunset;
+    }
+    RowSun sun;
+    sun.scans =
+        settings.zone == nullptr
+            ? astro::scanSunTwice(settings.observer, date, settings.gmtOffset)
+            : astro::SunScanPair{astro::scanSunEvents(settings.observer, sunriseScan.date,
+                                                      sunriseScan.gmtOffset, astro::Sunrise),
+                                 astro::scanSunEvents(settings.observer, sunsetScan.date,
+                                                      sunsetScan.gmtOffset, astro::Sunset)};
+    // The sunrise label shows the first scan's; the sunset label the second's, or the first's
+    // when the second found none.
+    if (const auto& time = sun.scans.first.sunrise) {
+        sun.sunrise = RowSunEvent{*time, sunriseScan.date, sunriseScan.gmtOffset};
+    }
+    if (const auto& time = sun.scans.second.sunset) {
+        sun.sunset = RowSunEvent{*time, sunsetScan.date, sunsetScan.gmtOffset};
+    } else if (const auto& first = sun.scans.first.sunset) {
+        sun.sunset = RowSunEvent{*first, sunriseScan.date, sunriseScan.gmtOffset};
+    }
+    return sun;
+}
 
 char* writeRow(char* out, const RowSettings& settings, const astro::Date& date, int dayOfYear) {
     out = writeDates(out, date, dayOfYear);
     *out++ = '\t';
-    const astro::SunScanPair scans = scansOf(settings, date);
-    // The sunrise label shows the first scan's; the sunset label the second's, or the first's
-    // when the second found none.
-    out = writeEvent(out, astro::Sunrise, scans.first.sunrise, settings.military);
+    const RowSun sun = rowSun(settings, date);
+    out = writeEvent(out, astro::Sunrise, sun.sunrise, settings.military);
     *out++ = '\t';
-    const auto& sunset = scans.second.sunset ? scans.second.sunset : scans.first.sunset;
-    out = writeEvent(out, astro::Sunset, sunset, settings.military);
+    out = writeEvent(out, astro::Sunset, sun.sunset, settings.military);
     *out++ = '\t';
     const astro::DateTime evening{date, 18, 0, 0, 0};
     const double angle = astro::moonPhaseAngle(evening, offsetAtLocalTime(settings, evening));
@@ -98,7 +112,7 @@ char* writeRow(char* out, const RowSettings& settings, const astro::Date& date, 
     *out++ = '\t';
     out = std::to_chars(out, out + 8, astro::moonPicture(angle)).ptr;
     *out++ = '\t';
-    out = writeNotes(out, scans);
+    out = writeNotes(out, sun.scans);
     *out++ = '\n';
     return out;
 }

@@ -5,6 +5,7 @@
 // The almanac's lines: one tab-separated line per date, written straight into a buffer.
 
 #include <cstddef>
+#include <optional>
 
 #include "dates.h"
 #include "sun.h"
@@ -27,6 +28,22 @@ struct RowSettings {
     bool military;
     const astro::TimeZone* zone = nullptr;
 };
+
+// A sun time of a line and the scan that found it: the time counts from 12:00 of `date` on a
+// clock `gmtOffset` hours ahead of GMT.
+struct RowSunEvent {
+    astro::EventTime time;
+    astro::Date date;
+    double gmtOffset;
+};
+
+// The sun of a line: both scans, and the sunrise and sunset its labels show.
+struct RowSun {
+    astro::SunScanPair scans;
+    std::optional<RowSunEvent> sunrise, sunset;
+};
+
+RowSun rowSun(const RowSettings& settings, const astro::Date& date);
 
 // Writes the line of `date`, whose day of the year is `dayOfYear`, at `out`; returns its end.
 // Each line stands alone: no time carries over from another date.
