@@ -299,9 +299,9 @@ private slots:
         const QDate oldDay = newDay.addDays(-1);
         QTRY_VERIFY(ringPixelsOnScreen(app, oldDay) > 0);
         app.platform.setNow(QDateTime(newDay, QTime(0, 0, 0, 50)));
-        QTRY_COMPARE_WITH_TIMEOUT(::caption(app), caption, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(::caption(app), caption, kHangCheckMs);
         QCOMPARE(::yearButton(app), yearButton);
-        QTRY_COMPARE_WITH_TIMEOUT(ringPixelsOnScreen(app, oldDay), 0, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(ringPixelsOnScreen(app, oldDay), 0, kHangCheckMs);
         QCOMPARE(ringPixelsOnScreen(app, newDay) > 0, newDayInView);
     }
 
@@ -324,7 +324,7 @@ private slots:
         app.activate();
         app.platform.setNow(QDateTime(newDay, QTime(0, 0, 0, 50)));
         QTRY_VERIFY_WITH_TIMEOUT(::caption(app).contains(formatDate(newDay, "(m) mmm dd, yyyy")),
-                                 1000);
+                                 kHangCheckMs);
         for (int i = 0; i < nexts; ++i) {
             clickButton(c, "SpeedButton9");
             tick(c, 1);
