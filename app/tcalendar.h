@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "colors.h"
+#include "day_facts.h"
 #include "ordinal.h"
 #include "preferences.h"
 #include "sun.h"
@@ -65,8 +66,6 @@ struct YearViewState {
 
 class TCalendar : public QWidget, private YearViewState {
     Q_OBJECT
-    // The notification-area icon's click, menu and hint work the window's own handlers.
-    friend class TrayIcon;
 
 public:
     explicit TCalendar(QWidget* parent = nullptr);
@@ -88,9 +87,10 @@ public:
     // One tick of the 10 ms timer Timer1 (tcalendar_timer.cpp).
     void Timer1Timer();
 
-    // Shows the window hidden in the notification area, or brings a covered one to the front,
-    // as it was left: a second start of the program asks for this.
-    void bringToFront();
+    // The notification-area icon; its picture is the program's once the window is up.
+    QSystemTrayIcon* trayIcon() const { return RxTrayIcon1; }
+    // The facts of a day at the settings in force, as the strip shows them.
+    DayFacts& dayFacts() { return dayFacts_; }
 
     // True while a sun computation waits in one of its message boxes; another computation
     // started meanwhile (a timer tick, a click) returns at once.
@@ -102,10 +102,24 @@ public:
     // Whether the desktop has a notification area to hide the window into; tests replace it.
     std::function<bool()> trayAvailable;
 
+public slots:
+    // Shows the window hidden in the notification area, or brings a covered one to the front,
+    // as it was left: a second start of the program and the notification-area icon ask for it.
+    void bringToFront();
+    // Hides the window into the notification area, hints left as they are.
+    void hideToNotificationArea();
+    // Opens the Parameters dialog over the window.
+    void showParameters();
+
 signals:
     // The place numbers the sun computation read from the place texts, in degrees, rounded to
     // two decimals (the longitude's sign as the text has it).
     void placeNumbersRead(double latitude, double longitude);
+    // After every sun computation of the strip (a load, a saved place, a click, the return to
+    // today) and after the Parameters dialog closes: the settings in force may have changed.
+    void sunShown();
+    // The date passed midnight (or the clock jumped to another day).
+    void todayChanged(const QDate& today);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -117,7 +131,7 @@ private:
     void FormActivate();
     void LoadPreferences();  // the dialog's load, then today's sun
     void CalcJulianDate(const QDate& date);
-    void CalcSun(const QString& dateText);  // "mm/dd/yyyy"
+    void CalcSun(const QDate& date);
 
     // --- year navigation and day clicks (tcalendar_navigation.cpp, tcalendar_day_click.cpp,
     // tcalendar_year_entry.cpp)
@@ -157,6 +171,7 @@ private:
     // Ordinal dates, spans and the sun texts kept between computations.
     astro::OrdinalDates Julian;
     astro::SunTexts Sun;
+    DayFacts dayFacts_;
 
     prefs::Settings* settings_ = nullptr;
     // A window of its own, not a child of the year view; made when first opened.
@@ -254,8 +269,9 @@ private:
     void dateTwelveMonths();
 
     // tcalendar_sun.cpp
-    double placeNumber(const QString& text, bool latitude, double* previous);
-    void showMoonPicture(const QString& dateText);
+    void showSun(const Facts& facts);
+    void warnOfPlaceTexts(const Facts& facts);
+    void showMoonPicture(const Facts& facts);
     // tcalendar_sun_place.cpp: the sun labels' hints name the zone's city while the times
     // are for it.
     void showWhereTheTimesAreFor(const astro::ZonePlace* city);
@@ -274,9 +290,6 @@ private:
     bool sunComputationRunning_ = false;
     bool activateOnShow_ = true;
     bool centredOnce_ = false;
-    // The last place numbers read without error; an invalid text keeps them.
-    double latitudeNumber_ = 0;
-    double longitudeNumber_ = 0;
     // The place texts already reported as unreadable (true: latitude), each reported once.
     QSet<std::pair<bool, QString>> badPlaceTextsShown_;
 

@@ -79,7 +79,7 @@ void TCalendar::redate(solvane::RedateMode mode) {
 void TCalendar::LoadPreferences() {
     if (settings_)
         settings_->load();
-    CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
+    CalcSun(clock().today());
 }
 
 void TCalendar::dateFirstCalendar() {

@@ -42,6 +42,7 @@ void TCalendar::setSettings(prefs::Settings* settings) {
     if (settings_)
         disconnect(settings_, nullptr, this, nullptr);
     settings_ = settings;
+    dayFacts_.setSettings(settings);
     if (!settings_)
         return;
     connect(settings_, &prefs::Settings::colourChanged, this, &TCalendar::paintColour);
@@ -54,7 +55,7 @@ THome* TCalendar::parametersDialog() {
     if (Home || !settings_)
         return Home.get();
     Home = std::make_unique<THome>(*settings_, this);
-    Home->showPlaceNumbers(latitudeNumber_, longitudeNumber_);
+    Home->showPlaceNumbers(dayFacts_.lastLatitude(), dayFacts_.lastLongitudeNumber());
     connect(Home.get(), &THome::sunSettingsSaved, this, guard(this, &TCalendar::showTodaysSun));
     connect(this, &TCalendar::placeNumbersRead, Home.get(), &THome::showPlaceNumbers);
     return Home.get();
@@ -67,7 +68,7 @@ prefs::Preferences TCalendar::preferences() const {
 // A saved place, offset or time format shows at once: today's sunrise, sunset and moon, as
 // the strip shows them when no clicked day is on display.
 void TCalendar::showTodaysSun() {
-    CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
+    CalcSun(clock().today());
     setTextColour(Label3, cl::Navy);
     setTextColour(Label4, cl::Navy);
     SunDisplayCountdown = -1;

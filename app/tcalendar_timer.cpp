@@ -99,7 +99,7 @@ void TCalendar::countDownSunDisplay() {
     if (SunDisplayCountdown != 0 || sunBusy())
         return;
     SunDisplayCountdown = -1;  // also when CalcSun fails: no computation again on every tick
-    CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
+    CalcSun(clock().today());
     setTextColour(Label3, cl::Navy);
     setTextColour(Label4, cl::Navy);
     SunDisplayCountdown = -1;
@@ -191,6 +191,7 @@ void TCalendar::midnightPassed() {
     for (TMonthCalendar* calendar : monthCalendars_)
         calendar->todayChanged();
     wake();
+    emit todayChanged(today);
 }
 
 }  // namespace solvane
