@@ -24,6 +24,7 @@
 #include "preferences.h"
 #include "sun.h"
 #include "system_zone.h"
+#include "year_model.h"
 
 class QLabel;
 class QMenu;
@@ -46,14 +47,11 @@ namespace prefs {
 class Settings;
 }
 
-enum class RedateMode { FromToday, KeepFirst, FromFirstYear };
-
-// The year view's state, as the window keeps it; all of it starts zero, off or empty unless
-// given here.
+// The year view's state as it stands: the model's, and where the window stood.
 struct YearViewState {
     bool FirstActivated = false;
     solvane::RedateMode RedateMode = RedateMode::FromToday;
-    QString YearAnchor;
+    int YearAnchor = 0;  // the year of the last dating; 0 before the first
     bool CompactMode = false;
     int CompactWidth = 2;
     bool YearButtonToJanuary = false;
@@ -64,7 +62,7 @@ struct YearViewState {
     int SunDisplayCountdown = 0;
 };
 
-class TCalendar : public QWidget, private YearViewState {
+class TCalendar : public QWidget {
     Q_OBJECT
 
 public:
@@ -79,7 +77,8 @@ public:
     THome* parametersDialog();
 
     // The year view's state as it stands, for reading.
-    const YearViewState& state() const { return *this; }
+    YearViewState state() const;
+    const YearModel& model() const { return model_; }
 
     // Sets how the next activation dates the first month, and runs it.
     void redate(solvane::RedateMode mode);
@@ -165,8 +164,12 @@ private:
     // (tcalendar_create.cpp, tcalendar_layout.cpp, tcalendar_activate.cpp, tcalendar_sun.cpp,
     // tcalendar_day_click.cpp, tcalendar_navigation.cpp, tcalendar_year_entry.cpp)
 
-    // The year-view state is the private base YearViewState: its fields are read and written
-    // here by their own names.
+    // The year view's state and rules; the window shows what it says.
+    YearModel model_;
+    // Where the window stood: at the first activation, and where the compact window was left.
+    bool FirstActivated = false;
+    QPoint CompactPos;
+    QPoint FullPos;
 
     // Ordinal dates, spans and the sun texts kept between computations.
     astro::OrdinalDates Julian;
@@ -281,9 +284,8 @@ private:
     void clearCompactMonthBoxes();
     // The date itself, or the nearest the calendars can hold (the first of December 9999
     // beyond their end), for a calendar out of sight past either end of the range.
-    static QDate withinCalendarRange(const QDate& date);
-    int monthsInView() const;
-    void refuseViewOutsideRange(const QDate& first) const;
+    void refuseViewOutsideRange() const;
+    void showYearButton();
 
     // The day the caption and the year button show as today.
     QDate todayShown_;
@@ -325,7 +327,6 @@ private:
     bool showsWholeYear() const;
     bool anyCalendarHolds(const QDate& day) const;
     void layOutYearAgain();
-    QDate yearAnchorDate() const;
     bool yearIsLaidOut(const QDate& january) const;
     bool monthTitleIsCurrent(int k, const QDate& date) const;
     void setMonthTitle(int k, const QDate& date);
@@ -333,9 +334,9 @@ private:
     void showWeekNumbers(bool on);
     void enterCompactMode();
     void leaveCompactMode();
-    void saveCompactDates();
     void applyStripLayout(int width);  // the compact layout of 1, 2 or 3 months
-    void showCompactRow(const QDate& first, const std::array<QDate, 3>& selected);
+    void showCompactRow(const CompactRow& row);
+    CompactRow compactRowShown() const;
     void pointerToStripButton(const QToolButton* button, int dx);
     void hideToTray();
     std::array<MonthTitle, 12> monthTitles_{};

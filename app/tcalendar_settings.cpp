@@ -71,7 +71,7 @@ void TCalendar::showTodaysSun() {
     CalcSun(clock().today());
     setTextColour(Label3, cl::Navy);
     setTextColour(Label4, cl::Navy);
-    SunDisplayCountdown = -1;
+    model_.stopSunDisplay();
 }
 
 void TCalendar::paintCalendars(int slot, TColor colour) {

@@ -15,9 +15,6 @@
 namespace solvane {
 namespace {
 
-// How long the strip shows a computed day before the timer brings today back, in ticks.
-constexpr int kSunDisplayTicks = 300;
-
 QString sunNoticeText(DayNotice notice) {
     switch (notice) {
         case DayNotice::NoSunrise:
@@ -58,7 +55,7 @@ void TCalendar::showSun(const Facts& facts) {
 
     setTextColour(Label3, cl::Maroon);
     setTextColour(Label4, cl::Maroon);
-    SunDisplayCountdown = kSunDisplayTicks;
+    model_.startSunDisplay();
     wake();  // the timer counts it down
     showMoonPicture(facts);
     emit sunShown();

@@ -176,13 +176,13 @@ void TCalendar::showParameters() {
 
 void TCalendar::SpeedButton5Click() {
     ResetCalendarHints();
-    showWeekNumbers(WeekNumbersShown == 0);
+    showWeekNumbers(!model_.weekNumbersShown());
 }
 
 void TCalendar::showWeekNumbers(bool on) {
     for (int k = 1; k <= 12; ++k)
         MonthCalendar(k)->setWeekNumbers(on);
-    WeekNumbersShown = on ? 1 : 0;
+    model_.setWeekNumbersShown(on);
 }
 
 }  // namespace solvane

@@ -83,7 +83,7 @@ void TestCalendarStart::firstActivationDatesTheYear() {
     AppFixture app;
     app.activate();
     QVERIFY(app.calendar->state().FirstActivated);
-    QCOMPARE(app.calendar->state().YearAnchor, QStringLiteral("01/01/2026"));
+    QCOMPARE(app.calendar->state().YearAnchor, 2026);
     const QStringList months = {"January",   "February", "March",    "April",
                                 "May",       "June",     "July",     "August",
                                 "September", "October",  "November", "December"};
@@ -124,22 +124,22 @@ void TestCalendarStart::redating_data() {
     QTest::addColumn<QDate>("second");
     QTest::addColumn<QDate>("third");
     QTest::addColumn<QDate>("twelfth");
-    QTest::addColumn<QString>("anchor");
+    QTest::addColumn<int>("anchor");
     QTest::addRow("KeepFirst 31 Jan 2027")
         << int(RedateMode::KeepFirst) << QDate(2027, 1, 31) << QDate(2027, 2, 28)
-        << QDate(2027, 3, 31) << QDate(2027, 12, 31) << "01/01/2026";
+        << QDate(2027, 3, 31) << QDate(2027, 12, 31) << 2026;
     QTest::addRow("KeepFirst 31 Jan 2028, leap year")
         << int(RedateMode::KeepFirst) << QDate(2028, 1, 31) << QDate(2028, 2, 29)
-        << QDate(2028, 3, 31) << QDate(2028, 12, 31) << "01/01/2026";
+        << QDate(2028, 3, 31) << QDate(2028, 12, 31) << 2026;
     QTest::addRow("KeepFirst 31 Jan 2100, no leap day")
         << int(RedateMode::KeepFirst) << QDate(2100, 1, 31) << QDate(2100, 2, 28)
-        << QDate(2100, 3, 31) << QDate(2100, 12, 31) << "01/01/2026";
+        << QDate(2100, 3, 31) << QDate(2100, 12, 31) << 2026;
     QTest::addRow("FromFirstYear 15 Jun 2030")
         << int(RedateMode::FromFirstYear) << QDate(2030, 6, 15) << QDate(2030, 2, 1)
-        << QDate(2030, 3, 1) << QDate(2030, 12, 1) << "01/01/2030";
+        << QDate(2030, 3, 1) << QDate(2030, 12, 1) << 2030;
     QTest::addRow("FromToday from 2030")
         << int(RedateMode::FromToday) << QDate(2030, 6, 15) << QDate(2026, 2, 1)
-        << QDate(2026, 3, 1) << QDate(2026, 12, 1) << "01/01/2026";
+        << QDate(2026, 3, 1) << QDate(2026, 12, 1) << 2026;
 }
 
 void TestCalendarStart::redating() {
@@ -148,7 +148,7 @@ void TestCalendarStart::redating() {
     QFETCH(QDate, second);
     QFETCH(QDate, third);
     QFETCH(QDate, twelfth);
-    QFETCH(QString, anchor);
+    QFETCH(int, anchor);
     AppFixture app;
     app.activate();
     app.month(1)->setDate(first);
