@@ -331,7 +331,7 @@ private:
     bool monthTitleIsCurrent(int k, const QDate& date) const;
     void setMonthTitle(int k, const QDate& date);
     void armMidnightTimer();
-    void showWeekNumbers(bool on);
+    void showWeekNumbers(bool on);  // as the model announces it
     void enterCompactMode();
     void leaveCompactMode();
     void applyStripLayout(int width);  // the compact layout of 1, 2 or 3 months

@@ -59,7 +59,7 @@ constexpr std::array<StripLayout, 3> kCompactLayouts{{
 void TCalendar::BitBtn1Click() {
     ResetCalendarHints();
     if (model_.weekNumbersShown())
-        showWeekNumbers(false);
+        model_.setWeekNumbersShown(false);
     if (model_.compactMode())
         leaveCompactMode();
     else

@@ -64,7 +64,9 @@ void TCalendar::FormCreate() {
     CompactPos = pos();
     const QDate today = clock().today();
     todayShown_ = today;
+    // The view follows what the model announces.
     connect(&model_, &YearModel::yearButtonTextChanged, this, &TCalendar::showYearButton);
+    connect(&model_, &YearModel::weekNumbersChanged, this, &TCalendar::showWeekNumbers);
     showYearButton();
 
     CalcJulianDate(today);  // not yet activated: no caption from it

@@ -176,13 +176,12 @@ void TCalendar::showParameters() {
 
 void TCalendar::SpeedButton5Click() {
     ResetCalendarHints();
-    showWeekNumbers(!model_.weekNumbersShown());
+    model_.setWeekNumbersShown(!model_.weekNumbersShown());
 }
 
 void TCalendar::showWeekNumbers(bool on) {
     for (int k = 1; k <= 12; ++k)
         MonthCalendar(k)->setWeekNumbers(on);
-    model_.setWeekNumbersShown(on);
 }
 
 }  // namespace solvane
