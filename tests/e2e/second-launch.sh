@@ -8,7 +8,7 @@
 # Usage: second-launch.sh SOLVANE
 set -euo pipefail
 binary=$1
-for tool in Xvfb xdotool trayer; do
+for tool in Xvfb xdotool trayer import convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 dir=$(cd "$(mktemp -d)" && pwd -P)
@@ -57,6 +57,10 @@ icon() { # the notification-area icon: the embedded window named just "Solvane"
 pids+=($!)
 wait_for "the first window shows" window_shown
 wait_for "the icon is in the notification area" icon >/dev/null
+# The icon shows the program's picture: an icon without one leaves the slot in the notification
+# area's bare background, a single colour.
+icon_drawn() { (($(import -window "$(icon)" png:- | convert png:- -format %k info:) > 2)); }
+wait_for "the icon shows the program's picture" icon_drawn
 # A left click brings the window to the front, the next hides it.
 for _ in 1 2 3; do
     window_shown || break
