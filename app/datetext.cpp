@@ -25,10 +25,6 @@ const astro::MonthNames& localeMonthNames() {
     return names;
 }
 
-QString formatDate(const QDate& date, const char* pattern) {
-    return QString::fromStdString(astro::formatDate(toAstro(date), pattern, localeMonthNames()));
-}
-
 QString monthTitleText(const QDate& date) {
     const QLocale locale;
     return locale.standaloneMonthName(date.month(), QLocale::LongFormat) + u' ' +

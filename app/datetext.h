@@ -16,9 +16,6 @@ astro::Date toAstro(const QDate& date);
 // The month names of the default QLocale (English in tests).
 const astro::MonthNames& localeMonthNames();
 
-// Formats by the patterns "m" "mm" "mmm" "mmmm" "d" "dd" "yy" "yyyy" and "/".
-QString formatDate(const QDate& date, const char* pattern);
-
 // A month's title, "December 2026", in the default QLocale.
 QString monthTitleText(const QDate& date);
 

@@ -9,7 +9,6 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "datetext.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "tjpaneltexture.h"

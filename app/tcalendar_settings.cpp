@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QVariant>
 
-#include "datetext.h"
 #include "guard.h"
 #include "hints.h"
 #include "platform.h"
