@@ -4,17 +4,10 @@
 
 #include <QLocale>
 
-#include "error.h"
-#include "platform.h"
-
 namespace solvane {
 
 astro::Date toAstro(const QDate& date) {
     return {date.year(), date.month(), date.day()};
-}
-
-QDate fromAstro(const astro::Date& date) {
-    return QDate(date.year, date.month, date.day);
 }
 
 const astro::MonthNames& localeMonthNames() {
@@ -32,15 +25,10 @@ const astro::MonthNames& localeMonthNames() {
     return names;
 }
 
-QString formatDate(const QDate& date, const char* pattern) {
-    return QString::fromStdString(astro::formatDate(toAstro(date), pattern, localeMonthNames()));
-}
-
-QDate readDate(const QString& text) {
-    const auto date = astro::parseDateText(text.toStdString(), clock().today().year());
-    if (!date)
-        throw Error(QStringLiteral("'%1' is not a valid date").arg(text));
-    return fromAstro(*date);
+QString monthTitleText(const QDate& date) {
+    const QLocale locale;
+    return locale.standaloneMonthName(date.month(), QLocale::LongFormat) + u' ' +
+           locale.toString(date, QStringLiteral("yyyy"));
 }
 
 }  // namespace solvane

@@ -12,16 +12,11 @@
 namespace solvane {
 
 astro::Date toAstro(const QDate& date);
-QDate fromAstro(const astro::Date& date);
 
 // The month names of the default QLocale (English in tests).
 const astro::MonthNames& localeMonthNames();
 
-// Formats by the patterns "m" "mm" "mmm" "mmmm" "d" "dd" "yy" "yyyy" and "/".
-QString formatDate(const QDate& date, const char* pattern);
-
-// Reads a month-first date text back; a two-digit year goes to the century of today.
-// Raises solvane::Error for a text that is not a valid date.
-QDate readDate(const QString& text);
+// A month's title, "December 2026", in the default QLocale.
+QString monthTitleText(const QDate& date);
 
 }  // namespace solvane

@@ -19,10 +19,12 @@
 #include <vector>
 
 #include "colors.h"
+#include "day_facts.h"
 #include "ordinal.h"
 #include "preferences.h"
 #include "sun.h"
 #include "system_zone.h"
+#include "year_model.h"
 
 class QLabel;
 class QMenu;
@@ -45,14 +47,11 @@ namespace prefs {
 class Settings;
 }
 
-enum class RedateMode { FromToday, KeepFirst, FromFirstYear };
-
-// The year view's state, as the window keeps it; all of it starts zero, off or empty unless
-// given here.
+// The year view's state as it stands: the model's, and where the window stood.
 struct YearViewState {
     bool FirstActivated = false;
     solvane::RedateMode RedateMode = RedateMode::FromToday;
-    QString YearAnchor;
+    int YearAnchor = 0;  // the year of the last dating; 0 before the first
     bool CompactMode = false;
     int CompactWidth = 2;
     bool YearButtonToJanuary = false;
@@ -63,10 +62,8 @@ struct YearViewState {
     int SunDisplayCountdown = 0;
 };
 
-class TCalendar : public QWidget, private YearViewState {
+class TCalendar : public QWidget {
     Q_OBJECT
-    // The notification-area icon's click, menu and hint work the window's own handlers.
-    friend class TrayIcon;
 
 public:
     explicit TCalendar(QWidget* parent = nullptr);
@@ -80,7 +77,8 @@ public:
     THome* parametersDialog();
 
     // The year view's state as it stands, for reading.
-    const YearViewState& state() const { return *this; }
+    YearViewState state() const;
+    const YearModel& model() const { return model_; }
 
     // Sets how the next activation dates the first month, and runs it.
     void redate(solvane::RedateMode mode);
@@ -88,9 +86,10 @@ public:
     // One tick of the 10 ms timer Timer1 (tcalendar_timer.cpp).
     void Timer1Timer();
 
-    // Shows the window hidden in the notification area, or brings a covered one to the front,
-    // as it was left: a second start of the program asks for this.
-    void bringToFront();
+    // The notification-area icon; its picture is the program's once the window is up.
+    QSystemTrayIcon* trayIcon() const { return RxTrayIcon1; }
+    // The facts of a day at the settings in force, as the strip shows them.
+    DayFacts& dayFacts() { return dayFacts_; }
 
     // True while a sun computation waits in one of its message boxes; another computation
     // started meanwhile (a timer tick, a click) returns at once.
@@ -102,10 +101,24 @@ public:
     // Whether the desktop has a notification area to hide the window into; tests replace it.
     std::function<bool()> trayAvailable;
 
+public slots:
+    // Shows the window hidden in the notification area, or brings a covered one to the front,
+    // as it was left: a second start of the program and the notification-area icon ask for it.
+    void bringToFront();
+    // Hides the window into the notification area, hints left as they are.
+    void hideToNotificationArea();
+    // Opens the Parameters dialog over the window.
+    void showParameters();
+
 signals:
     // The place numbers the sun computation read from the place texts, in degrees, rounded to
     // two decimals (the longitude's sign as the text has it).
     void placeNumbersRead(double latitude, double longitude);
+    // After every sun computation of the strip (a load, a saved place, a click, the return to
+    // today) and after the Parameters dialog closes: the settings in force may have changed.
+    void sunShown();
+    // The date passed midnight (or the clock jumped to another day).
+    void todayChanged(const QDate& today);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -117,7 +130,7 @@ private:
     void FormActivate();
     void LoadPreferences();  // the dialog's load, then today's sun
     void CalcJulianDate(const QDate& date);
-    void CalcSun(const QString& dateText);  // "mm/dd/yyyy"
+    void CalcSun(const QDate& date);
 
     // --- year navigation and day clicks (tcalendar_navigation.cpp, tcalendar_day_click.cpp,
     // tcalendar_year_entry.cpp)
@@ -151,12 +164,17 @@ private:
     // (tcalendar_create.cpp, tcalendar_layout.cpp, tcalendar_activate.cpp, tcalendar_sun.cpp,
     // tcalendar_day_click.cpp, tcalendar_navigation.cpp, tcalendar_year_entry.cpp)
 
-    // The year-view state is the private base YearViewState: its fields are read and written
-    // here by their own names.
+    // The year view's state and rules; the window shows what it says.
+    YearModel model_;
+    // Where the window stood: at the first activation, and where the compact window was left.
+    bool FirstActivated = false;
+    QPoint CompactPos;
+    QPoint FullPos;
 
     // Ordinal dates, spans and the sun texts kept between computations.
     astro::OrdinalDates Julian;
     astro::SunTexts Sun;
+    DayFacts dayFacts_;
 
     prefs::Settings* settings_ = nullptr;
     // A window of its own, not a child of the year view; made when first opened.
@@ -254,8 +272,9 @@ private:
     void dateTwelveMonths();
 
     // tcalendar_sun.cpp
-    double placeNumber(const QString& text, bool latitude, double* previous);
-    void showMoonPicture(const QString& dateText);
+    void showSun(const Facts& facts);
+    void warnOfPlaceTexts(const Facts& facts);
+    void showMoonPicture(const Facts& facts);
     // tcalendar_sun_place.cpp: the sun labels' hints name the zone's city while the times
     // are for it.
     void showWhereTheTimesAreFor(const astro::ZonePlace* city);
@@ -265,18 +284,14 @@ private:
     void clearCompactMonthBoxes();
     // The date itself, or the nearest the calendars can hold (the first of December 9999
     // beyond their end), for a calendar out of sight past either end of the range.
-    static QDate withinCalendarRange(const QDate& date);
-    int monthsInView() const;
-    void refuseViewOutsideRange(const QDate& first) const;
+    void refuseViewOutsideRange() const;
+    void showYearButton();
 
     // The day the caption and the year button show as today.
     QDate todayShown_;
     bool sunComputationRunning_ = false;
     bool activateOnShow_ = true;
     bool centredOnce_ = false;
-    // The last place numbers read without error; an invalid text keeps them.
-    double latitudeNumber_ = 0;
-    double longitudeNumber_ = 0;
     // The place texts already reported as unreadable (true: latitude), each reported once.
     QSet<std::pair<bool, QString>> badPlaceTextsShown_;
 
@@ -312,17 +327,16 @@ private:
     bool showsWholeYear() const;
     bool anyCalendarHolds(const QDate& day) const;
     void layOutYearAgain();
-    QDate yearAnchorDate() const;
     bool yearIsLaidOut(const QDate& january) const;
     bool monthTitleIsCurrent(int k, const QDate& date) const;
     void setMonthTitle(int k, const QDate& date);
     void armMidnightTimer();
-    void showWeekNumbers(bool on);
+    void showWeekNumbers(bool on);  // as the model announces it
     void enterCompactMode();
     void leaveCompactMode();
-    void saveCompactDates();
     void applyStripLayout(int width);  // the compact layout of 1, 2 or 3 months
-    void showCompactRow(const QDate& first, const std::array<QDate, 3>& selected);
+    void showCompactRow(const CompactRow& row);
+    CompactRow compactRowShown() const;
     void pointerToStripButton(const QToolButton* button, int dx);
     void hideToTray();
     std::array<MonthTitle, 12> monthTitles_{};

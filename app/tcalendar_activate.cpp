@@ -67,40 +67,49 @@ void TCalendar::FormActivate() {
     }
     LoadPreferences();  // an error here ends the activation before the dating
     dateFirstCalendar();
-    RedateMode = RedateMode::FromToday;
     dateTwelveMonths();
 }
 
 void TCalendar::redate(solvane::RedateMode mode) {
-    RedateMode = mode;
+    model_.setRedateMode(mode);
     FormActivate();
+}
+
+YearViewState TCalendar::state() const {
+    YearViewState s;
+    s.FirstActivated = FirstActivated;
+    s.RedateMode = model_.redateMode();
+    s.YearAnchor = model_.anchorYear();
+    s.CompactMode = model_.compactMode();
+    s.CompactWidth = model_.compactWidth();
+    s.YearButtonToJanuary = model_.yearButtonToJanuary();
+    s.SavedCompactDates = model_.savedCompactDates();
+    s.CompactPos = CompactPos;
+    s.FullPos = FullPos;
+    s.WeekNumbersShown = model_.weekNumbersShown() ? 1 : 0;
+    s.SunDisplayCountdown = model_.sunDisplayCountdown();
+    return s;
 }
 
 void TCalendar::LoadPreferences() {
     if (settings_)
         settings_->load();
-    CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
+    CalcSun(clock().today());
 }
 
 void TCalendar::dateFirstCalendar() {
-    if (RedateMode == RedateMode::KeepFirst)
-        return;
-    const QDate base =
-        RedateMode == RedateMode::FromFirstYear ? MonthCalendar(1)->Date() : clock().today();
-    YearAnchor = QStringLiteral("01/01/") + formatDate(base, "yyyy");
-    MonthCalendar(1)->setDate(readDate(YearAnchor));
+    if (const std::optional<QDate> january =
+            model_.redate(MonthCalendar(1)->Date(), clock().today()))
+        MonthCalendar(1)->setDate(*january);
 }
 
 void TCalendar::dateTwelveMonths() {
-    // Every month is counted from the first calendar, not from its neighbour, so that a day
-    // clamped at the end of a short month does not shorten the months after it.
     const QDate first = MonthCalendar(1)->Date();
     for (int k = 1; k <= 12; ++k) {
         monthNumberBox(k)->setCaption(k < 10 ? QStringLiteral("%1 ").arg(k) : QString::number(k));
         if (k >= 2)
-            MonthCalendar(k)->setDate(
-                withinCalendarRange(fromAstro(astro::addMonths(toAstro(first), k - 1))));
-        datePanel(k)->setCaption(formatDate(MonthCalendar(k)->Date(), "mmmm yyyy"));
+            MonthCalendar(k)->setDate(YearModel::monthOfView(first, k));
+        datePanel(k)->setCaption(monthTitleText(MonthCalendar(k)->Date()));
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "datetext.h"
 #include "platform.h"
 #include "tcalendar.h"
 #include "tjpaneltexture.h"
@@ -58,16 +57,16 @@ constexpr std::array<StripLayout, 3> kCompactLayouts{{
 
 void TCalendar::BitBtn1Click() {
     ResetCalendarHints();
-    if (WeekNumbersShown)
-        showWeekNumbers(false);
-    if (CompactMode)
+    if (model_.weekNumbersShown())
+        model_.setWeekNumbersShown(false);
+    if (model_.compactMode())
         leaveCompactMode();
     else
         enterCompactMode();
 }
 
 void TCalendar::enterCompactMode() {
-    CompactMode = true;
+    model_.enterCompactMode();
     // Calendars outside the compact window take no input.
     for (int k = 4; k <= 12; ++k)
         MonthCalendar(k)->setEnabled(false);
@@ -85,10 +84,7 @@ void TCalendar::enterCompactMode() {
 void TCalendar::leaveCompactMode() {
     for (int k = 1; k <= 12; ++k)
         MonthCalendar(k)->setEnabled(true);
-    saveCompactDates();
-    CompactMode = false;
-    RedateMode = RedateMode::FromFirstYear;
-    SpeedButton10->setText(formatDate(clock().today(), "yyyy"));
+    model_.leaveCompactMode(compactRowShown());  // the year button names the year again
     for (QWidget* w : {Image1, Image2, Image3, Label3, Label4})
         w->show();
     SpeedButton6->show();
@@ -111,57 +107,36 @@ void TCalendar::leaveCompactMode() {
     pointerToStripButton(SpeedButton8, kPointerRightOfCompactButton);
 }
 
-void TCalendar::saveCompactDates() {
-    for (int k = 1; k <= 3; ++k)
-        SavedCompactDates[size_t(k - 1)] = MonthCalendar(k)->Date();
+CompactRow TCalendar::compactRowShown() const {
+    return {MonthCalendar(1)->Date(), MonthCalendar(2)->Date(), MonthCalendar(3)->Date()};
 }
 
 void TCalendar::BitBtn7Click() {
     ResetCalendarHints();
-    CompactWidth = CompactWidth % 3 + 1;  // 2, 3, 1, 2, ...
-    saveCompactDates();
+    model_.nextCompactWidth(compactRowShown());  // 2, 3, 1, 2, ...
     SmallCal();
 }
 
 void TCalendar::SmallCal() {
-    const QDate today = clock().today();
-    YearButtonToJanuary = true;
-    RedateMode = RedateMode::FromFirstYear;
-    SpeedButton10->setText(QStringLiteral("Jan ") + formatDate(today, "yyyy"));
+    model_.layOutCompactRow();  // the year button reads "Jan " and the year
     SpeedButton6->hide();
     SpeedButton7->show();
     FormActivate();
-    applyStripLayout(CompactWidth);
+    applyStripLayout(model_.compactWidth());
     // With one month the tray button is out of sight; the width button's menu stands in.
-    Tray1->setVisible(CompactWidth == 1);
-
-    // From the second time on, the row shows again what it showed when last left; the first
-    // time, in the current year, it starts at the current month.
-    if (SavedCompactDates[0].isValid())
-        showCompactRow(SavedCompactDates[0], SavedCompactDates);
-    else if (MonthCalendar(1)->Date().year() == today.year())
-        showCompactRow(MonthCalendar(1)->Date().addMonths(today.month() - 1), {});
+    Tray1->setVisible(model_.compactWidth() == 1);
+    if (const std::optional<CompactRow> row =
+            model_.compactRowAfterLayout(MonthCalendar(1)->Date(), clock().today()))
+        showCompactRow(*row);
     clearCompactMonthBoxes();
     pointerToStripButton(SpeedButton7, kPointerRightOfWidthButton);
     monthNumberBox(1)->setFocus();
 }
 
-// Puts the row on `first`'s month and the two after it, each calendar on the day `selected`
-// gives it where that lies in its month, else on the first. The row starts early enough for
-// the months in view to end by the calendars' last month (in December 9999 two months show
-// November and December); a calendar out of sight beyond it waits at the range's end.
-void TCalendar::showCompactRow(const QDate& first, const std::array<QDate, 3>& selected) {
-    const QDate end = TMonthCalendar::maximumDate();
-    const QDate lastMonth(end.year(), end.month(), 1);
-    const QDate start =
-        std::min(QDate(first.year(), first.month(), 1), lastMonth.addMonths(1 - CompactWidth));
+void TCalendar::showCompactRow(const CompactRow& row) {
     for (int k = 1; k <= 3; ++k) {
-        const QDate month = start.addMonths(k - 1);
-        const QDate day = selected[size_t(k - 1)];
-        const bool inMonth = day.year() == month.year() && day.month() == month.month();
-        const QDate date = withinCalendarRange(inMonth ? day : month);
-        MonthCalendar(k)->setDate(date);
-        setMonthTitle(k, date);
+        MonthCalendar(k)->setDate(row[size_t(k - 1)]);
+        setMonthTitle(k, row[size_t(k - 1)]);
     }
 }
 

@@ -64,7 +64,10 @@ void TCalendar::FormCreate() {
     CompactPos = pos();
     const QDate today = clock().today();
     todayShown_ = today;
-    SpeedButton10->setText(formatDate(today, "yyyy"));
+    // The view follows what the model announces.
+    connect(&model_, &YearModel::yearButtonTextChanged, this, &TCalendar::showYearButton);
+    connect(&model_, &YearModel::weekNumbersChanged, this, &TCalendar::showWeekNumbers);
+    showYearButton();
 
     CalcJulianDate(today);  // not yet activated: no caption from it
     const std::string ordinal = astro::ordinalText(Julian.YearText, Julian.DayOfYear);
@@ -87,12 +90,7 @@ void TCalendar::showToday(const QDate& today) {
     todayShown_ = today;
 
     // The year button names the current year in the form the mode gave it.
-    if (!CompactMode)
-        SpeedButton10->setText(formatDate(today, "yyyy"));
-    else if (YearButtonToJanuary)
-        SpeedButton10->setText(QStringLiteral("Jan ") + formatDate(today, "yyyy"));
-    else
-        SpeedButton10->setText(formatDate(today, "mmm yyyy"));
+    showYearButton();
 }
 
 void TCalendar::placeFullYearStrip() {

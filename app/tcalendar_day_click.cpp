@@ -4,7 +4,6 @@
 // A click on a day: the day's ordinal date as the calendar's hint and in the caption, and the
 // day's sunrise and sunset in the strip.
 
-#include "datetext.h"
 #include "tcalendar.h"
 #include "tmonthcalendar.h"
 
@@ -37,9 +36,8 @@ void TCalendar::MonthCalendarClick(int k) {
         return;
     }
     CalcJulianDate(date);
-    calendar->setHint(
-        QString::fromStdString(astro::ordinalText(Julian.YearText, Julian.DayOfYear)));
-    CalcSun(formatDate(date, "mm/dd/yyyy"));
+    calendar->setHint(dayFacts_.of(date).ordinalText);
+    CalcSun(date);
 }
 
 }  // namespace solvane

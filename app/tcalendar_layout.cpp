@@ -223,6 +223,8 @@ void TCalendar::createSunAndMoon() {
 void TCalendar::completeOnFirstShow() {
     widenSunLabels();
     putFacesOn();
+    // The program's picture itself: the window's own icon is not yet set when this runs.
+    RxTrayIcon1->setIcon(solvane::windowIcon());
     RxTrayIcon1->show();
 }
 
@@ -297,7 +299,6 @@ void TCalendar::createTrayAndTimer() {
 
     RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
-    RxTrayIcon1->setIcon(windowIcon());
     RxTrayIcon1->setToolTip(QStringLiteral("Solvane"));
 
     Timer1 = new QTimer(this);

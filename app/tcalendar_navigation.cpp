@@ -4,9 +4,9 @@
 // Previous, next and the year button: a year at a time in the full view, a month at a time in
 // the compact one.
 
+#include <QLocale>
 #include <QToolButton>
 
-#include "datetext.h"
 #include "error.h"
 #include "platform.h"
 #include "tcalendar.h"
@@ -14,37 +14,11 @@
 #include "tpanel.h"
 
 namespace solvane {
-namespace {
-
-QDate plusMonths(const QDate& date, int months) {
-    return fromAstro(astro::addMonths(toAstro(date), months));
-}
-
-QDate firstOfMonth(const QDate& date) {
-    return QDate(date.year(), date.month(), 1);
-}
-
-}  // namespace
-
-QDate TCalendar::withinCalendarRange(const QDate& date) {
-    if (date < TMonthCalendar::minimumDate())
-        return TMonthCalendar::minimumDate();
-    if (date > TMonthCalendar::maximumDate())
-        return firstOfMonth(TMonthCalendar::maximumDate());
-    return date;
-}
-
-int TCalendar::monthsInView() const {
-    return CompactMode ? CompactWidth : 12;
-}
 
 // A step that would bring a month outside the calendars' range into view is refused as the
 // calendars refuse such a date, before anything has moved: the view stays whole.
-void TCalendar::refuseViewOutsideRange(const QDate& first) const {
-    const QDate start = firstOfMonth(first);
-    const QDate end = start.addMonths(monthsInView()).addDays(-1);
-    if (start < TMonthCalendar::minimumDate() || end > TMonthCalendar::maximumDate())
-        throw Error(QStringLiteral("Failed to set calendar date or time"));
+void TCalendar::refuseViewOutsideRange() const {
+    throw Error(QStringLiteral("Failed to set calendar date or time"));
 }
 
 // The compact row's number boxes show nothing, yet the first takes the focus that no
@@ -56,24 +30,36 @@ void TCalendar::clearCompactMonthBoxes() {
     }
 }
 
+// The year button names the current year as the model says.
+void TCalendar::showYearButton() {
+    const QDate today = clock().today();
+    const QLocale locale;
+    const QString year = locale.toString(today, QStringLiteral("yyyy"));
+    switch (model_.yearButtonText()) {
+        case YearButtonText::Year:
+            SpeedButton10->setText(year);
+            break;
+        case YearButtonText::JanuaryOfYear:
+            SpeedButton10->setText(QStringLiteral("Jan ") + year);
+            break;
+        case YearButtonText::MonthOfYear:
+            SpeedButton10->setText(locale.standaloneMonthName(today.month(), QLocale::ShortFormat) +
+                                   u' ' + year);
+            break;
+    }
+}
+
 // sign -1 steps back, +1 forward.
 void TCalendar::stepView(int sign) {
     ResetCalendarHints();
-    TMonthCalendar* first = MonthCalendar(1);
-    if (!CompactMode) {
-        const QDate january = plusMonths(QDate(first->Date().year(), 1, 1), 12 * sign);
-        refuseViewOutsideRange(january);
-        first->setDate(january);
-        redate(RedateMode::KeepFirst);
-    } else {
-        const QDate month = plusMonths(first->Date(), sign);
-        refuseViewOutsideRange(month);
-        first->setDate(month);
-        SpeedButton10->setText(formatDate(clock().today(), "mmm yyyy"));
-        YearButtonToJanuary = false;
-        redate(RedateMode::KeepFirst);
+    const std::optional<QDate> first = model_.step(sign, MonthCalendar(1)->Date());
+    if (!first)
+        refuseViewOutsideRange();
+    MonthCalendar(1)->setDate(*first);
+    model_.stepped();
+    redate(RedateMode::KeepFirst);
+    if (model_.compactMode())
         clearCompactMonthBoxes();
-    }
     monthNumberBox(1)->setFocus();
 }
 
@@ -88,17 +74,11 @@ void TCalendar::BitBtn3Click() {
 void TCalendar::BitBtn4Click() {
     ResetCalendarHints();
     FormActivate();
-    if (CompactMode) {
-        const QDate today = clock().today();
-        if (!YearButtonToJanuary) {
-            // The row moves on to the current month and the two after it.
-            showCompactRow(plusMonths(MonthCalendar(1)->Date(), today.month() - 1), {});
-            SpeedButton10->setText(QStringLiteral("Jan ") + formatDate(today, "yyyy"));
-            YearButtonToJanuary = true;
-        } else {
-            SpeedButton10->setText(formatDate(today, "mmm yyyy"));
-            YearButtonToJanuary = false;
-        }
+    if (model_.compactMode()) {
+        // The row moves on to the current month and the two after it, or stays on January.
+        if (model_.yearButtonPressed())
+            showCompactRow(
+                model_.compactRow(MonthCalendar(1)->Date().addMonths(clock().today().month() - 1)));
         clearCompactMonthBoxes();
     }
     monthNumberBox(1)->setFocus();

@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QVariant>
 
-#include "datetext.h"
 #include "guard.h"
 #include "hints.h"
 #include "platform.h"
@@ -42,6 +41,7 @@ void TCalendar::setSettings(prefs::Settings* settings) {
     if (settings_)
         disconnect(settings_, nullptr, this, nullptr);
     settings_ = settings;
+    dayFacts_.setSettings(settings);
     if (!settings_)
         return;
     connect(settings_, &prefs::Settings::colourChanged, this, &TCalendar::paintColour);
@@ -54,7 +54,7 @@ THome* TCalendar::parametersDialog() {
     if (Home || !settings_)
         return Home.get();
     Home = std::make_unique<THome>(*settings_, this);
-    Home->showPlaceNumbers(latitudeNumber_, longitudeNumber_);
+    Home->showPlaceNumbers(dayFacts_.lastLatitude(), dayFacts_.lastLongitudeNumber());
     connect(Home.get(), &THome::sunSettingsSaved, this, guard(this, &TCalendar::showTodaysSun));
     connect(this, &TCalendar::placeNumbersRead, Home.get(), &THome::showPlaceNumbers);
     return Home.get();
@@ -67,10 +67,10 @@ prefs::Preferences TCalendar::preferences() const {
 // A saved place, offset or time format shows at once: today's sunrise, sunset and moon, as
 // the strip shows them when no clicked day is on display.
 void TCalendar::showTodaysSun() {
-    CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
+    CalcSun(clock().today());
     setTextColour(Label3, cl::Navy);
     setTextColour(Label4, cl::Navy);
-    SunDisplayCountdown = -1;
+    model_.stopSunDisplay();
 }
 
 void TCalendar::paintCalendars(int slot, TColor colour) {

@@ -2,120 +2,89 @@
 // SPDX-License-Identifier: MIT
 //
 // The strip's sunrise and sunset for one date at the place of the preferences, and the moon
-// picture of that date.
+// picture of that date, as the day's facts give them.
 
 #include <QLabel>
 #include <QScopedValueRollback>
-#include <cmath>
-#include <cstdint>
 
-#include "datetext.h"
 #include "moon_picture.h"
-#include "moonphase.h"
-#include "place.h"
 #include "platform.h"
 #include "tcalendar.h"
-#include "timezone_sun.h"
 #include "tmoon.h"
 
 namespace solvane {
 namespace {
 
-// How long the strip shows a computed day before the timer brings today back, in ticks.
-constexpr int kSunDisplayTicks = 300;
-
-// The zone the moon reads its 6 PM in: the one the sun times are given in, the system's while
-// they follow it, otherwise the fixed offset of the settings.
-TMoon::UtcOffsetFunction moonZone(const astro::TimeZone* zone, double offsetHours) {
-    if (!zone) {
-        const int seconds = int(std::lround(offsetHours * 3600));
-        return [seconds](const QDateTime&) { return seconds; };
+QString sunNoticeText(DayNotice notice) {
+    switch (notice) {
+        case DayNotice::NoSunrise:
+            return TCalendar::tr("No sunrise this date");
+        case DayNotice::NoSunset:
+            return TCalendar::tr("No sunset this date");
+        default:
+            return TCalendar::tr("Sun up or down all day");
     }
-    return [zone = *zone](const QDateTime& local) {
-        const QDate date = local.date();
-        const astro::Date day{date.year(), date.month(), date.day()};
-        // The offset of the day's afternoon places the moment; the zone then gives the
-        // offset in force then, which differs from it only on the day the clocks change.
-        const std::int64_t asIfUtc = QDateTime(date, local.time(), Qt::UTC).toSecsSinceEpoch();
-        return int(zone.offsetAt(asIfUtc - zone.offsetAtLocalNoon(day)));
-    };
+}
+
+bool isPlaceNotice(DayNotice notice) {
+    return notice == DayNotice::InvalidLatitude || notice == DayNotice::InvalidLongitude;
 }
 
 }  // namespace
 
-// Reads one coordinate of the place; a text that is not a number is used with the last good
-// number. Save refuses such texts, so only a hand-edited file holds one: it is reported the
-// first time it is read, not at every computation of the sun.
-double TCalendar::placeNumber(const QString& text, bool latitude, double* previous) {
-    const std::string utf8 = text.toUtf8().toStdString();
-    const std::optional<double> number =
-        latitude ? astro::latitudeFromText(utf8) : astro::longitudeNumberFromText(utf8);
-    if (!number) {
-        if (!badPlaceTextsShown_.contains({latitude, text})) {
-            badPlaceTextsShown_.insert({latitude, text});
-            boxes().warning(
-                QString::fromLatin1(latitude ? astro::kInvalidLatitude : astro::kInvalidLongitude));
-        }
-        return *previous;
-    }
-    *previous = astro::roundTo2Decimals(*number);
-    return *previous;
-}
-
-void TCalendar::CalcSun(const QString& dateText) {
+void TCalendar::CalcSun(const QDate& date) {
     // One computation at a time: a tick or a click while this one waits in a message box
     // would otherwise start the same computation, and the same box, again and again.
     if (sunComputationRunning_)
         return;
     const QScopedValueRollback<bool> running(sunComputationRunning_, true);
+    showSun(dayFacts_.of(date, Sun));
+}
 
-    const QDate date = readDate(dateText);
-    double latitude = 0;
-    double longitudeNumber = 0;
-    double offset = 0;
-    bool military = false;
-    prefs::SunClock sunClock;
-    if (settings_) {
-        const prefs::Preferences settings = preferences();
-        sunClock = prefs::sunClock(settings);
-        if (sunClock.city) {
-            latitude = sunClock.city->latitude;
-            longitudeNumber = -sunClock.city->longitude;
-        } else {
-            latitude = placeNumber(settings.latitude, true, &latitudeNumber_);
-            longitudeNumber = placeNumber(settings.longitude, false, &longitudeNumber_);
-            emit placeNumbersRead(latitude, longitudeNumber);
-        }
-        offset = astro::roundTo2Decimals(settings.offset);
-        military = settings.militaryTime;
+void TCalendar::showSun(const Facts& facts) {
+    warnOfPlaceTexts(facts);
+    if (settings_ && !facts.zoneCity)
+        emit placeNumbersRead(facts.latitude, facts.longitudeNumber);
+    showWhereTheTimesAreFor(facts.zoneCity);
+    Label3->setText(facts.sunriseText);
+    Label4->setText(facts.sunsetText);
+    for (const DayNotice notice : facts.notices) {
+        if (!isPlaceNotice(notice))
+            boxes().message(sunNoticeText(notice));
     }
-    showWhereTheTimesAreFor(sunClock.city);
-    // A longitude number without sign means west; the computation counts east positive.
-    const astro::SunTexts::Shown shown =
-        sunClock.zone ? astro::computeSunInZone(Sun, toAstro(date), latitude, -longitudeNumber,
-                                                *sunClock.zone, military)
-                      : Sun.compute(toAstro(date), latitude, -longitudeNumber, offset, military);
-    Label3->setText(QString::fromStdString(shown.sunrise));
-    Label4->setText(QString::fromStdString(shown.sunset));
-    for (const std::string& message : shown.messages)
-        boxes().message(QString::fromStdString(message));
 
     setTextColour(Label3, cl::Maroon);
     setTextColour(Label4, cl::Maroon);
-    SunDisplayCountdown = kSunDisplayTicks;
+    model_.startSunDisplay();
     wake();  // the timer counts it down
-    Moon1->setUtcOffset(moonZone(sunClock.zone, offset));
-    showMoonPicture(dateText);
+    showMoonPicture(facts);
+    emit sunShown();
+}
+
+// A place text that is not a number is used with the last good number. Save refuses such
+// texts, so only a hand-edited file holds one: it is reported the first time it is read, not
+// at every computation of the sun.
+void TCalendar::warnOfPlaceTexts(const Facts& facts) {
+    const prefs::Preferences settings = preferences();
+    for (const DayNotice notice : facts.notices) {
+        if (!isPlaceNotice(notice))
+            continue;
+        const bool latitude = notice == DayNotice::InvalidLatitude;
+        const QString& text = latitude ? settings.latitude : settings.longitude;
+        if (badPlaceTextsShown_.contains({latitude, text}))
+            continue;
+        badPlaceTextsShown_.insert({latitude, text});
+        boxes().warning(latitude ? tr("Invalid N/S degrees in preferences.")
+                                 : tr("Invalid W/E degrees in preferences."));
+    }
 }
 
 // The moon as it stands at 6 PM local time of the date.
-void TCalendar::showMoonPicture(const QString& dateText) {
-    Moon1->SetCustomTime(dateText + QStringLiteral(" 6:00:00 PM"));
-    Moon1->CalcPhase();
-    const int bucket = astro::moonBucket(Moon1->Phase());
-    if (bucket == 0)
+void TCalendar::showMoonPicture(const Facts& facts) {
+    Moon1->SetPhase(facts.moonAngle, facts.moonLitFraction);
+    if (facts.moonPicture == 0)
         return;  // the angle lies on a threshold: the picture stays
-    Image3->setPixmap(moonPicture(astro::moonPictureForBucket(bucket)));
+    Image3->setPixmap(moonPicture(facts.moonPicture));
 }
 
 }  // namespace solvane

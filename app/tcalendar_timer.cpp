@@ -77,39 +77,33 @@ void TCalendar::wake() {
 }
 
 bool TCalendar::tickCanChangeSomething() const {
-    if (SunDisplayCountdown > 0)
+    const int countdown = model_.sunDisplayCountdown();
+    if (countdown > 0)
         return true;
-    if (SunDisplayCountdown == 0 && !sunBusy())
+    if (countdown == 0 && !sunBusy())
         return true;
     if (!monthTitleIsCurrent(1, MonthCalendar(1)->Date()))
         return true;
     if (!showsWholeYear() || !anyCalendarHolds(clock().today()))
         return false;
-    const QDate january = yearAnchorDate();
+    const QDate january = model_.anchorJanuary();
     return january.isValid() && !yearIsLaidOut(january);
 }
 
 void TCalendar::countDownSunDisplay() {
-    // The tick that brings the countdown to 0 is the one that shows today again, so a day's
-    // times stay for exactly 300 ticks.
-    if (SunDisplayCountdown > 0)
-        --SunDisplayCountdown;
-    // While a computation waits in one of its warning boxes, the ticks that run meanwhile must
-    // not start the same computation, and the same box, again: it sets the countdown when done.
-    if (SunDisplayCountdown != 0 || sunBusy())
+    if (!model_.countDownSunDisplay(sunBusy()))
         return;
-    SunDisplayCountdown = -1;  // also when CalcSun fails: no computation again on every tick
-    CalcSun(formatDate(clock().today(), "mm/dd/yyyy"));
+    CalcSun(clock().today());
     setTextColour(Label3, cl::Navy);
     setTextColour(Label4, cl::Navy);
-    SunDisplayCountdown = -1;
+    model_.stopSunDisplay();
 }
 
 // Only the full year is laid out again. The compact row's months stand where stepping put them,
 // and the calendars hidden beyond it hold the 1st of every month of a year: on the 1st of a
 // month one of them always holds today.
 bool TCalendar::showsWholeYear() const {
-    return !CompactMode;
+    return !model_.compactMode();
 }
 
 bool TCalendar::anyCalendarHolds(const QDate& day) const {
@@ -121,7 +115,7 @@ bool TCalendar::anyCalendarHolds(const QDate& day) const {
 }
 
 void TCalendar::layOutYearAgain() {
-    const QDate january = yearAnchorDate();
+    const QDate january = model_.anchorJanuary();
     // No year was ever laid out (the first activation's load failed): nothing to return to.
     if (!january.isValid())
         return;
@@ -131,15 +125,6 @@ void TCalendar::layOutYearAgain() {
         showExactly(MonthCalendar(k), first);
         setMonthTitle(k, first);
     }
-}
-
-QDate TCalendar::yearAnchorDate() const {
-    // YearAnchor reads "01/01/" and the four-digit year.
-    if (YearAnchor.size() <= 6)
-        return {};
-    bool ok = false;
-    const int year = QStringView(YearAnchor).mid(6).toInt(&ok);
-    return ok ? QDate(year, 1, 1) : QDate();
 }
 
 bool TCalendar::yearIsLaidOut(const QDate& january) const {
@@ -163,7 +148,7 @@ void TCalendar::setMonthTitle(int k, const QDate& date) {
     // Formatting allocates; a tick that finds the month unchanged reuses the caption.
     MonthTitle& title = monthTitles_[size_t(k - 1)];
     if (title.year != date.year() || title.month != date.month() || title.caption.isEmpty())
-        title = {date.year(), date.month(), formatDate(date, "mmmm yyyy")};
+        title = {date.year(), date.month(), monthTitleText(date)};
     datePanel(k)->setCaption(title.caption);
 }
 
@@ -182,15 +167,12 @@ void TCalendar::midnightPassed() {
     const QDate today = clock().today();
     if (today == todayShown_)
         return;  // a re-check within the same day
+    model_.dayPassed(today);
     showToday(today);
-    // A month that comes to hold today puts the view back on the current year, as on the day
-    // the program started, not on the year it started in. A view never dated (the first load
-    // failed) has no year to go back to.
-    if (!YearAnchor.isEmpty())
-        YearAnchor = QStringLiteral("01/01/") + formatDate(today, "yyyy");
     for (TMonthCalendar* calendar : monthCalendars_)
         calendar->todayChanged();
     wake();
+    emit todayChanged(today);
 }
 
 }  // namespace solvane

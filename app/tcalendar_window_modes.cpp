@@ -117,6 +117,10 @@ void TCalendar::Tray1Click() {
     hideToTray();
 }
 
+void TCalendar::hideToNotificationArea() {
+    Tray1Click();
+}
+
 void TCalendar::hideToTray() {
     // Without a notification area there would be no icon to bring the window back.
     if (trayAvailable()) {
@@ -160,19 +164,24 @@ void TCalendar::SpeedButton4Click() {
     const QSize outer = frameGeometry().size();
     movePointerFromCorner(outer.width() / 2 + kParametersPointerOffset.x(),
                           outer.height() / 2 + kParametersPointerOffset.y());
-    if (THome* dialog = parametersDialog())
+    if (THome* dialog = parametersDialog()) {
         showModally(*dialog);
+        emit sunShown();  // an offset or zone switch changed in the dialog applies at once
+    }
+}
+
+void TCalendar::showParameters() {
+    SpeedButton4Click();
 }
 
 void TCalendar::SpeedButton5Click() {
     ResetCalendarHints();
-    showWeekNumbers(WeekNumbersShown == 0);
+    model_.setWeekNumbersShown(!model_.weekNumbersShown());
 }
 
 void TCalendar::showWeekNumbers(bool on) {
     for (int k = 1; k <= 12; ++k)
         MonthCalendar(k)->setWeekNumbers(on);
-    WeekNumbersShown = on ? 1 : 0;
 }
 
 }  // namespace solvane

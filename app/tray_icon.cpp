@@ -10,13 +10,9 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include "datetext.h"
 #include "guard.h"
-#include "place.h"
 #include "platform.h"
-#include "sun.h"
 #include "tcalendar.h"
-#include "thome.h"
 
 namespace solvane {
 namespace {
@@ -28,20 +24,22 @@ constexpr qint64 kClickDeactivationMs = 400;
 
 }  // namespace
 
-TrayIcon::TrayIcon(TCalendar& calendar) : QObject(&calendar), calendar_(calendar) {
+TrayIcon::TrayIcon(TCalendar& calendar)
+    : QObject(&calendar), calendar_(calendar), icon_(calendar.trayIcon()) {
     createMenu();
     hostWatch_ = new QTimer(this);
     hostWatch_->setInterval(kHostWatchMs);
     connect(hostWatch_, &QTimer::timeout, this,
             [this] { guarded([&] { checkNotificationArea(); }); });
-    connect(calendar_.RxTrayIcon1, &QSystemTrayIcon::activated, this,
+    connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 // The right button opens the menu by itself.
                 if (reason == QSystemTrayIcon::Trigger)
                     guarded([&] { iconClicked(); });
             });
-    if (calendar_.midnightTimer)
-        connect(calendar_.midnightTimer, &QTimer::timeout, this, &TrayIcon::updateHint);
+    connect(&calendar_, &TCalendar::todayChanged, this, &TrayIcon::updateHint);
+    // A load, a saved place and the closing of the Parameters dialog may move the place.
+    connect(&calendar_, &TCalendar::sunShown, this, &TrayIcon::queueHintUpdate);
     calendar_.installEventFilter(this);
     updateHint();
 }
@@ -62,26 +60,26 @@ void TrayIcon::createMenu() {
         updateHint();
     });
     connect(showHide_, &QAction::triggered, this, [this] {
-        guarded(
-            [&] { calendar_.isVisible() ? calendar_.Tray1Click() : calendar_.RxTrayIcon1Click(); });
+        guarded([&] {
+            calendar_.isVisible() ? calendar_.hideToNotificationArea() : calendar_.bringToFront();
+        });
     });
     // The dialog opens over the window, so the window comes out first.
     connect(parameters, &QAction::triggered, this, [this] {
         guarded([&] {
-            calendar_.RxTrayIcon1Click();
-            calendar_.SpeedButton4Click();
+            calendar_.bringToFront();
+            calendar_.showParameters();
         });
     });
-    connect(exit, &QAction::triggered, this,
-            [this] { guarded([&] { calendar_.SpeedButton3Click(); }); });
-    calendar_.RxTrayIcon1->setContextMenu(menu_);
+    connect(exit, &QAction::triggered, this, [this] { guarded([&] { calendar_.close(); }); });
+    icon_->setContextMenu(menu_);
 }
 
 void TrayIcon::iconClicked() {
     if (windowInFront())
-        calendar_.Tray1Click();
+        calendar_.hideToNotificationArea();
     else
-        calendar_.RxTrayIcon1Click();
+        calendar_.bringToFront();
 }
 
 bool TrayIcon::windowInFront() const {
@@ -96,8 +94,6 @@ bool TrayIcon::windowInFront() const {
 // dropped with this object.
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == watchedHome_ && type == QEvent::Hide)
-        queueHintUpdate();  // the Parameters dialog closed: the place may have moved
     if (watched != &calendar_)
         return false;
     switch (type) {
@@ -142,17 +138,13 @@ void TrayIcon::checkNotificationArea() {
     }
     // With the notification area gone, nothing could bring the window back.
     if (calendar_.trayAvailable && !calendar_.trayAvailable())
-        calendar_.RxTrayIcon1Click();
+        calendar_.bringToFront();
 }
 
 void TrayIcon::updateHint() {
-    if (calendar_.Home && calendar_.Home.get() != watchedHome_) {
-        watchedHome_ = calendar_.Home.get();
-        watchedHome_->installEventFilter(this);
-    }
     const QString hint = todaysHint();
-    if (calendar_.RxTrayIcon1->toolTip() != hint)
-        calendar_.RxTrayIcon1->setToolTip(hint);
+    if (icon_->toolTip() != hint)
+        icon_->setToolTip(hint);
 }
 
 QString TrayIcon::todaysHint() const {
@@ -164,29 +156,12 @@ QString TrayIcon::todaysHint() const {
     return hint;
 }
 
-// Today's sunrise and sunset at the place of the preferences, as the strip writes them; a
-// place text that is not a number falls back to the last numbers the strip used.
+// Today's sunrise and sunset as the strip writes them, from the same facts.
 QString TrayIcon::todaysSunLine() const {
-    if (!calendar_.settings_)
+    const Facts today = calendar_.dayFacts().of(clock().today());
+    if (today.sunriseText.isEmpty() && today.sunsetText.isEmpty())
         return {};
-    const prefs::Preferences settings = calendar_.preferences();
-    const auto number = [](const QString& text, bool latitude, double lastGood) {
-        const std::string utf8 = text.toUtf8().toStdString();
-        const std::optional<double> parsed =
-            latitude ? astro::latitudeFromText(utf8) : astro::longitudeNumberFromText(utf8);
-        return parsed ? astro::roundTo2Decimals(*parsed) : lastGood;
-    };
-    const double latitude = number(settings.latitude, true, calendar_.latitudeNumber_);
-    const double longitudeNumber = number(settings.longitude, false, calendar_.longitudeNumber_);
-    const double offset = astro::roundTo2Decimals(settings.offset);
-    astro::SunTexts sun;
-    // A longitude number without sign means west; the computation counts east positive.
-    const astro::SunTexts::Shown shown = sun.compute(
-        toAstro(clock().today()), latitude, -longitudeNumber, offset, settings.militaryTime);
-    if (shown.sunrise.empty() && shown.sunset.empty())
-        return {};
-    return tr("Sunrise %1, sunset %2")
-        .arg(QString::fromStdString(shown.sunrise), QString::fromStdString(shown.sunset));
+    return tr("Sunrise %1, sunset %2").arg(today.sunriseText, today.sunsetText);
 }
 
 }  // namespace solvane

@@ -13,6 +13,7 @@
 
 class QAction;
 class QMenu;
+class QSystemTrayIcon;
 class QTimer;
 
 namespace solvane {
@@ -23,7 +24,8 @@ class TrayIcon : public QObject {
     Q_OBJECT
 
 public:
-    // Takes over the calendar's icon; the calendar owns this object.
+    // Takes over the calendar's icon and works the calendar through its public slots; the
+    // calendar owns this object.
     explicit TrayIcon(TCalendar& calendar);
 
     QMenu* menu() const { return menu_; }
@@ -44,12 +46,12 @@ private:
     QString todaysSunLine() const;
 
     TCalendar& calendar_;
+    QSystemTrayIcon* icon_;
     QMenu* menu_ = nullptr;
     QAction* showHide_ = nullptr;
     // Runs only while the window is hidden in the notification area.
     QTimer* hostWatch_ = nullptr;
     bool closed_ = false;
-    QObject* watchedHome_ = nullptr;  // the Parameters dialog, whose closing may move the place
     // A click on the icon may take the activation from the window just before it arrives.
     QElapsedTimer sinceDeactivated_;
 };

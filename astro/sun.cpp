@@ -168,6 +168,7 @@ void addMessages(ScanState& s) {
     if (!s.riseFound && !s.setFound) {
         if (s.altitudeAtEnd != 0) {
             r.messages[r.messageCount++] = kSunUpOrDownAllDay;
+            r.allDay = s.altitudeAtEnd > 0 ? 1 : -1;
         }
         return;
     }
@@ -216,6 +217,7 @@ SunScan withTexts(const SunEvents& events, bool military) {
         scan.sunsetText.emplace(text, writeEventText(text, Sunset, *events.sunset, military));
     }
     scan.messages.assign(events.messages, events.messages + events.messageCount);
+    scan.allDay = events.allDay;
     return scan;
 }
 
@@ -339,9 +341,11 @@ SunTexts::Shown SunTexts::compute(const Date& date, double latitude, double long
     keep(scan);
     shown.sunrise = SunriseText;
     shown.messages = std::move(scan.messages);
+    shown.allDay = scan.allDay;
     scan = withTexts(pair.second, military);
     keep(scan);
     shown.sunset = SunsetText;
+    shown.allDay = shown.allDay != 0 ? shown.allDay : scan.allDay;
     shown.messages.insert(shown.messages.end(), scan.messages.begin(), scan.messages.end());
     return shown;
 }

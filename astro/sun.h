@@ -50,6 +50,8 @@ struct SunEvents {
     bool startKindDecided = false;
     int messageCount = 0;
     const char* messages[2] = {};  // in the order they are shown
+    // Neither a rise nor a set: 1 when the sun stayed up all day, -1 when it stayed down.
+    int allDay = 0;
 };
 
 // One scan, as sunRiseSet below, without texts.
@@ -66,6 +68,7 @@ struct SunScan {
     std::optional<std::string> sunriseText;  // the last sunrise-kind text written by the scan
     std::optional<std::string> sunsetText;   // the last sunset-kind text written by the scan
     std::vector<std::string> messages;       // in the order they are shown
+    int allDay = 0;                          // as SunEvents::allDay
 };
 
 // One scan. latitude: degrees, north positive; longitude: degrees, east positive;
@@ -91,6 +94,7 @@ public:
         std::string sunrise;                // for the sunrise label
         std::string sunset;                 // for the sunset label
         std::vector<std::string> messages;  // the first scan's, then the second's
+        int allDay = 0;                     // as SunEvents::allDay, of either scan
     };
     Shown compute(const Date& date, double latitude, double longitude, double gmtOffset,
                   bool military);

@@ -44,10 +44,12 @@ SunTexts::Shown computeSunInZone(SunTexts& texts, const Date& date, double latit
     keep(scan);
     shown.sunrise = texts.SunriseText;
     shown.messages = std::move(scan.messages);
+    shown.allDay = scan.allDay;
     scan = sunRiseSet(scans.sunset.date, latitude, longitude, scans.sunset.gmtOffset, Sunset,
                       military);
     keep(scan);
     shown.sunset = texts.SunsetText;
+    shown.allDay = shown.allDay != 0 ? shown.allDay : scan.allDay;
     shown.messages.insert(shown.messages.end(), scan.messages.begin(), scan.messages.end());
     return shown;
 }

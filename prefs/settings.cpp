@@ -25,13 +25,17 @@ void Settings::load() {
     if (reading.complete()) {
         preferences_.offset = read.offset;
         preferences_.useSystemZone = read.useSystemZone;
+        readWhole_ = true;
     }
+    onlyPartlyRead_ = !readWhole_;
     emit loaded(reading);
     reading.raiseIfIncomplete();
 }
 
 void Settings::save(const Preferences& saved) {
     preferences_ = saved;
+    readWhole_ = true;
+    onlyPartlyRead_ = false;
     lines_ = toLines(preferences_);
     writeFile(filePath(), lines_);
 }

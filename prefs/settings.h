@@ -36,6 +36,9 @@ public:
     const QStringList& lines() const { return lines_; }
     // Whether hints are on: a load switches them on, only the user switches them off.
     bool hintsOn() const { return hintsOn_; }
+    // Whether the place in force came from a load that a bad colour line ended, with no whole
+    // load or save before it: the offset, which comes after the colours, was never read.
+    bool onlyPartlyRead() const { return onlyPartlyRead_; }
 
     // The user's changes that take effect at once, saved or not.
     void setColour(Colour which, TColor colour);
@@ -57,6 +60,8 @@ private:
     Preferences preferences_;
     QStringList lines_;
     bool hintsOn_ = false;
+    bool onlyPartlyRead_ = false;
+    bool readWhole_ = false;  // a load read a whole file, or a save wrote one
 };
 
 }  // namespace solvane::prefs

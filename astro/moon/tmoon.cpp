@@ -107,10 +107,14 @@ void TMoon::SetMoonColor(TColor colour) {
 }
 
 void TMoon::SetPhase(double angle) {
+    SetPhase(angle, (1 - std::cos(angle)) / 2);
+}
+
+void TMoon::SetPhase(double angle, double litFraction) {
+    litFraction_ = litFraction;
     if (angle != phase_ || displayType_ != mdtUsePhaseAngle) {
         displayType_ = mdtUsePhaseAngle;
         phase_ = angle;
-        litFraction_ = (1 - std::cos(angle)) / 2;
         update();
     }
 }

@@ -55,8 +55,10 @@ public:
     void SetCustomTime(const QString& text);
     void SetHemisphere(THemisphere hemisphere);
     void SetMoonColor(TColor colour);
-    // Also switches to mdtUsePhaseAngle.
+    // Also switches to mdtUsePhaseAngle. Without a lit fraction, the share that the angle
+    // alone gives, (1 - cos angle) / 2.
     void SetPhase(double angle);
+    void SetPhase(double angle, double litFraction);
     void SetMoonDisplayType(TMoonDisplayType type);
 
     // The phase angle for the current mode, in (0, 2pi] when computed from a time: the moon's

@@ -26,6 +26,10 @@
 
 namespace solvane::test {
 
+// How long a test waits for what the clock or the event loop brings before it calls the
+// program hung: generous, since a loaded machine may be slow; it is never a speed claim.
+inline constexpr int kHangCheckMs = 60'000;
+
 // Flags, longitude, latitude, offset and the six colours, as a fresh installation has them.
 inline QStringList defaultPrefs() {
     return {QStringLiteral("00"),

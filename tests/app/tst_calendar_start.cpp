@@ -83,7 +83,7 @@ void TestCalendarStart::firstActivationDatesTheYear() {
     AppFixture app;
     app.activate();
     QVERIFY(app.calendar->state().FirstActivated);
-    QCOMPARE(app.calendar->state().YearAnchor, QStringLiteral("01/01/2026"));
+    QCOMPARE(app.calendar->state().YearAnchor, 2026);
     const QStringList months = {"January",   "February", "March",    "April",
                                 "May",       "June",     "July",     "August",
                                 "September", "October",  "November", "December"};
@@ -118,28 +118,24 @@ void TestCalendarStart::activationDoesNotWriteTheCaption() {
     QCOMPARE(app.calendar->windowTitle(), caption);
 }
 
+// The months' arithmetic (leap days, clamped month ends) is the year model's table; this one
+// checks that the window dates its calendars and titles as the model says.
 void TestCalendarStart::redating_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QDate>("first");
     QTest::addColumn<QDate>("second");
     QTest::addColumn<QDate>("third");
     QTest::addColumn<QDate>("twelfth");
-    QTest::addColumn<QString>("anchor");
+    QTest::addColumn<int>("anchor");
     QTest::addRow("KeepFirst 31 Jan 2027")
         << int(RedateMode::KeepFirst) << QDate(2027, 1, 31) << QDate(2027, 2, 28)
-        << QDate(2027, 3, 31) << QDate(2027, 12, 31) << "01/01/2026";
-    QTest::addRow("KeepFirst 31 Jan 2028, leap year")
-        << int(RedateMode::KeepFirst) << QDate(2028, 1, 31) << QDate(2028, 2, 29)
-        << QDate(2028, 3, 31) << QDate(2028, 12, 31) << "01/01/2026";
-    QTest::addRow("KeepFirst 31 Jan 2100, no leap day")
-        << int(RedateMode::KeepFirst) << QDate(2100, 1, 31) << QDate(2100, 2, 28)
-        << QDate(2100, 3, 31) << QDate(2100, 12, 31) << "01/01/2026";
+        << QDate(2027, 3, 31) << QDate(2027, 12, 31) << 2026;
     QTest::addRow("FromFirstYear 15 Jun 2030")
         << int(RedateMode::FromFirstYear) << QDate(2030, 6, 15) << QDate(2030, 2, 1)
-        << QDate(2030, 3, 1) << QDate(2030, 12, 1) << "01/01/2030";
+        << QDate(2030, 3, 1) << QDate(2030, 12, 1) << 2030;
     QTest::addRow("FromToday from 2030")
         << int(RedateMode::FromToday) << QDate(2030, 6, 15) << QDate(2026, 2, 1)
-        << QDate(2026, 3, 1) << QDate(2026, 12, 1) << "01/01/2026";
+        << QDate(2026, 3, 1) << QDate(2026, 12, 1) << 2026;
 }
 
 void TestCalendarStart::redating() {
@@ -148,7 +144,7 @@ void TestCalendarStart::redating() {
     QFETCH(QDate, second);
     QFETCH(QDate, third);
     QFETCH(QDate, twelfth);
-    QFETCH(QString, anchor);
+    QFETCH(int, anchor);
     AppFixture app;
     app.activate();
     app.month(1)->setDate(first);
@@ -347,7 +343,7 @@ void TestCalendarStart::hintTimings() {
     QApplication::sendEvent(month, &help);
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("26.341"));
-    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), kHintShownMs + 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), kHintShownMs + kHangCheckMs);
 }
 
 QTEST_MAIN(TestCalendarStart)

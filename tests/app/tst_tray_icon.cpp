@@ -13,6 +13,8 @@
 #include <QWindow>
 
 #include "app_fixture.h"
+#include "pictures.h"
+#include "system_zone_for_test.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -128,6 +130,42 @@ private slots:
             QStringLiteral("Solvane\nTuesday, December 8, 2026\nSunrise ")));
     }
 
+    // The icon the notification area shows is the program's picture, not an empty one.
+    void iconShowsTheProgramsPicture() {
+        TrayApp app;
+        QTRY_VERIFY(!app.icon()->icon().isNull());
+        for (const int size : {16, 22, 32}) {
+            QCOMPARE(app.icon()->icon().pixmap(size).toImage(),
+                     windowIcon().pixmap(size).toImage());
+        }
+    }
+
+    // The hint's times are the strip's, on the system zone's clock where the strip follows it.
+    void hintEqualsTheStripOnTheSystemZonesClock_data() {
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QString>("sunLine");
+        QTest::addRow("zone switch on: daylight saving") << "001"
+                                                         << "Sunrise 5:29A, sunset 8:31P";
+        QTest::addRow("zone switch off: the fixed offset") << "000"
+                                                           << "Sunrise 4:29A, sunset 7:31P";
+    }
+    void hintEqualsTheStripOnTheSystemZonesClock() {
+        QFETCH(QString, flags);
+        QFETCH(QString, sunLine);
+        if (!SystemZoneForTest::zoneDataInstalled())
+            QSKIP("tzdata is not installed");
+        const SystemZoneForTest newYorkZone(QStringLiteral("America/New_York"));
+        TrayApp app(placePrefs(flags, QStringLiteral("W\u00b073.99"),
+                               QStringLiteral("N\u00b040.75"), QStringLiteral("-5")),
+                    QDateTime(QDate(2026, 7, 1), QTime(10, 0)));
+        const QString strip =
+            QStringLiteral("Sunrise %1, sunset %2")
+                .arg(labelText(*app.calendar, "Label3"), labelText(*app.calendar, "Label4"));
+        QCOMPARE(strip, sunLine);
+        QTRY_COMPARE(app.icon()->toolTip(),
+                     QStringLiteral("Solvane\nWednesday, July 1, 2026\n") + sunLine);
+    }
+
     void windowHiddenInTheTrayReturnsWhenTheNotificationAreaGoes_data() {
         QTest::addColumn<bool>("closedFirst");
         QTest::addRow("hidden in the tray") << false;
@@ -148,7 +186,7 @@ private slots:
             QTest::qWait(600);
             QVERIFY(!app.calendar->isVisible());  // an ended program stays ended
         } else {
-            QTRY_VERIFY_WITH_TIMEOUT(app.calendar->isVisible(), 1000);
+            QTRY_VERIFY_WITH_TIMEOUT(app.calendar->isVisible(), kHangCheckMs);
         }
         // The host comes back: hiding works again.
         app.trayAvailable = true;

@@ -11,7 +11,7 @@ binary=$1 case=$2
 dir=$(cd "$(mktemp -d)" && pwd -P)
 trap 'rm -rf "$dir"' EXIT
 home=$dir     # the program's folder; the program runs with $dir as its working folder
-limit=60      # seconds the whole run may take
+limit=120     # a hang check only, generous for a loaded machine: speed is the benchmarks' business
 
 colours='16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n'
 now=2026-12-07T10:00:00
@@ -31,6 +31,13 @@ bad-colour)
     boxes=("BOX error: 'abc' is not a valid integer value")
     expect=("${undated[@]}")
     ;;
+bad-colour-place)
+    # The file's place is read before the bad colour line stops the load, its offset is not:
+    # times for that place at offset 0 would match no setting, so the strip shows none.
+    printf '00\r\nW\xb073.99\r\nN\xb040.75\r\n-5\r\n16711680\r\nabc\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n' >"$dir/prefs.cal"
+    boxes=("BOX error: 'abc' is not a valid integer value")
+    expect=("${undated[@]}" "STATE start sunrise: " "STATE start sunset: ")
+    ;;
 twelve-lines)
     printf "00\r\n\r\n\r\n\r\n${colours}two more\r\nlines\r\n" >"$dir/prefs.cal"
     expect=("STATE start first month: January 2026" "STATE start last month: December 2026"
@@ -49,19 +56,16 @@ bad-place)
 fifo-prefs)
     # A FIFO would block a reader for ever: the program must refuse it and go on.
     mkfifo "$dir/prefs.cal"
-    limit=5
     boxes=("BOX error: Cannot open file $dir/prefs.cal: it is not a regular file")
     expect=("${undated[@]}")
     ;;
 huge-colour)
     { printf '00\r\n\r\n\r\n\r\n'; head -c 10000000 /dev/zero | tr '\0' 7; printf 'x\r\n'; } >"$dir/prefs.cal"
-    limit=5
     boxes=("BOX error: Cannot open file $dir/prefs.cal: it is larger than 1 MiB")
     expect=("${undated[@]}")
     ;;
 long-colour)
     { printf '00\r\n\r\n\r\n\r\n'; head -c 1000000 /dev/zero | tr '\0' 7; printf 'x\r\n'; } >"$dir/prefs.cal"
-    limit=5
     boxes=("BOX error: '$(printf '7%.0s' {1..80})…' is not a valid integer value")
     expect=("${undated[@]}")
     ;;
@@ -71,7 +75,6 @@ non-utf8-folder)
     home=$(printf '%s/caf\xe9' "$dir")
     mkdir "$home"
     printf "00\r\nW\xb073.99\r\nN\xb040.75\r\n-5\r\n${colours}" >"$home/prefs.cal"
-    limit=5
     expect=("STATE start first month: January 2026" "STATE next first month: January 2027")
     ;;
 polar-june)

@@ -8,7 +8,7 @@
 # Usage: second-launch.sh SOLVANE
 set -euo pipefail
 binary=$1
-for tool in Xvfb xdotool trayer; do
+for tool in Xvfb xdotool trayer import convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 dir=$(cd "$(mktemp -d)" && pwd -P)
@@ -29,16 +29,16 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$dir/display" 2>/dev/null &
 pids+=($!)
-for _ in $(seq 50); do [[ -s $dir/display ]] && break; sleep 0.1; done
+for _ in $(seq 600); do [[ -s $dir/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$dir/display")
 trayer --edge top --align right --widthtype request --height 32 --SetDockType true >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-wait_for() {  # wait_for DESCRIPTION COMMAND...: up to 10 s
+wait_for() {  # wait_for DESCRIPTION COMMAND...: up to 60 s, a hang check on a loaded machine
     local what=$1
     shift
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
     echo "FAIL: $what"
     head -n 40 "$dir/first.log"
     exit 1
@@ -57,6 +57,10 @@ icon() { # the notification-area icon: the embedded window named just "Solvane"
 pids+=($!)
 wait_for "the first window shows" window_shown
 wait_for "the icon is in the notification area" icon >/dev/null
+# The icon shows the program's picture: an icon without one leaves the slot in the notification
+# area's bare background, a single colour.
+icon_drawn() { (($(import -window "$(icon)" png:- | convert png:- -format %k info:) > 2)); }
+wait_for "the icon shows the program's picture" icon_drawn
 # A left click brings the window to the front, the next hides it.
 for _ in 1 2 3; do
     window_shown || break
@@ -67,11 +71,10 @@ if window_shown; then echo "FAIL: the icon's left click does not hide the window
 
 start=$(date +%s%N)
 status=0
-timeout 10 "$dir/solvane" >"$dir/second.log" 2>&1 || status=$?
+timeout 60 "$dir/solvane" >"$dir/second.log" 2>&1 || status=$?
 elapsed_ms=$((($(date +%s%N) - start) / 1000000))
 echo "second start: status $status after $elapsed_ms ms"
 [[ $status == 0 ]] || { echo "FAIL: the second start ended with $status"; exit 1; }
-((elapsed_ms < 5000)) || { echo "FAIL: the second start took $elapsed_ms ms"; exit 1; }
 wait_for "the first window shows again" window_shown
 kill -0 "${pids[2]}" || { echo "FAIL: the first program ended"; exit 1; }
 echo "PASS"

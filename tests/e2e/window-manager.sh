@@ -62,7 +62,7 @@ printf '00\r\n\r\n\r\n\r\n16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r
 app_pid=$!
 # The year view once openbox has framed it (it states the frame's extents then).
 window=
-for _ in $(seq 300); do
+for _ in $(seq 600); do
     for id in $(xdotool search --onlyvisible --name '^Solvane' 2>/dev/null); do
         xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q ' = ' && window=$id
     done
@@ -94,7 +94,7 @@ click_inside() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 # Waits until the frame's corner stands at X,Y; fails naming WHAT otherwise.
 expect_corner() {
     local x y
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         read -r x y _ _ <<<"$(frame)"
         [ "$x" -eq "$1" ] && [ "$y" -eq "$2" ] && return 0
         sleep 0.2
@@ -103,7 +103,7 @@ expect_corner() {
 }
 
 # Centred: the outer frame, not the inside, halfway (within the rounding of a halved pixel).
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     read -r fx fy fw fh <<<"$(frame)"
     dx=$((fx - (width - fw) / 2)) dy=$((fy - (height - fh) / 2))
     [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] && break
@@ -114,7 +114,7 @@ echo "window-manager: frame at $fx,$fy, $fw x $fh on a ${width} x ${height} scre
 [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] || fail "not centred: off by $dx,$dy"
 
 # The start-up pointer: the outer corner plus (481, 467), over the close button.
-for _ in $(seq 50); do
+for _ in $(seq 300); do
     read -r px py <<<"$(pointer)"
     [ "$px" -eq $((fx + 481)) ] && [ "$py" -eq $((fy + 467)) ] && break
     sleep 0.2
