@@ -73,9 +73,10 @@ void TCalendar::CalcSun(const QString& dateText) {
     showWhereTheTimesAreFor(sunClock.city);
     // A longitude number without sign means west; the computation counts east positive.
     const astro::SunTexts::Shown shown =
-        sunClock.zone ? astro::computeSunInZone(Sun, toAstro(date), latitude, -longitudeNumber,
-                                                *sunClock.zone, military)
-                      : Sun.compute(toAstro(date), latitude, -longitudeNumber, offset, military);
+        sunClock.zone
+            ? astro::computeSunInZone(Sun, toAstro(date), latitude, -longitudeNumber,
+                                      prefs::noonOffsets(*sunClock.zone, toAstro(date)), military)
+            : Sun.compute(toAstro(date), latitude, -longitudeNumber, offset, military);
     Label3->setText(QString::fromStdString(shown.sunrise));
     Label4->setText(QString::fromStdString(shown.sunset));
     for (const std::string& message : shown.messages)

@@ -57,21 +57,6 @@ std::optional<std::string> nameFromTzVariable(std::string value, const std::stri
     return value;
 }
 
-bool isSafeName(std::string_view name) {
-    if (name.empty() || name.front() == '/' || name.back() == '/') {
-        return false;
-    }
-    for (std::size_t start = 0; start <= name.size();) {
-        const std::size_t end = std::min(name.find('/', start), name.size());
-        const std::string_view part = name.substr(start, end - start);
-        if (part.empty() || part == "." || part == "..") {
-            return false;
-        }
-        start = end + 1;
-    }
-    return true;
-}
-
 }  // namespace
 
 SystemZoneSources SystemZoneSources::fromEnvironment() {
@@ -98,43 +83,23 @@ std::optional<std::string> systemZoneName(const SystemZoneSources& sources) {
     return error ? std::nullopt : nameInZoneinfoPath(target.string());
 }
 
-std::optional<TimeZone> loadZone(const std::string& zoneinfoDir, std::string_view name) {
-    if (name == "UTC" || name == "Etc/UTC") {
-        if (auto zone = TimeZone::fromFile(zoneinfoDir + "/" + std::string(name))) {
-            return zone;
-        }
-        return TimeZone::fixed(0);  // UTC is UTC even without a zone folder
+bool isSafeZoneName(std::string_view name) {
+    if (name.empty() || name.front() == '/' || name.back() == '/') {
+        return false;
     }
-    if (isSafeName(name)) {
-        if (auto zone = TimeZone::fromFile(zoneinfoDir + "/" + std::string(name))) {
-            return zone;
+    for (std::size_t start = 0; start <= name.size();) {
+        const std::size_t end = std::min(name.find('/', start), name.size());
+        const std::string_view part = name.substr(start, end - start);
+        if (part.empty() || part == "." || part == "..") {
+            return false;
         }
+        start = end + 1;
     }
-    return TimeZone::fromPosixRule(name);
+    return true;
 }
 
-std::optional<NamedZone> systemZone(const SystemZoneSources& sources) {
-    const auto name = systemZoneName(sources);
-    if (name) {
-        if (auto zone = loadZone(sources.zoneinfoDir, *name)) {
-            return NamedZone{*name, *zone};
-        }
-    }
-    if (sources.tzVariable) {
-        const std::string& tz = *sources.tzVariable;
-        const std::string path = tz.substr(!tz.empty() && tz.front() == ':' ? 1 : 0);
-        if (!path.empty() && path.front() == '/') {
-            if (auto zone = TimeZone::fromFile(path)) {
-                return NamedZone{*name, *zone};
-            }
-        }
-        // A TZ that names no zone means UTC to the C library, and so to this program.
-        return NamedZone{name.value_or(tz), TimeZone::fixed(0)};
-    }
-    if (auto zone = TimeZone::fromFile(sources.localtimeFile)) {
-        return NamedZone{"", *zone};
-    }
-    return std::nullopt;
+std::string zoneFilePath(const std::string& zoneinfoDir, const std::string& name) {
+    return !name.empty() && name.front() == '/' ? name : zoneinfoDir + "/" + name;
 }
 
 }  // namespace solvane::astro

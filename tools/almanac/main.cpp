@@ -61,6 +61,9 @@ int run(const almanac::Options& options) {
     const almanac::RowSettings settings{astro::Observer(options.latitude, -options.longitudeNumber),
                                         options.gmtOffset, options.military,
                                         options.zone ? &*options.zone : nullptr};
+    if (options.zone) {
+        almanac::useZoneClock(*options.zone);
+    }
     static Output out;
     out.commit(std::strcpy(out.room(), almanac::kHeader) + std::strlen(almanac::kHeader));
     if (options.days > 0) {

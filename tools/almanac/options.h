@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "dates.h"
-#include "timezone.h"
+#include "zone_clock.h"
 
 namespace solvane::almanac {
 
@@ -22,7 +22,7 @@ struct Options {
     std::vector<astro::Date> dates;  // the dates listed, or the first of a run
     long long days = 0;              // the length of a --from run, 0 for a list
     // With --tz: the offset of each date comes from this zone instead of gmtOffset.
-    std::optional<astro::TimeZone> zone;
+    std::optional<ZoneClock> zone;
 };
 
 struct ShowHelp {};

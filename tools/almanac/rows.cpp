@@ -71,7 +71,10 @@ astro::SunScanPair scansOf(const RowSettings& settings, const astro::Date& date)
     if (settings.zone == nullptr) {
         return astro::scanSunTwice(settings.observer, date, settings.gmtOffset);
     }
-    const astro::ZonedSunScans zoned = astro::zonedSunScans(*settings.zone, date);
+    const ZoneClock& zone = *settings.zone;
+    const astro::NoonOffsets offsets = astro::noonOffsets(
+        date, [&zone](std::int64_t utcSeconds) { return zone.offsetAt(utcSeconds); });
+    const astro::ZonedSunScans zoned = astro::zonedSunScans(offsets, date);
     return {astro::scanSunEvents(settings.observer, zoned.sunrise.date, zoned.sunrise.gmtOffset,
                                  astro::Sunrise),
             astro::scanSunEvents(settings.observer, zoned.sunset.date, zoned.sunset.gmtOffset,

@@ -8,7 +8,7 @@
 
 #include "dates.h"
 #include "sun.h"
-#include "timezone.h"
+#include "zone_clock.h"
 
 namespace solvane::almanac {
 
@@ -25,7 +25,7 @@ struct RowSettings {
     astro::Observer observer;
     double gmtOffset;
     bool military;
-    const astro::TimeZone* zone = nullptr;
+    const ZoneClock* zone = nullptr;
 };
 
 // Writes the line of `date`, whose day of the year is `dayOfYear`, at `out`; returns its end.

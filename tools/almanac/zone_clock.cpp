@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "zone_clock.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "file_head.h"
+
+namespace solvane::almanac {
+
+namespace {
+
+ZoneClock fromFile(const std::string& path) {
+    return ZoneClock{":" + path};
+}
+
+// A TZ value that names no zone file: the C library reads it as a rule, and for a rule
+// without dates it also reads the folder's "posixrules" file.
+std::optional<ZoneClock> fromRule(const astro::SystemZoneSources& sources,
+                                  const std::string& value) {
+    if (astro::fileKind(sources.zoneinfoDir + "/posixrules") == astro::FileKind::Other) {
+        return std::nullopt;
+    }
+    return ZoneClock{value};
+}
+
+}  // namespace
+
+long ZoneClock::offsetAt(std::int64_t utcSeconds) const {
+    if (tz.empty()) {
+        return 0;
+    }
+    const auto instant = static_cast<std::time_t>(utcSeconds);
+    std::tm local{};
+    return localtime_r(&instant, &local) ? local.tm_gmtoff : 0;
+}
+
+std::optional<ZoneClock> namedZoneClock(const astro::SystemZoneSources& sources,
+                                        const std::string& name) {
+    const bool utc = name == "UTC" || name == "Etc/UTC";
+    if (!utc && !astro::isSafeZoneName(name)) {
+        return std::nullopt;
+    }
+    const std::string path = astro::zoneFilePath(sources.zoneinfoDir, name);
+    if (astro::isZoneFile(path)) {
+        return fromFile(path);
+    }
+    return utc ? std::optional(ZoneClock{}) : std::nullopt;
+}
+
+ZoneClock systemZoneClock(const astro::SystemZoneSources& sources) {
+    if (!sources.tzVariable) {
+        return astro::isZoneFile(sources.localtimeFile) ? fromFile(sources.localtimeFile)
+                                                        : ZoneClock{};
+    }
+    std::string value = *sources.tzVariable;
+    if (!value.empty() && value.front() == ':') {
+        value.erase(0, 1);
+    }
+    if (value.empty()) {
+        return ZoneClock{};  // an empty TZ is UTC
+    }
+    const std::string path = astro::zoneFilePath(sources.zoneinfoDir, value);
+    if (astro::isZoneFile(path)) {
+        return fromFile(path);
+    }
+    if (astro::fileKind(path) == astro::FileKind::Other) {
+        return ZoneClock{};
+    }
+    return fromRule(sources, value).value_or(ZoneClock{});
+}
+
+void useZoneClock(const ZoneClock& zone) {
+    if (!zone.tz.empty()) {
+        ::setenv("TZ", zone.tz.c_str(), 1);
+        ::tzset();
+    }
+}
+
+}  // namespace solvane::almanac
