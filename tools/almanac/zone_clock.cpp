@@ -31,9 +31,17 @@ long ZoneClock::offsetAt(std::int64_t utcSeconds) const {
     if (tz.empty()) {
         return 0;
     }
+    for (const Known& entry : known_) {
+        if (entry.valid && entry.utcSeconds == utcSeconds) {
+            return entry.offset;
+        }
+    }
     const auto instant = static_cast<std::time_t>(utcSeconds);
     std::tm local{};
-    return localtime_r(&instant, &local) ? local.tm_gmtoff : 0;
+    const long offset = localtime_r(&instant, &local) ? local.tm_gmtoff : 0;
+    known_[nextKnown_] = Known{utcSeconds, offset, true};
+    nextKnown_ = (nextKnown_ + 1) % known_.size();
+    return offset;
 }
 
 std::optional<ZoneClock> namedZoneClock(const astro::SystemZoneSources& sources,

@@ -7,15 +7,21 @@
 // so every file it is handed is first checked to be a regular zone file, opened without
 // blocking: a FIFO in the zone folder can then never hang the almanac.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "timezone_system.h"
 
 namespace solvane::almanac {
 
-struct ZoneClock {
+class ZoneClock {
+public:
+    ZoneClock() = default;  // UTC
+    explicit ZoneClock(std::string value) : tz(std::move(value)) {}
+
     // The TZ value handed to the C library: ":" and the path of a checked zone file, or a rule
     // such as "EST5EDT,M3.2.0,M11.1.0" from the environment's TZ. Empty for UTC, which needs
     // neither a file nor the C library.
@@ -24,6 +30,17 @@ struct ZoneClock {
     // Seconds ahead of UTC at an instant in seconds since 1970-01-01 00:00 UTC, once the zone
     // is in use.
     long offsetAt(std::int64_t utcSeconds) const;
+
+private:
+    // A run asks for the same instants again on the next date (each date's noon serves as the
+    // day before, the date and the day after): the latest answers are kept.
+    struct Known {
+        std::int64_t utcSeconds = 0;
+        long offset = 0;
+        bool valid = false;
+    };
+    mutable std::array<Known, 12> known_{};
+    mutable std::size_t nextKnown_ = 0;
 };
 
 // The zone of that name in the zone folder; UTC ("UTC", "Etc/UTC") even without one. Empty
