@@ -5,6 +5,7 @@
 
 #include "program.h"
 #include "single_instance.h"
+#include "system_zone.h"
 #include "tcalendar.h"
 
 namespace {
@@ -20,6 +21,7 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    solvane::prefs::keepLocalTimeFromBlocking();
     if (!displayAvailable()) {
         std::fputs("solvane: no display found (set DISPLAY or run under Xvfb)\n", stderr);
         return 1;

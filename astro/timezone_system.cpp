@@ -102,4 +102,31 @@ std::string zoneFilePath(const std::string& zoneinfoDir, const std::string& name
     return !name.empty() && name.front() == '/' ? name : zoneinfoDir + "/" + name;
 }
 
+CLibraryZone cLibraryZone(const SystemZoneSources& sources) {
+    const auto blocked = [](const std::string& path) { return fileKind(path) == FileKind::Other; };
+    if (!sources.tzVariable) {
+        if (isZoneFile(sources.localtimeFile)) {
+            return CLibraryZone{":" + sources.localtimeFile, false};
+        }
+        return CLibraryZone{"", blocked(sources.localtimeFile)};
+    }
+    std::string value = *sources.tzVariable;
+    if (!value.empty() && value.front() == ':') {
+        value.erase(0, 1);
+    }
+    // The C library reads an empty TZ as the folder's "Universal".
+    const std::string path = zoneFilePath(sources.zoneinfoDir, value.empty() ? "Universal" : value);
+    if (isZoneFile(path)) {
+        return CLibraryZone{":" + path, false};
+    }
+    if (value.empty() || blocked(path)) {
+        return CLibraryZone{"", blocked(path)};
+    }
+    // Not a zone file: a rule, for which it may also read the folder's "posixrules".
+    if (blocked(sources.zoneinfoDir + "/posixrules")) {
+        return CLibraryZone{"", true};
+    }
+    return CLibraryZone{value, false};
+}
+
 }  // namespace solvane::astro

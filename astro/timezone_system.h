@@ -28,6 +28,17 @@ struct SystemZoneSources {
 // "zoneinfo/" of where /etc/localtime links to. Empty when none of them names a zone.
 std::optional<std::string> systemZoneName(const SystemZoneSources& sources);
 
+// What the C library makes of the zone of `sources` (TZ, else /etc/localtime). It opens the
+// file TZ names with a blocking open, so every file it would read is checked first.
+struct CLibraryZone {
+    // The TZ value to give it: ":" and the path of a checked zone file, or a rule such as
+    // "EST5EDT,M3.2.0,M11.1.0"; empty for UTC, which needs neither a file nor the C library.
+    std::string tz;
+    // The zone names a file that is not a regular one (a FIFO, a device): taken as UTC.
+    bool blocked = false;
+};
+CLibraryZone cLibraryZone(const SystemZoneSources& sources);
+
 // Whether `name` stays inside the zone folder: relative, and without "." or ".." parts.
 bool isSafeZoneName(std::string_view name);
 

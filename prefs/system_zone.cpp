@@ -98,6 +98,17 @@ void setSystemZoneSources(const astro::SystemZoneSources& sources) {
     kept.zone.reset();
 }
 
+void keepLocalTimeFromBlocking() {
+    astro::SystemZoneSources sources = astro::SystemZoneSources::fromEnvironment();
+    if (!astro::cLibraryZone(sources).blocked)
+        return;
+    // A rule, read as such unless the zone folder holds a file of its name.
+    sources.tzVariable = "UTC0";
+    if (astro::cLibraryZone(sources).blocked)
+        qunsetenv("TZDIR");
+    qputenv("TZ", "UTC0");
+}
+
 astro::NoonOffsets noonOffsets(const QTimeZone& zone, const astro::Date& date) {
     return astro::noonOffsets(date, [&zone](std::int64_t utcSeconds) {
         return long{zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC))};

@@ -32,6 +32,11 @@ const SystemZone* systemZone();
 // Reads the zone from `sources` at the next use instead of from the environment.
 void setSystemZoneSources(const astro::SystemZoneSources& sources);
 
+// Qt's local time is the C library's, which opens the zone file TZ names (else /etc/localtime)
+// with a blocking open the first time anything asks the time. Called first thing in main: when
+// that file is not a regular one, TZ becomes UTC, so that a FIFO there cannot hang the program.
+void keepLocalTimeFromBlocking();
+
 // The zone's offsets at local noon of `date` and of the days beside it, for the sun's times
 // on the zone's wall clock.
 astro::NoonOffsets noonOffsets(const QTimeZone& zone, const astro::Date& date);

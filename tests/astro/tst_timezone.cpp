@@ -76,6 +76,8 @@ private slots:
     void zoneTableFifo();
     void systemZoneName_data();
     void systemZoneName();
+    void cLibraryZone_data();
+    void cLibraryZone();
     void wallClockSunTimes_data();
     void wallClockSunTimes();
 };
@@ -296,6 +298,57 @@ void TestTimeZone::systemZoneName() {
     }
     const auto name = solvane::astro::systemZoneName(sources);
     QCOMPARE(name ? QString::fromStdString(*name) : QString("-"), expected);
+}
+
+void TestTimeZone::cLibraryZone_data() {
+    QTest::addColumn<QByteArray>("tz");     // "-" for an unset TZ
+    QTest::addColumn<QByteArray>("fifo");   // the file of the folder that is a FIFO, if any
+    QTest::addColumn<QString>("expected");  // the TZ value, "@" standing for the folder
+    QTest::addColumn<bool>("blocked");
+
+    QTest::addRow("zone by name") << QByteArray("Europe/Berlin") << QByteArray()
+                                  << ":@/Europe/Berlin" << false;
+    QTest::addRow("zone with a colon")
+        << QByteArray(":Europe/Berlin") << QByteArray() << ":@/Europe/Berlin" << false;
+    QTest::addRow("zone file a FIFO")
+        << QByteArray("Europe/Berlin") << QByteArray("Europe/Berlin") << "" << true;
+    QTest::addRow("rule") << QByteArray("EST5EDT,M3.2.0,M11.1.0") << QByteArray()
+                          << "EST5EDT,M3.2.0,M11.1.0" << false;
+    QTest::addRow("rule, posixrules a FIFO")
+        << QByteArray("EST5EDT") << QByteArray("posixrules") << "" << true;
+    QTest::addRow("empty TZ") << QByteArray("") << QByteArray() << "" << false;
+    QTest::addRow("empty TZ, Universal a FIFO")
+        << QByteArray("") << QByteArray("Universal") << "" << true;
+    QTest::addRow("no TZ: localtime") << QByteArray("-") << QByteArray() << ":@/localtime" << false;
+    QTest::addRow("no TZ, localtime a FIFO")
+        << QByteArray("-") << QByteArray("localtime") << "" << true;
+}
+
+// Every file the C library would open for the zone is a regular one, or the zone is UTC.
+void TestTimeZone::cLibraryZone() {
+    QFETCH(QByteArray, tz);
+    QFETCH(QByteArray, fifo);
+    QFETCH(QString, expected);
+    QFETCH(bool, blocked);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("Europe"));
+    for (const char* name : {"Europe/Berlin", "localtime"}) {
+        if (fifo != name) {
+            writeFile(dir.filePath(name), "TZif2");
+        }
+    }
+    if (!fifo.isEmpty()) {
+        QVERIFY(!makeFifo(dir, fifo).isEmpty());
+    }
+    SystemZoneSources sources;
+    sources.zoneinfoDir = dir.path().toStdString();
+    sources.localtimeFile = dir.filePath("localtime").toStdString();
+    if (tz != "-") {
+        sources.tzVariable = tz.toStdString();
+    }
+    const CLibraryZone zone = solvane::astro::cLibraryZone(sources);
+    QCOMPARE(QString::fromStdString(zone.tz), QString(expected).replace("@", dir.path()));
+    QCOMPARE(zone.blocked, blocked);
 }
 
 void TestTimeZone::wallClockSunTimes_data() {

@@ -15,16 +15,6 @@ ZoneClock fromFile(const std::string& path) {
     return ZoneClock{":" + path};
 }
 
-// A TZ value that names no zone file: the C library reads it as a rule, and for a rule
-// without dates it also reads the folder's "posixrules" file.
-std::optional<ZoneClock> fromRule(const astro::SystemZoneSources& sources,
-                                  const std::string& value) {
-    if (astro::fileKind(sources.zoneinfoDir + "/posixrules") == astro::FileKind::Other) {
-        return std::nullopt;
-    }
-    return ZoneClock{value};
-}
-
 }  // namespace
 
 long ZoneClock::offsetAt(std::int64_t utcSeconds) const {
@@ -58,25 +48,7 @@ std::optional<ZoneClock> namedZoneClock(const astro::SystemZoneSources& sources,
 }
 
 ZoneClock systemZoneClock(const astro::SystemZoneSources& sources) {
-    if (!sources.tzVariable) {
-        return astro::isZoneFile(sources.localtimeFile) ? fromFile(sources.localtimeFile)
-                                                        : ZoneClock{};
-    }
-    std::string value = *sources.tzVariable;
-    if (!value.empty() && value.front() == ':') {
-        value.erase(0, 1);
-    }
-    if (value.empty()) {
-        return ZoneClock{};  // an empty TZ is UTC
-    }
-    const std::string path = astro::zoneFilePath(sources.zoneinfoDir, value);
-    if (astro::isZoneFile(path)) {
-        return fromFile(path);
-    }
-    if (astro::fileKind(path) == astro::FileKind::Other) {
-        return ZoneClock{};
-    }
-    return fromRule(sources, value).value_or(ZoneClock{});
+    return ZoneClock(astro::cLibraryZone(sources).tz);
 }
 
 void useZoneClock(const ZoneClock& zone) {
