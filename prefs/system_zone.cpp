@@ -3,6 +3,8 @@
 #include "system_zone.h"
 
 #include <QDateTime>
+#include <string>
+#include <vector>
 
 #include "file_head.h"
 
@@ -61,6 +63,10 @@ std::optional<QTimeZone> unnamedSystemZone(const astro::SystemZoneSources& sourc
 std::optional<SystemZone> readZone(const astro::SystemZoneSources& sources) {
     const std::optional<std::string> name = astro::systemZoneName(sources);
     std::optional<QTimeZone> zone = name ? namedZone(*name, sources) : std::nullopt;
+    if (!zone && name && *name == sources.localtimeFile) {
+        // TZ=":/etc/localtime", a path Qt takes no zone from by name but reads as its default.
+        zone = unnamedSystemZone(sources);
+    }
     if (!zone && sources.tzVariable) {
         // A TZ that names no zone means UTC to the C library, and so to this program.
         zone = QTimeZone::utc();
