@@ -6,6 +6,7 @@
 
 #include "program.h"
 #include "single_instance.h"
+#include "system_zone.h"
 #include "tcalendar.h"
 
 namespace {
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     // first warning into an error log would do so before any window shows. Ignored, such a
     // write fails instead, and a save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
+    solvane::prefs::keepLocalTimeFromBlocking();
     if (!displayAvailable()) {
         std::fputs("solvane: no display found (set DISPLAY or run under Xvfb)\n", stderr);
         return 1;

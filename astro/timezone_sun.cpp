@@ -6,6 +6,9 @@ namespace solvane::astro {
 
 namespace {
 
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr long long kSerialOf1970 = 25569;  // 1 January 1970 as a day serial
+
 // The neighbouring date, or the date itself at the ends of the years 1 to 9999.
 Date shifted(const Date& date, int days) {
     const Date other = dateFromSerial(daySerial(date) + days);
@@ -14,22 +17,38 @@ Date shifted(const Date& date, int days) {
 
 }  // namespace
 
-ZonedSunScans zonedSunScans(const TimeZone& zone, const Date& date) {
+long offsetAtLocalNoon(const Date& date, const OffsetAt& offsetAt) {
+    const std::int64_t noonAsIfUtc =
+        (daySerial(date) - kSerialOf1970) * kSecondsPerDay + kSecondsPerDay / 2;
+    // Guess the instant with the offset of noon UTC, then correct it once with the offset found
+    // there: clock changes are hours apart, so the corrected instant lies on the right side.
+    const long guess = offsetAt(noonAsIfUtc - offsetAt(noonAsIfUtc));
+    return offsetAt(noonAsIfUtc - guess);
+}
+
+NoonOffsets noonOffsets(const Date& date, const OffsetAt& offsetAt) {
+    const auto hours = [&offsetAt](const Date& day) {
+        return offsetAtLocalNoon(day, offsetAt) / 3600.0;
+    };
+    return NoonOffsets{hours(shifted(date, -1)), hours(date), hours(shifted(date, 1))};
+}
+
+ZonedSunScans zonedSunScans(const NoonOffsets& offsets, const Date& date) {
     // A scan with an offset below zero runs from noon of the day before its date, otherwise
     // from noon of its date; that decides which day's events the labels show.
-    const bool westOfGreenwich = zone.offsetAtLocalNoon(date) < 0;
+    const bool westOfGreenwich = offsets.date < 0;
     const Date sunriseDay = westOfGreenwich ? date : shifted(date, 1);
     const Date sunsetDay = westOfGreenwich ? shifted(date, -1) : date;
-    const double sunriseOffset = zone.offsetHoursAtLocalNoon(sunriseDay);
-    const double sunsetOffset = zone.offsetHoursAtLocalNoon(sunsetDay);
+    const double sunriseOffset = westOfGreenwich ? offsets.date : offsets.dayAfter;
+    const double sunsetOffset = westOfGreenwich ? offsets.dayBefore : offsets.date;
     // The scan date whose window holds that day's event at that day's offset.
     return ZonedSunScans{{sunriseOffset < 0 ? sunriseDay : shifted(sunriseDay, -1), sunriseOffset},
                          {sunsetOffset < 0 ? shifted(sunsetDay, 1) : sunsetDay, sunsetOffset}};
 }
 
 SunTexts::Shown computeSunInZone(SunTexts& texts, const Date& date, double latitude,
-                                 double longitude, const TimeZone& zone, bool military) {
-    const ZonedSunScans scans = zonedSunScans(zone, date);
+                                 double longitude, const NoonOffsets& offsets, bool military) {
+    const ZonedSunScans scans = zonedSunScans(offsets, date);
     const auto keep = [&texts](const SunScan& scan) {
         if (scan.sunriseText) {
             texts.SunriseText = *scan.sunriseText;

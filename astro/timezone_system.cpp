@@ -57,21 +57,6 @@ std::optional<std::string> nameFromTzVariable(std::string value, const std::stri
     return value;
 }
 
-bool isSafeName(std::string_view name) {
-    if (name.empty() || name.front() == '/' || name.back() == '/') {
-        return false;
-    }
-    for (std::size_t start = 0; start <= name.size();) {
-        const std::size_t end = std::min(name.find('/', start), name.size());
-        const std::string_view part = name.substr(start, end - start);
-        if (part.empty() || part == "." || part == "..") {
-            return false;
-        }
-        start = end + 1;
-    }
-    return true;
-}
-
 }  // namespace
 
 SystemZoneSources SystemZoneSources::fromEnvironment() {
@@ -98,43 +83,50 @@ std::optional<std::string> systemZoneName(const SystemZoneSources& sources) {
     return error ? std::nullopt : nameInZoneinfoPath(target.string());
 }
 
-std::optional<TimeZone> loadZone(const std::string& zoneinfoDir, std::string_view name) {
-    if (name == "UTC" || name == "Etc/UTC") {
-        if (auto zone = TimeZone::fromFile(zoneinfoDir + "/" + std::string(name))) {
-            return zone;
-        }
-        return TimeZone::fixed(0);  // UTC is UTC even without a zone folder
+bool isSafeZoneName(std::string_view name) {
+    if (name.empty() || name.front() == '/' || name.back() == '/') {
+        return false;
     }
-    if (isSafeName(name)) {
-        if (auto zone = TimeZone::fromFile(zoneinfoDir + "/" + std::string(name))) {
-            return zone;
+    for (std::size_t start = 0; start <= name.size();) {
+        const std::size_t end = std::min(name.find('/', start), name.size());
+        const std::string_view part = name.substr(start, end - start);
+        if (part.empty() || part == "." || part == "..") {
+            return false;
         }
+        start = end + 1;
     }
-    return TimeZone::fromPosixRule(name);
+    return true;
 }
 
-std::optional<NamedZone> systemZone(const SystemZoneSources& sources) {
-    const auto name = systemZoneName(sources);
-    if (name) {
-        if (auto zone = loadZone(sources.zoneinfoDir, *name)) {
-            return NamedZone{*name, *zone};
+std::string zoneFilePath(const std::string& zoneinfoDir, const std::string& name) {
+    return !name.empty() && name.front() == '/' ? name : zoneinfoDir + "/" + name;
+}
+
+CLibraryZone cLibraryZone(const SystemZoneSources& sources) {
+    const auto blocked = [](const std::string& path) { return fileKind(path) == FileKind::Other; };
+    if (!sources.tzVariable) {
+        if (isZoneFile(sources.localtimeFile)) {
+            return CLibraryZone{":" + sources.localtimeFile, false};
         }
+        return CLibraryZone{"", blocked(sources.localtimeFile)};
     }
-    if (sources.tzVariable) {
-        const std::string& tz = *sources.tzVariable;
-        const std::string path = tz.substr(!tz.empty() && tz.front() == ':' ? 1 : 0);
-        if (!path.empty() && path.front() == '/') {
-            if (auto zone = TimeZone::fromFile(path)) {
-                return NamedZone{*name, *zone};
-            }
-        }
-        // A TZ that names no zone means UTC to the C library, and so to this program.
-        return NamedZone{name.value_or(tz), TimeZone::fixed(0)};
+    std::string value = *sources.tzVariable;
+    if (!value.empty() && value.front() == ':') {
+        value.erase(0, 1);
     }
-    if (auto zone = TimeZone::fromFile(sources.localtimeFile)) {
-        return NamedZone{"", *zone};
+    // The C library reads an empty TZ as the folder's "Universal".
+    const std::string path = zoneFilePath(sources.zoneinfoDir, value.empty() ? "Universal" : value);
+    if (isZoneFile(path)) {
+        return CLibraryZone{":" + path, false};
     }
-    return std::nullopt;
+    if (value.empty() || blocked(path)) {
+        return CLibraryZone{"", blocked(path)};
+    }
+    // Not a zone file: a rule, for which it may also read the folder's "posixrules".
+    if (blocked(sources.zoneinfoDir + "/posixrules")) {
+        return CLibraryZone{"", true};
+    }
+    return CLibraryZone{value, false};
 }
 
 }  // namespace solvane::astro

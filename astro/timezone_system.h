@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Which zone the system runs in, and loading a zone by its name from the zone folder. The
-// places this looks are arguments, so that tests can point them at a folder of their own.
+// Which zone the system runs in, by name, and where the zone folder keeps a zone of that name.
+// The zone's rules are the C library's and Qt's business; the name is needed here only to
+// find the zone's reference city in the zone table. The places this looks are arguments, so
+// that tests can point them at a folder of their own.
 
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "timezone.h"
 
 namespace solvane::astro {
 
@@ -23,23 +23,27 @@ struct SystemZoneSources {
     static SystemZoneSources fromEnvironment();
 };
 
-struct NamedZone {
-    std::string name;  // "Europe/Berlin"; empty when only the rules are known
-    TimeZone zone;
-};
-
 // The zone's name: from TZ (":Europe/Berlin", "Europe/Berlin", a path into the zone folder;
 // an empty TZ is "UTC"), else the first line of /etc/timezone, else the part after
 // "zoneinfo/" of where /etc/localtime links to. Empty when none of them names a zone.
 std::optional<std::string> systemZoneName(const SystemZoneSources& sources);
 
-// The zone of that name in the zone folder, or the zone a POSIX TZ string such as
-// "EST5EDT,M3.2.0,M11.1.0" describes. Names that leave the folder are refused. Empty when
-// no zone has that name.
-std::optional<TimeZone> loadZone(const std::string& zoneinfoDir, std::string_view name);
+// What the C library makes of the zone of `sources` (TZ, else /etc/localtime). It opens the
+// file TZ names with a blocking open, so every file it would read is checked first.
+struct CLibraryZone {
+    // The TZ value to give it: ":" and the path of a checked zone file, or a rule such as
+    // "EST5EDT,M3.2.0,M11.1.0"; empty for UTC, which needs neither a file nor the C library.
+    std::string tz;
+    // The zone names a file that is not a regular one (a FIFO, a device): taken as UTC.
+    bool blocked = false;
+};
+CLibraryZone cLibraryZone(const SystemZoneSources& sources);
 
-// The system's zone with its name; the rules of /etc/localtime without a name when no name
-// is found; empty when neither is there (a bare container), which callers take as UTC.
-std::optional<NamedZone> systemZone(const SystemZoneSources& sources);
+// Whether `name` stays inside the zone folder: relative, and without "." or ".." parts.
+bool isSafeZoneName(std::string_view name);
+
+// Where the zone of that name is looked for: `name` itself when it is an absolute path,
+// else its place in `zoneinfoDir`.
+std::string zoneFilePath(const std::string& zoneinfoDir, const std::string& name);
 
 }  // namespace solvane::astro

@@ -113,8 +113,8 @@ astro::SunTexts::Shown DayFacts::scanSun(astro::SunTexts& kept, const QDate& dat
     // A longitude number without sign means west; the computation counts east positive.
     const double longitude = -place.longitudeNumber;
     if (clock.zone)
-        return astro::computeSunInZone(kept, toAstro(date), place.latitude, longitude, *clock.zone,
-                                       military);
+        return astro::computeSunInZone(kept, toAstro(date), place.latitude, longitude,
+                                       prefs::noonOffsets(*clock.zone, toAstro(date)), military);
     return kept.compute(toAstro(date), place.latitude, longitude, offset, military);
 }
 
@@ -124,13 +124,8 @@ astro::MoonAspect DayFacts::moonAt(const QDate& date, const prefs::SunClock& clo
                                    double offsetHours) {
     const astro::DateTime local{toAstro(date), kMoonHour};
     long offset = std::lround(offsetHours * 3600);
-    if (clock.zone) {
-        // The offset of the day's afternoon places the moment; the zone then gives the offset
-        // in force then, which differs from it only on the day the clocks change.
-        const std::int64_t asIfUtc =
-            QDateTime(date, QTime(kMoonHour, 0), Qt::UTC).toSecsSinceEpoch();
-        offset = clock.zone->offsetAt(asIfUtc - clock.zone->offsetAtLocalNoon(local.date));
-    }
+    if (clock.zone)
+        offset = clock.zone->offsetFromUtc(QDateTime(date, QTime(kMoonHour, 0), *clock.zone));
     return astro::moonAspect(astro::julianDayUt(local, offset));
 }
 

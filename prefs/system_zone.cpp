@@ -2,6 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "system_zone.h"
 
+#include <QDateTime>
+#include <string>
+#include <vector>
+
+#include "file_head.h"
+
 namespace solvane::prefs {
 namespace {
 
@@ -16,14 +22,66 @@ ZoneCache& cache() {
     return kept;
 }
 
-std::optional<SystemZone> readZone(const astro::SystemZoneSources& sources) {
-    std::optional<astro::NamedZone> found = astro::systemZone(sources);
-    if (!found)
+// Qt opens the zone files it is asked for with a blocking open, and a FIFO would hang the
+// program there: every file Qt may open for `name` (the folder of TZDIR, then the system's
+// folders) must be a regular file or nothing at all.
+bool zoneFilesAreSafe(const std::string& name, const astro::SystemZoneSources& sources) {
+    std::vector<std::string> folders{sources.zoneinfoDir, "/usr/share/zoneinfo",
+                                     "/usr/lib/zoneinfo"};
+    if (const QByteArray tzdir = qgetenv("TZDIR"); !tzdir.isEmpty())
+        folders.push_back(tzdir.toStdString());
+    for (const std::string& folder : folders) {
+        for (const std::string& path : {astro::zoneFilePath(folder, name), folder + "/" + name}) {
+            if (astro::fileKind(path) == astro::FileKind::Other)
+                return false;
+        }
+    }
+    return true;
+}
+
+std::optional<QTimeZone> namedZone(const std::string& name,
+                                   const astro::SystemZoneSources& sources) {
+    if (!zoneFilesAreSafe(name, sources))
         return std::nullopt;
-    SystemZone zone{QString::fromStdString(found->name), std::move(found->zone), std::nullopt};
-    if (!found->name.empty())
-        zone.city = astro::zonePlace(sources.zoneinfoDir, found->name);
-    return zone;
+    QTimeZone zone(QByteArray::fromStdString(name));
+    return zone.isValid() ? std::optional(zone) : std::nullopt;
+}
+
+// The rules of /etc/localtime when nothing names the zone: Qt's own search for the name reads
+// /etc/TZ and /etc/timezone, so those too must not be FIFOs.
+std::optional<QTimeZone> unnamedSystemZone(const astro::SystemZoneSources& sources) {
+    if (!astro::isZoneFile(sources.localtimeFile))
+        return std::nullopt;
+    for (const std::string& path : {std::string("/etc/TZ"), sources.timezoneFile}) {
+        if (astro::fileKind(path) == astro::FileKind::Other)
+            return std::nullopt;
+    }
+    QTimeZone zone = QTimeZone::systemTimeZone();
+    return zone.isValid() ? std::optional(zone) : std::nullopt;
+}
+
+std::optional<SystemZone> readZone(const astro::SystemZoneSources& sources) {
+    const std::optional<std::string> name = astro::systemZoneName(sources);
+    std::optional<QTimeZone> zone = name ? namedZone(*name, sources) : std::nullopt;
+    if (!zone && name && *name == sources.localtimeFile) {
+        // TZ=":/etc/localtime", a path Qt takes no zone from by name but reads as its default.
+        zone = unnamedSystemZone(sources);
+    }
+    if (!zone && sources.tzVariable) {
+        // A TZ that names no zone means UTC to the C library, and so to this program.
+        zone = QTimeZone::utc();
+    }
+    const std::string shownName = name.value_or(sources.tzVariable.value_or(""));
+    if (!zone) {
+        zone = unnamedSystemZone(sources);
+        if (!zone)
+            return std::nullopt;
+        return SystemZone{QString(), *zone, std::nullopt};
+    }
+    SystemZone found{QString::fromStdString(shownName), *zone, std::nullopt};
+    if (!shownName.empty())
+        found.city = astro::zonePlace(sources.zoneinfoDir, shownName);
+    return found;
 }
 
 }  // namespace
@@ -44,6 +102,23 @@ void setSystemZoneSources(const astro::SystemZoneSources& sources) {
     kept.sources = sources;
     kept.loaded = false;
     kept.zone.reset();
+}
+
+void keepLocalTimeFromBlocking() {
+    astro::SystemZoneSources sources = astro::SystemZoneSources::fromEnvironment();
+    if (!astro::cLibraryZone(sources).blocked)
+        return;
+    // A rule, read as such unless the zone folder holds a file of its name.
+    sources.tzVariable = "UTC0";
+    if (astro::cLibraryZone(sources).blocked)
+        qunsetenv("TZDIR");
+    qputenv("TZ", "UTC0");
+}
+
+astro::NoonOffsets noonOffsets(const QTimeZone& zone, const astro::Date& date) {
+    return astro::noonOffsets(date, [&zone](std::int64_t utcSeconds) {
+        return long{zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC))};
+    });
 }
 
 SunClock sunClock(const Preferences& settings, const SystemZone* zone) {

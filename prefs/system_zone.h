@@ -3,14 +3,17 @@
 #pragma once
 
 // The system's time zone as the program follows it, and its reference city for a first start
-// that has no place yet. The zone files are read once, at the first use, and kept: the timer's
-// computations never touch the disk. Tests point the reading at a zone of their choice.
+// that has no place yet. The zone is Qt's (QTimeZone); its name is found once, at the first
+// use, and kept, so that the timer's computations never touch the disk. Tests point the
+// search at a zone of their choice.
 
 #include <QString>
+#include <QTimeZone>
 #include <optional>
 
+#include "dates.h"
 #include "preferences.h"
-#include "timezone.h"
+#include "timezone_sun.h"
 #include "timezone_system.h"
 #include "zonetab.h"
 
@@ -18,7 +21,7 @@ namespace solvane::prefs {
 
 struct SystemZone {
     QString name;  // "America/New_York"; empty when only the rules of /etc/localtime are known
-    astro::TimeZone zone;
+    QTimeZone zone;
     std::optional<astro::ZonePlace> city;  // from the zone table, when it lists the zone
 };
 
@@ -29,9 +32,18 @@ const SystemZone* systemZone();
 // Reads the zone from `sources` at the next use instead of from the environment.
 void setSystemZoneSources(const astro::SystemZoneSources& sources);
 
+// Qt's local time is the C library's, which opens the zone file TZ names (else /etc/localtime)
+// with a blocking open the first time anything asks the time. Called first thing in main: when
+// that file is not a regular one, TZ becomes UTC, so that a FIFO there cannot hang the program.
+void keepLocalTimeFromBlocking();
+
+// The zone's offsets at local noon of `date` and of the days beside it, for the sun's times
+// on the zone's wall clock.
+astro::NoonOffsets noonOffsets(const QTimeZone& zone, const astro::Date& date);
+
 // The clock and place the sun is computed for under `settings`.
 struct SunClock {
-    const astro::TimeZone* zone = nullptr;   // null: the settings' fixed offset
+    const QTimeZone* zone = nullptr;         // null: the settings' fixed offset
     const astro::ZonePlace* city = nullptr;  // the place, when the settings hold none
 };
 // The system zone while its switch is on. Settings without a place take the zone's city and

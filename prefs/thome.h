@@ -9,12 +9,12 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <QTimeZone>
 #include <array>
 
 #include "colors.h"
 #include "preferences.h"
 #include "settings.h"
-#include "timezone.h"
 
 class QCheckBox;
 class QComboBox;
@@ -99,7 +99,7 @@ private:
 
     // thome_zone.cpp: the offset in force, shown from the system zone while it is followed.
     void showZoneInForce();
-    void showZoneOffset(const astro::TimeZone& zone);
+    void showZoneOffset(const QTimeZone& zone);
     void showFixedOffset();
     void showFirstStartNote(const QString& note);
 

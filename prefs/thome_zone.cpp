@@ -93,7 +93,7 @@ void THome::showZoneInForce() {
         showFixedOffset();
 }
 
-void THome::showZoneOffset(const astro::TimeZone& zone) {
+void THome::showZoneOffset(const QTimeZone& zone) {
     if (!zoneOffsetShown_) {
         listIndexBeforeZone_ = ComboBox1->currentIndex();
         listTextBeforeZone_ = ComboBox1->currentText();
@@ -102,7 +102,7 @@ void THome::showZoneOffset(const astro::TimeZone& zone) {
         greyWhenDisabled(CheckBox3);
     }
     zoneOffsetShown_ = true;
-    const double hours = zone.offsetHoursAtLocalNoon(today());
+    const double hours = prefs::noonOffsets(zone, today()).date;
     {
         // Not the user's change of the offset: neither stored nor a reason to restart.
         const QSignalBlocker quiet(CurrencyEditGMT3);

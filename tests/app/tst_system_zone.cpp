@@ -6,11 +6,13 @@
 // that shows the zone city's times and writes nothing. The expected times are the almanac's
 // with --tz for the same place and dates.
 
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app_fixture.h"
@@ -55,6 +57,8 @@ private slots:
     void parametersShowTodaysOffset_data();
     void parametersShowTodaysOffset();
     void switchingOffGivesTheFixedOffsetBack();
+    void fifoAmongTheZoneFiles_data();
+    void fifoAmongTheZoneFiles();
 };
 
 void TestSystemZone::init() {
@@ -272,3 +276,37 @@ void TestSystemZone::switchingOffGivesTheFixedOffsetBack() {
 
 QTEST_MAIN(TestSystemZone)
 #include "tst_system_zone.moc"
+
+void TestSystemZone::fifoAmongTheZoneFiles_data() {
+    QTest::addColumn<QString>("fifo");  // the file of the zone folder's copy that is a FIFO
+    QTest::addColumn<QString>("sunrise");
+    QTest::addColumn<QString>("sunset");
+    // The city from zone.tab instead, on New York's clock.
+    QTest::addRow("zone table") << "zone1970.tab"
+                                << "7:06A"
+                                << "4:28P";
+    // The zone cannot be read: New York's city on the clock of UTC, as for a zone unknown.
+    QTest::addRow("zone file") << "America/New_York"
+                               << "-12:06A"
+                               << "9:28P";
+}
+
+// A first start in New York with TZDIR pointing at a copy of the zone folder in which one file
+// is a FIFO nobody writes to: the program reads neither it nor lets Qt open it, and starts.
+void TestSystemZone::fifoAmongTheZoneFiles() {
+    QFETCH(QString, fifo);
+    QFETCH(QString, sunrise);
+    QFETCH(QString, sunset);
+    QTemporaryDir copy;
+    QVERIFY(QDir(copy.path()).mkdir("America"));
+    for (const QString name : {"zone.tab", "zone1970.tab", "America/New_York"}) {
+        if (name != fifo)
+            QVERIFY(QFile::copy(QLatin1String(kZoneinfoDir) + '/' + name, copy.filePath(name)));
+    }
+    QCOMPARE(mkfifo(QFile::encodeName(copy.filePath(fifo)).constData(), 0600), 0);
+    const SystemZoneForTest systemZone(QStringLiteral("America/New_York"), copy.path());
+    AppFixture app(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), placePrefs("001", "", "", ""));
+    app.activate();
+    QCOMPARE(strip(*app.calendar).sunrise, sunrise);
+    QCOMPARE(strip(*app.calendar).sunset, sunset);
+}

@@ -40,3 +40,34 @@ almanac_case(longitude_out_of_range 2 STDERR "--longitude" ARGS --longitude=-180
 almanac_case(zone_and_offset 2 STDERR "--tz or --offset"
     ARGS --tz Europe/Berlin --offset 1 2026-01-01)
 almanac_case(version 0 ARGS --version)
+
+# A FIFO in a copy of the zone folder (TZDIR): the zone table, the zone file, the rule file.
+function(almanac_fifo_case name fifo rc)
+    cmake_parse_arguments(ARG "SAME_AS_REAL" "TZ;STDERR" "ARGS" ${ARGN})
+    list(JOIN ARG_ARGS "::" joined)
+    set(definitions -DTOOL=$<TARGET_FILE:solvane-almanac> -DZONEINFO=/usr/share/zoneinfo
+        -DWORK=${CMAKE_CURRENT_BINARY_DIR}/fifo_${name} -DFIFO=${fifo} "-DARGS=${joined}"
+        -DEXPECTED_RC=${rc} -DSAME_AS_REAL=${ARG_SAME_AS_REAL})
+    if(DEFINED ARG_TZ)
+        list(APPEND definitions "-DTZ=${ARG_TZ}")
+    endif()
+    if(ARG_STDERR)
+        list(APPEND definitions "-DEXPECTED_STDERR=${ARG_STDERR}")
+    endif()
+    add_test(NAME almanac_${name}
+             COMMAND ${CMAKE_COMMAND} ${definitions} -P ${CMAKE_CURRENT_SOURCE_DIR}/almanac/fifo_case.cmake)
+    set_tests_properties(almanac_${name} PROPERTIES TIMEOUT 150)
+endfunction()
+
+if(EXISTS /usr/share/zoneinfo/zone.tab)
+    # The city comes from zone.tab instead: the same lines.
+    almanac_fifo_case(fifo_zone_table zone1970.tab 0 SAME_AS_REAL
+        ARGS --tz America/New_York --military 2026-01-15 2026-07-15)
+    almanac_fifo_case(fifo_zone_file America/New_York 2
+        STDERR "unknown time zone America/New_York" ARGS --tz America/New_York 2026-07-15)
+    # The system zone's file is a FIFO: UTC, as for a zone that cannot be read.
+    almanac_fifo_case(fifo_system_zone_file America/New_York 0 TZ America/New_York
+        ARGS --tz local --latitude 40.7142 --longitude -74.0064 2026-07-15)
+    almanac_fifo_case(fifo_rule_file posixrules 0 TZ EST5EDT
+        ARGS --tz local --latitude 40.7142 --longitude -74.0064 2026-07-15)
+endif()

@@ -20,6 +20,7 @@
 
 #include "platform.h"
 #include "program.h"
+#include "system_zone.h"
 #include "tcalendar.h"
 #include "tpanel.h"
 
@@ -75,6 +76,7 @@ void runEventLoop(int milliseconds) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    solvane::prefs::keepLocalTimeFromBlocking();
     QApplication application(argc, argv);
     const QDateTime now = argc > 1
                               ? QDateTime::fromString(QString::fromLocal8Bit(argv[1]), Qt::ISODate)

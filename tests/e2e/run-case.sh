@@ -21,6 +21,7 @@ undated=("STATE start first month: May 2000" "STATE start last month: Date Panel
     "STATE next first month: January 2001" "STATE next last month: Date Panel")
 boxes=()   # the distinct message lines expected, in any order
 expect=()  # lines expected in the output
+zone=()    # the program's own TZ and TZDIR, when the case sets them
 case $case in
 missing-prefs)
     boxes=("BOX error: Cannot open file $dir/prefs.cal")
@@ -59,6 +60,17 @@ fifo-prefs)
     boxes=("BOX error: Cannot open file $dir/prefs.cal: it is not a regular file")
     expect=("${undated[@]}")
     ;;
+fifo-zone)
+    # New York's zone file a FIFO in a copy of the zone folder: the C library would wait on it
+    # for ever at the first local time (the script's own tools too, so only the program
+    # gets them). The program starts on UTC's clock instead.
+    mkdir -p "$dir/zoneinfo/America"
+    cp /usr/share/zoneinfo/zone.tab /usr/share/zoneinfo/zone1970.tab "$dir/zoneinfo/"
+    mkfifo "$dir/zoneinfo/America/New_York"
+    zone=(TZ=America/New_York "TZDIR=$dir/zoneinfo")
+    printf "00\r\nW\xb073.99\r\nN\xb040.75\r\n-5\r\n${colours}" >"$dir/prefs.cal"
+    expect=("STATE start first month: January 2026" "STATE next first month: January 2027")
+    ;;
 huge-colour)
     { printf '00\r\n\r\n\r\n\r\n'; head -c 10000000 /dev/zero | tr '\0' 7; printf 'x\r\n'; } >"$dir/prefs.cal"
     boxes=("BOX error: Cannot open file $dir/prefs.cal: it is larger than 1 MiB")
@@ -93,7 +105,7 @@ cp "$binary" "$home/solvane"
 
 status=0
 started=$(date +%s%N)
-(cd "$dir" && timeout "$limit" "$home/solvane" "$now" 1500 >"$dir/out.txt" 2>"$dir/err.txt") || status=$?
+(cd "$dir" && env "${zone[@]}" timeout "$limit" "$home/solvane" "$now" 1500 >"$dir/out.txt" 2>"$dir/err.txt") || status=$?
 echo "e2e $case: answered in $((($(date +%s%N) - started) / 1000000)) ms (limit ${limit} s)"
 cat "$dir/out.txt"
 

@@ -112,8 +112,7 @@ std::string zoneNameOf(const std::vector<std::string>& arguments) {
     if (*zone.tz != "local") {
         return *zone.tz;
     }
-    const auto system = astro::systemZone(astro::SystemZoneSources::fromEnvironment());
-    return system ? system->name : std::string();
+    return astro::systemZoneName(astro::SystemZoneSources::fromEnvironment()).value_or("");
 }
 
 std::variant<EventsColumn, Refusal> readEventsColumn(const std::vector<std::string>& files,

@@ -14,7 +14,6 @@
 
 #include "dates.h"
 #include "events_arguments.h"
-#include "timezone.h"
 
 namespace solvane::almanac {
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "local_time.h"
 
+#include "timezone_sun.h"
+
 #include <cmath>
 
 namespace solvane::almanac {
@@ -24,7 +26,10 @@ long offsetAtLocalTime(const RowSettings& settings, const astro::DateTime& local
     // The offset of the day guesses the instant; the zone then gives the offset in force
     // then, which differs only on the day the clocks change.
     const std::int64_t asIfUt = secondsSinceEpoch(local);
-    return settings.zone->offsetAt(asIfUt - settings.zone->offsetAtLocalNoon(local.date));
+    const ZoneClock& zone = *settings.zone;
+    const long noon = astro::offsetAtLocalNoon(
+        local.date, [&zone](std::int64_t utcSeconds) { return zone.offsetAt(utcSeconds); });
+    return zone.offsetAt(asIfUt - noon);
 }
 
 long offsetAtInstant(const RowSettings& settings, std::int64_t utcSeconds) {

@@ -192,6 +192,10 @@ int main(int argc, char** argv) {
     // The lines leave in whole buffers of their own.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     const auto& options = std::get<almanac::Options>(parsed);
+    // Both the rows and the events column read the zone's clock.
+    if (options.zone) {
+        almanac::useZoneClock(*options.zone);
+    }
     if (events.files.empty()) {
         return run(options, nullptr);
     }

@@ -11,7 +11,7 @@
 
 #include "dates.h"
 #include "ics_writer.h"
-#include "timezone.h"
+#include "zone_clock.h"
 
 namespace solvane::almanac {
 
@@ -27,7 +27,7 @@ struct Options {
                                      // empty for the year from today
     long long days = 0;              // the length of a --from run, 0 for a list
     // With --tz: the offset of each date comes from this zone instead of gmtOffset.
-    std::optional<astro::TimeZone> zone;
+    std::optional<ZoneClock> zone;
 };
 
 struct ShowHelp {};

@@ -73,7 +73,10 @@ char* writeNotes(char* out, const astro::SunScanPair& scans) {
 RowSun rowSun(const RowSettings& settings, const astro::Date& date) {
     astro::ZonedScan sunriseScan{date, settings.gmtOffset}, sunsetScan = sunriseScan;
     if (settings.zone != nullptr) {
-        const astro::ZonedSunScans zoned = astro::zonedSunScans(*settings.zone, date);
+        const ZoneClock& zone = *settings.zone;
+        const astro::NoonOffsets offsets = astro::noonOffsets(
+            date, [&zone](std::int64_t utcSeconds) { return zone.offsetAt(utcSeconds); });
+        const astro::ZonedSunScans zoned = astro::zonedSunScans(offsets, date);
         sunriseScan = zoned.sunrise;
         sunsetScan = zoned.sunset;
     }

@@ -9,7 +9,7 @@
 
 #include "dates.h"
 #include "sun.h"
-#include "timezone.h"
+#include "zone_clock.h"
 
 namespace solvane::almanac {
 
@@ -26,7 +26,7 @@ struct RowSettings {
     astro::Observer observer;
     double gmtOffset;
     bool military;
-    const astro::TimeZone* zone = nullptr;
+    const ZoneClock* zone = nullptr;
 };
 
 // A sun time of a line and the scan that found it: the time counts from 12:00 of `date` on a

@@ -6,7 +6,7 @@
 
 #include "decimal.h"
 #include "options.h"
-#include "timezone_sun.h"
+#include "zone_clock.h"
 #include "zonetab.h"
 
 namespace solvane::almanac {
@@ -137,11 +137,10 @@ std::optional<Refusal> applyZoneArguments(const ZoneArguments& zone, bool offset
     }
     std::string name = *zone.tz;
     if (name == "local") {
-        const auto system = astro::systemZone(sources);
-        options.zone = system ? system->zone : astro::TimeZone::fixed(0);
-        name = system ? system->name : "";
+        options.zone = systemZoneClock(sources);
+        name = astro::systemZoneName(sources).value_or("");
     } else {
-        options.zone = astro::loadZone(sources.zoneinfoDir, name);
+        options.zone = namedZoneClock(sources, name);
         if (!options.zone) {
             return refusal("unknown time zone " + name);
         }
