@@ -20,6 +20,7 @@ packages=(
     libqt6svg6                         # the scalable window icon
     clang libclang-rt-14-dev           # libFuzzer and the sanitizer runtimes
     clang-format                       # the format check
+    openssl                            # certificates for the subscription tests' HTTPS server
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
