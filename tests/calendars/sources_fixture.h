@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QSslConfiguration>
+#include <QSslKey>
 #include <QTest>
 #include <memory>
 
