@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QSslSocket>
 #include <QTimeZone>
+#include <QTimer>
 #include <memory>
 
 namespace solvane::test {
@@ -13,6 +14,7 @@ namespace {
 
 constexpr qint64 kEndlessChunk = 64 * 1024;
 constexpr qint64 kEndlessLimit = 1LL << 30;  // bytes; the client must stop long before
+constexpr int kDripInterval = 300;           // ms
 
 QByteArray httpDate(const QDateTime& when) {
     return QLocale::c()
@@ -69,6 +71,13 @@ void pourEndlessly(QSslSocket* socket) {
         *sent += socket->write(chunk);
     });
     *sent += socket->write(chunk);
+}
+
+// One byte every few hundred milliseconds: never a stall, never the end.
+void drip(QSslSocket* socket) {
+    auto* timer = new QTimer(socket);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket] { socket->write("x"); });
+    timer->start(kDripInterval);
 }
 
 }  // namespace
@@ -160,6 +169,11 @@ void HttpsServer::answer(QSslSocket* socket, const QByteArray& request) {
             break;
         case Route::Kind::Stall:
             socket->write(head(200, {"Content-Length: 1000"}) + "BEGIN:VCALENDAR\r\n");
+            log_.append(entry);
+            return;
+        case Route::Kind::Drip:
+            socket->write(head(200, {"Content-Length: 100000"}));
+            drip(socket);
             log_.append(entry);
             return;
         case Route::Kind::Endless:

@@ -4,7 +4,8 @@
 
 // A small HTTPS server on 127.0.0.1 for the subscription tests, run on the test's own event
 // loop: each path answers as its route says (a body with validators, a status, a redirect, a
-// stall or an endless body), and every request is logged with the status it got.
+// stall, an endless body, or a body that drips a byte at a time), and every request is logged with
+// the status it got.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -19,7 +20,7 @@
 namespace solvane::test {
 
 struct Route {
-    enum class Kind { Body, Status, Redirect, Stall, Endless };
+    enum class Kind { Body, Status, Redirect, Stall, Endless, Drip };
     Kind kind = Kind::Body;
     QByteArray body;
     QByteArray etag;         // sent, and compared with If-None-Match, when not empty

@@ -47,8 +47,8 @@ inline SourcesOptions testOptions(const QString& cacheFolder) {
     SourcesOptions options;
     options.cacheFolder = cacheFolder;
     options.fileSettle = 50ms;
-    options.limits.transferTimeout = 5s;
-    options.limits.stallTimeout = 700ms;
+    options.limits.transferTimeout = 4s;
+    options.limits.stallTimeout = 1500ms;
     options.limits.sizeCap = 256 * 1024;
     options.limits.maxRedirects = 3;
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();

@@ -59,6 +59,7 @@ private slots:
     void changedOnServer();
     void corruptCache_data();
     void corruptCache();
+    void othersKeepWorking();
     void refreshTimer_data();
     void refreshTimer();
 
@@ -95,6 +96,7 @@ void TestSubscriptions::serveStandardRoutes() {
     server_->route("/500", status(500));
     server_->route("/stall", behaviour(Route::Kind::Stall));
     server_->route("/endless", behaviour(Route::Kind::Endless));
+    server_->route("/drip", behaviour(Route::Kind::Drip));
     server_->route("/big", body(QByteArray(300 * 1024, 'x')));
     server_->route("/loop-a", redirect("/loop-b"));
     server_->route("/loop-b", redirect("/loop-a"));
@@ -132,7 +134,8 @@ void TestSubscriptions::answers_data() {
     QTest::addRow("500") << good << QByteArray("/500") << none << Kind::Http
                          << "500 Internal Server Error";
     QTest::addRow("stalling server")
-        << good << QByteArray("/stall") << none << Kind::Stalled << "0.7 s";
+        << good << QByteArray("/stall") << none << Kind::Stalled << "1.5 s";
+    QTest::addRow("slow drip") << good << QByteArray("/drip") << none << Kind::Timeout << "4 s";
     QTest::addRow("endless body") << good << QByteArray("/endless") << none << Kind::TooLarge
                                   << "262144";
     QTest::addRow("announced too large")
@@ -147,7 +150,7 @@ void TestSubscriptions::answers_data() {
     QTest::addRow("bad certificate")
         << Server::Stranger << QByteArray("/cal.ics") << none << Kind::Tls << "self-signed";
     QTest::addRow("silent after connecting")
-        << Server::Silent << QByteArray("/cal.ics") << none << Kind::Stalled << "0.7 s";
+        << Server::Silent << QByteArray("/cal.ics") << none << Kind::Stalled << "1.5 s";
     QTest::addRow("no server") << Server::None << QByteArray("/cal.ics") << none << Kind::Network
                                << "refused";
 }
@@ -293,6 +296,23 @@ void TestSubscriptions::corruptCache() {
     } else {
         QCOMPARE(run.lastError().kind, Kind::Network);
     }
+}
+
+// One server that fails, stalls or lies does not hold up the other calendars.
+void TestSubscriptions::othersKeepWorking() {
+    Run run(root_->path());
+    const QString stalled = run.list.addUrl(server_->url("/stall").toString(), "S", 0);
+    const QString broken = run.list.addUrl(server_->url("/500").toString(), "B", 0);
+    const QString endless = run.list.addUrl(server_->url("/endless").toString(), "E", 0);
+    const QString good = run.list.addUrl(server_->url("/cal.ics").toString(), "G", 0);
+    run.sources.start();
+    QTRY_COMPARE_WITH_TIMEOUT(run.content.size(), 1, kHangCheck);
+    QCOMPARE(run.content.first().first().toString(), good);
+    QTRY_COMPARE_WITH_TIMEOUT(run.failed.size(), 3, kHangCheck);
+    QCOMPARE(run.list.source(broken)->lastError.kind, Kind::Http);
+    QCOMPARE(run.list.source(endless)->lastError.kind, Kind::TooLarge);
+    QCOMPARE(run.list.source(stalled)->lastError.kind, Kind::Stalled);
+    QCOMPARE(run.list.source(good)->lastError.kind, Kind::None);
 }
 
 void TestSubscriptions::refreshTimer_data() {
