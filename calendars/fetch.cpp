@@ -19,6 +19,17 @@ QByteArray httpDate(const QDateTime& when) {
         .toLatin1();
 }
 
+// Whether a body can be a calendar at all: an iCalendar object begins with a BEGIN line (after
+// a byte-order mark or blank lines, as some producers write). A network's login page or an
+// empty answer sent with status 200 must not take the place of the last good copy.
+bool mayBeCalendar(const QByteArray& body) {
+    QByteArrayView rest(body);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    rest = rest.trimmed();
+    return rest.size() >= 6 && rest.first(6).compare("BEGIN:", Qt::CaseInsensitive) == 0;
+}
+
 QString seconds(std::chrono::milliseconds duration) {
     return QString::number(double(duration.count()) / 1000.0, 'g', 3);
 }
@@ -122,6 +133,13 @@ void Fetch::answered() {
         redirect(reply_->url().resolved(target.toUrl()));
     } else if (status >= 300) {
         fail(Kind::Http, QStringLiteral("%1 without a new address").arg(status));
+    } else if (!mayBeCalendar(body_)) {
+        const QString type = reply_->header(QNetworkRequest::ContentTypeHeader).toString();
+        fail(Kind::NotCalendar, body_.isEmpty()
+                                    ? QStringLiteral("the answer was empty")
+                                    : QStringLiteral("the answer is %1, %2 bytes")
+                                          .arg(type.isEmpty() ? QStringLiteral("untyped") : type)
+                                          .arg(body_.size()));
     } else {
         CachedCopy copy{body_, reply_->rawHeader("ETag"),
                         reply_->header(QNetworkRequest::LastModifiedHeader).toDateTime()};

@@ -11,7 +11,7 @@ namespace {
 
 using Kind = SourceError::Kind;
 
-const std::array<std::pair<Kind, const char*>, 18> kNames{{
+const std::array<std::pair<Kind, const char*>, 19> kNames{{
     {Kind::None, "none"},
     {Kind::NotFound, "not-found"},
     {Kind::DanglingLink, "dangling-link"},
@@ -23,6 +23,7 @@ const std::array<std::pair<Kind, const char*>, 18> kNames{{
     {Kind::Network, "network"},
     {Kind::Tls, "tls"},
     {Kind::Http, "http"},
+    {Kind::NotCalendar, "not-calendar"},
     {Kind::Timeout, "timeout"},
     {Kind::Stalled, "stalled"},
     {Kind::TooManyRedirects, "too-many-redirects"},

@@ -27,6 +27,7 @@ struct SourceError {
         Network,           // no connection: refused, unreachable, name not found, closed
         Tls,               // the certificate or the TLS handshake was refused
         Http,              // the server answered with an error status
+        NotCalendar,       // the server's body is no calendar (an empty body, a login page)
         Timeout,           // the whole transfer took longer than allowed
         Stalled,           // no byte arrived for longer than allowed
         TooManyRedirects,  // more redirects than allowed

@@ -149,7 +149,7 @@ void HttpsServer::answer(QSslSocket* socket, const QByteArray& request) {
                 answer = head(304, {});
                 break;
             }
-            QList<QByteArray> lines{"Content-Type: text/calendar",
+            QList<QByteArray> lines{"Content-Type: " + route.type,
                                     "Content-Length: " + QByteArray::number(route.body.size())};
             if (!route.etag.isEmpty())
                 lines.append("ETag: " + route.etag);

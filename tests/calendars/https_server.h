@@ -27,6 +27,7 @@ struct Route {
     QDateTime lastModified;  // sent, and compared with If-Modified-Since, when valid
     int status = 200;        // for Status and Redirect
     QByteArray location;     // for Redirect
+    QByteArray type = "text/calendar";
 };
 
 struct Logged {

@@ -21,6 +21,7 @@ namespace {
 
 const QByteArray kCalendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n";
 const QByteArray kChanged = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nX-CHANGED:1\r\nEND:VCALENDAR\r\n";
+const QByteArray kBom = "\xEF\xBB\xBF\r\n" + kCalendar;
 const QDateTime kServerTime(QDate(2026, 11, 30), QTime(12, 0), Qt::UTC);
 
 Route body(const QByteArray& bytes, const QByteArray& etag = {}, const QDateTime& when = {}) {
@@ -57,6 +58,7 @@ private slots:
     void revalidation();
     void offlineAfterRestart();
     void changedOnServer();
+    void failureKeepsCopy();
     void corruptCache_data();
     void corruptCache();
     void othersKeepWorking();
@@ -92,6 +94,10 @@ void TestSubscriptions::init() {
 void TestSubscriptions::serveStandardRoutes() {
     const QByteArray port = QByteArray::number(server_->serverPort());
     server_->route("/cal.ics", body(kCalendar, "\"v1\"", kServerTime));
+    Route portal = body("<html><body>Please log in</body></html>");
+    portal.type = "text/html";
+    server_->route("/portal", portal);
+    server_->route("/empty", body({}));
     server_->route("/404", status(404));
     server_->route("/500", status(500));
     server_->route("/stall", behaviour(Route::Kind::Stall));
@@ -106,6 +112,7 @@ void TestSubscriptions::serveStandardRoutes() {
     server_->route("/r2", redirect("/r3"));
     server_->route("/r3", redirect("/r4"));
     server_->route("/r4", redirect("/cal.ics"));
+    server_->route("/bom", body(kBom));
     stranger_->route("/cal.ics", body(kCalendar));
 }
 
@@ -130,6 +137,12 @@ void TestSubscriptions::answers_data() {
     QTest::addRow("200") << good << QByteArray("/cal.ics") << kCalendar << Kind::None << "";
     QTest::addRow("webcal means https")
         << good << QByteArray("webcal:/cal.ics") << kCalendar << Kind::None << "";
+    QTest::addRow("login page with 200")
+        << good << QByteArray("/portal") << none << Kind::NotCalendar << "text/html";
+    QTest::addRow("empty 200") << good << QByteArray("/empty") << none << Kind::NotCalendar
+                               << "empty";
+    QTest::addRow("byte-order mark and blank line")
+        << good << QByteArray("/bom") << kBom << Kind::None << "";
     QTest::addRow("404") << good << QByteArray("/404") << none << Kind::Http << "404 Not Found";
     QTest::addRow("500") << good << QByteArray("/500") << none << Kind::Http
                          << "500 Internal Server Error";
@@ -234,6 +247,27 @@ void TestSubscriptions::offlineAfterRestart() {
     QCOMPARE(run.lastError().kind, Kind::Network);
     QCOMPARE(run.content.size(), 1);  // the copy stays in force
     QCOMPARE(run.list.sources().first().lastError.kind, Kind::Network);
+}
+
+// A failed fetch leaves the last good copy in the cache: a login page answered with 200 (a
+// hotel's network) does not take its place.
+void TestSubscriptions::failureKeepsCopy() {
+    {
+        Run run(root_->path());
+        subscribe(run, server_->url("/cal.ics").toString());
+        QVERIFY(run.settle());
+        Route portal = body("<html>Log in</html>");
+        portal.type = "text/html";
+        server_->route("/cal.ics", portal);
+        run.sources.refresh(run.onlyId());
+        QVERIFY(run.settle());
+        QCOMPARE(run.lastError().kind, Kind::NotCalendar);
+        QCOMPARE(run.content.size(), 1);
+    }
+    server_.reset();
+    Run run(root_->path());
+    run.sources.start();
+    QCOMPARE(run.lastContent(), kCalendar);
 }
 
 void TestSubscriptions::changedOnServer() {
