@@ -182,11 +182,11 @@ void CalendarSources::fetched(const QString& id, const QUrl& url, const FetchRes
 }
 
 void CalendarSources::handOut(const QString& id, const QByteArray& bytes) {
+    const auto it = states_.find(id);  // gone when a slot removed the calendar meanwhile
     const QByteArray hash = hashOf(bytes);
-    State& state = states_[id];
-    if (state.hash == hash)
+    if (it == states_.end() || it->hash == hash)
         return;
-    state.hash = hash;
+    it->hash = hash;
     emit contentChanged(id, bytes);
 }
 

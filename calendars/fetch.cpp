@@ -127,6 +127,8 @@ void Fetch::answered() {
         fail(Kind::Http, QStringLiteral("%1 %2").arg(status).arg(reason).trimmed());
     } else if (reply_->error() != QNetworkReply::NoError) {
         fail(Kind::Network, reply_->errorString());
+    } else if (status == 304 && etag_.isEmpty() && !lastModified_.isValid()) {
+        fail(Kind::Http, QStringLiteral("304 Not Modified, for a copy never asked about"));
     } else if (status == 304) {
         finish(FetchResult{FetchResult::Outcome::NotModified, {}, {}, redirects_});
     } else if (status >= 300 && target.isValid()) {

@@ -3,15 +3,15 @@
 # SPDX-License-Identifier: MIT
 #
 # Builds the libFuzzer targets (clang, the "fuzz" preset) and fuzzes each for its share of
-# the given number of seconds (60 in all by default): the preferences file's load, and the
-# date and place text readers. The prefs target first loads a few hostile files in full (a
-# 10 MB line, lone CRs, NULs). New inputs collect in fuzz-corpus/, crashes in
-# fuzz-corpus/artifacts/. Usage: scripts/fuzz.sh [seconds]
+# the given number of seconds (60 in all by default): the preferences file's load, the date
+# and place text readers, and the list of calendars' file. The prefs target first loads a few
+# hostile files in full (a 10 MB line, lone CRs, NULs). New inputs collect in fuzz-corpus/,
+# crashes in fuzz-corpus/artifacts/. Usage: scripts/fuzz.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${SOLVANE_FUZZ_BUILD_DIR:-build-fuzz}
-targets=(prefs texts)
+targets=(prefs texts calendar_list)
 share=$((seconds / ${#targets[@]}))
 [ "$share" -ge 1 ] || share=1
 
@@ -53,7 +53,10 @@ for target in "${targets[@]}"; do
             continue
         fi
     fi
-    max_len=$([ "$target" = prefs ] && echo 4096 || echo 256)
+    case $target in
+        prefs | calendar_list) max_len=4096 ;;
+        *) max_len=256 ;;
+    esac
     if "$binary" "${options[@]}" -max_len="$max_len" -max_total_time="$share" -print_final_stats=1 \
         "fuzz-corpus/$target" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
         runs=$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1/p' "$log")

@@ -161,7 +161,8 @@ void HttpsServer::answer(QSslSocket* socket, const QByteArray& request) {
         }
         case Route::Kind::Status:
             entry.status = route.status;
-            answer = head(route.status, {"Content-Length: 5"}) + "oops\n";
+            answer = route.status == 304 ? head(304, {})
+                                         : head(route.status, {"Content-Length: 5"}) + "oops\n";
             break;
         case Route::Kind::Redirect:
             entry.status = route.status;

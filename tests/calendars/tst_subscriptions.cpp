@@ -98,6 +98,7 @@ void TestSubscriptions::serveStandardRoutes() {
     portal.type = "text/html";
     server_->route("/portal", portal);
     server_->route("/empty", body({}));
+    server_->route("/304", status(304));
     server_->route("/404", status(404));
     server_->route("/500", status(500));
     server_->route("/stall", behaviour(Route::Kind::Stall));
@@ -143,6 +144,8 @@ void TestSubscriptions::answers_data() {
                                << "empty";
     QTest::addRow("byte-order mark and blank line")
         << good << QByteArray("/bom") << kBom << Kind::None << "";
+    QTest::addRow("304 to an unconditional request")
+        << good << QByteArray("/304") << none << Kind::Http << "304";
     QTest::addRow("404") << good << QByteArray("/404") << none << Kind::Http << "404 Not Found";
     QTest::addRow("500") << good << QByteArray("/500") << none << Kind::Http
                          << "500 Internal Server Error";
