@@ -154,7 +154,7 @@ void CalendarSources::fetch(const CalendarSource& source) {
     // would leave the calendar empty.
     std::optional<CachedCopy> known;
     if (!state.hash.isEmpty())
-        known = cache_.copy(url, options_.limits.sizeCap);
+        known = cache_.validators(url);
     state.fetch = new Fetch(manager_, url, known, options_.limits, options_.tls, this);
     const QString id = source.id;
     connect(state.fetch, &Fetch::finished, this,

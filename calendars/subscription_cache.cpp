@@ -20,22 +20,29 @@ SubscriptionCache::SubscriptionCache(const QString& folder) {
     cache_.setMaximumCacheSize(kCacheSize);
 }
 
-std::optional<CachedCopy> SubscriptionCache::copy(const QUrl& url, qint64 cap) {
+std::optional<CachedCopy> SubscriptionCache::validators(const QUrl& url) {
     const QNetworkCacheMetaData meta = cache_.metaData(url);
     if (!meta.isValid())
         return std::nullopt;
-    const std::unique_ptr<QIODevice> data(cache_.data(url));
-    if (!data)
-        return std::nullopt;
     CachedCopy copy;
-    copy.bytes = data->read(cap + 1);
-    if (copy.bytes.size() > cap)
-        return std::nullopt;
     for (const auto& [name, value] : meta.rawHeaders()) {
         if (name.compare(kEtag, Qt::CaseInsensitive) == 0)
             copy.etag = value;
     }
     copy.lastModified = meta.lastModified();
+    return copy;
+}
+
+std::optional<CachedCopy> SubscriptionCache::copy(const QUrl& url, qint64 cap) {
+    std::optional<CachedCopy> copy = validators(url);
+    if (!copy)
+        return std::nullopt;
+    const std::unique_ptr<QIODevice> data(cache_.data(url));
+    if (!data)
+        return std::nullopt;
+    copy->bytes = data->read(cap + 1);
+    if (copy->bytes.size() > cap)
+        return std::nullopt;
     return copy;
 }
 

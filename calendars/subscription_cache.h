@@ -29,6 +29,8 @@ public:
 
     // The copy for `url`, or nothing when there is none, it cannot be read or it is over `cap`.
     std::optional<CachedCopy> copy(const QUrl& url, qint64 cap);
+    // The copy's validators alone, without its body (which a conditional request needs not).
+    std::optional<CachedCopy> validators(const QUrl& url);
     bool store(const QUrl& url, const CachedCopy& copy);
     void drop(const QUrl& url);
 
