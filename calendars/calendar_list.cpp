@@ -146,7 +146,10 @@ bool CalendarList::recordRefresh(const QString& id, const QDateTime& when,
     if (source->lastRefresh != lastRefresh || source->lastError != error) {
         source->lastRefresh = lastRefresh;
         source->lastError = error;
-        save();
+        // A list file that was not read whole is the user's to replace: the state waits in
+        // memory for the next change the user makes.
+        if (!protectFile_)
+            save();
         emit stateChanged(id);
     }
     return true;

@@ -6,8 +6,9 @@
 // in "calendars.json" in a folder it is given, and is written (atomically) whenever a calendar
 // is added, removed or changed, or a refresh changes a calendar's state; never otherwise.
 //
-// A list file that cannot be read leaves the list empty with an error to show, and the file
-// stays as it is until the user changes the list: the first write after such a load moves the
+// A list file that cannot be read leaves the list empty (or with the calendars that could be
+// read) and an error to show, and the file stays as it is until the user changes the list; a
+// refresh's state is not written to it meanwhile. The first write after such a load moves the
 // old file aside (calendars.json.unreadable) so that nothing the user had is lost.
 
 #include <QList>
