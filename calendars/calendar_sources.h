@@ -10,6 +10,11 @@
 //
 // One single-shot timer waits for the next refresh that is due, and none runs when nothing is
 // due: an idle program is not woken.
+//
+// In use:  CalendarList list(configFolder);  list.load();
+//          CalendarSources sources(list, SourcesOptions{cacheFolder});
+//          connect(&sources, &CalendarSources::contentChanged, reader, ...);
+//          sources.start();
 
 #include <QHash>
 #include <QNetworkAccessManager>
