@@ -125,6 +125,11 @@ void Fetch::answered() {
         const QString reason =
             reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         fail(Kind::Http, QStringLiteral("%1 %2").arg(status).arg(reason).trimmed());
+    } else if (reply_->error() == QNetworkReply::UnknownContentError) {
+        // Qt's only content error: a compressed body that does not unpack, or unpacks so far
+        // beyond its size that Qt takes it for a decompression bomb.
+        fail(Kind::NotCalendar, QStringLiteral("the compressed answer could not be unpacked (%1)")
+                                    .arg(reply_->errorString()));
     } else if (reply_->error() != QNetworkReply::NoError) {
         fail(Kind::Network, reply_->errorString());
     } else if (status == 304 && etag_.isEmpty() && !lastModified_.isValid()) {

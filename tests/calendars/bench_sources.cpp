@@ -86,7 +86,10 @@ int main(int argc, char** argv) {
     if (!server.listenOnLoopback())
         return 1;
     const QByteArray body = calendarOf(size);
-    server.route("/cal.ics", Route{Route::Kind::Body, body, "\"v1\"", {}, 200, {}});
+    Route route;
+    route.body = body;
+    route.etag = "\"v1\"";
+    server.route("/cal.ics", route);
     QTemporaryDir root;
     SourcesOptions options = testOptions(root.filePath(QStringLiteral("cache")));
     options.limits = solvane::calendars::FetchLimits{};  // the program's own limits

@@ -140,7 +140,10 @@ void HttpsServer::answer(QSslSocket* socket, const QByteArray& request) {
             entry.headers.insert(lines[i].left(colon).trimmed().toLower(),
                                  lines[i].mid(colon + 1).trimmed());
     }
-    const Route route = routes_.value(entry.path, Route{Route::Kind::Status, {}, {}, {}, 404, {}});
+    Route missing;
+    missing.kind = Route::Kind::Status;
+    missing.status = 404;
+    const Route route = routes_.value(entry.path, missing);
     QByteArray answer;
     switch (route.kind) {
         case Route::Kind::Body: {
@@ -153,6 +156,8 @@ void HttpsServer::answer(QSslSocket* socket, const QByteArray& request) {
                                     "Content-Length: " + QByteArray::number(route.body.size())};
             if (!route.etag.isEmpty())
                 lines.append("ETag: " + route.etag);
+            if (!route.encoding.isEmpty())
+                lines.append("Content-Encoding: " + route.encoding);
             if (route.lastModified.isValid())
                 lines.append("Last-Modified: " + httpDate(route.lastModified));
             entry.status = 200;

@@ -28,6 +28,7 @@ struct Route {
     int status = 200;        // for Status and Redirect
     QByteArray location;     // for Redirect
     QByteArray type = "text/calendar";
+    QByteArray encoding;  // Content-Encoding of the body, when not empty
 };
 
 struct Logged {

@@ -25,16 +25,24 @@ const QByteArray kBom = "\xEF\xBB\xBF\r\n" + kCalendar;
 const QDateTime kServerTime(QDate(2026, 11, 30), QTime(12, 0), Qt::UTC);
 
 Route body(const QByteArray& bytes, const QByteArray& etag = {}, const QDateTime& when = {}) {
-    return Route{Route::Kind::Body, bytes, etag, when, 200, {}};
+    Route route;
+    route.body = bytes;
+    route.etag = etag;
+    route.lastModified = when;
+    return route;
+}
+Route behaviour(Route::Kind kind, int code = 200, const QByteArray& to = {}) {
+    Route route;
+    route.kind = kind;
+    route.status = code;
+    route.location = to;
+    return route;
 }
 Route status(int code) {
-    return Route{Route::Kind::Status, {}, {}, {}, code, {}};
+    return behaviour(Route::Kind::Status, code);
 }
 Route redirect(const QByteArray& to) {
-    return Route{Route::Kind::Redirect, {}, {}, {}, 302, to};
-}
-Route behaviour(Route::Kind kind) {
-    return Route{kind, {}, {}, {}, 200, {}};
+    return behaviour(Route::Kind::Redirect, 302, to);
 }
 
 // The port of a server that was there a moment ago: nothing listens on it now.
@@ -98,6 +106,14 @@ void TestSubscriptions::serveStandardRoutes() {
     portal.type = "text/html";
     server_->route("/portal", portal);
     server_->route("/empty", body({}));
+    // 64 MB of zeros in about 64 KB: Qt refuses to unpack it, before the size cap would.
+    static const QByteArray deflated = qCompress(QByteArray(64 << 20, '\0'), 9).mid(4);
+    Route bomb = body(deflated);
+    bomb.encoding = "deflate";
+    server_->route("/bomb", bomb);
+    Route deflatedCalendar = body(qCompress(kCalendar).mid(4));
+    deflatedCalendar.encoding = "deflate";
+    server_->route("/deflated", deflatedCalendar);
     server_->route("/304", status(304));
     server_->route("/404", status(404));
     server_->route("/500", status(500));
@@ -154,6 +170,9 @@ void TestSubscriptions::answers_data() {
     QTest::addRow("slow drip") << good << QByteArray("/drip") << none << Kind::Timeout << "4 s";
     QTest::addRow("endless body") << good << QByteArray("/endless") << none << Kind::TooLarge
                                   << "262144";
+    QTest::addRow("compressed") << good << QByteArray("/deflated") << kCalendar << Kind::None << "";
+    QTest::addRow("compression bomb")
+        << good << QByteArray("/bomb") << none << Kind::NotCalendar << "unpacked";
     QTest::addRow("announced too large")
         << good << QByteArray("/big") << none << Kind::TooLarge << "307200";
     QTest::addRow("redirect") << good << QByteArray("/moved") << kCalendar << Kind::None << "";
