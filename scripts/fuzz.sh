@@ -4,14 +4,14 @@
 #
 # Builds the libFuzzer targets (clang, the "fuzz" preset) and fuzzes each for its share of
 # the given number of seconds (60 in all by default): the preferences file's load, the date
-# and place text readers, and the iCalendar reader. The prefs target first loads a few
+# and place text readers, the iCalendar reader and the list of calendars' file. The prefs target first loads a few
 # hostile files in full (a 10 MB line, lone CRs, NULs). New inputs collect in fuzz-corpus/,
 # crashes in fuzz-corpus/artifacts/. Usage: scripts/fuzz.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${SOLVANE_FUZZ_BUILD_DIR:-build-fuzz}
-targets=(prefs texts icalendar)
+targets=(prefs texts icalendar calendar_list)
 share=$((seconds / ${#targets[@]}))
 [ "$share" -ge 1 ] || share=1
 
@@ -54,7 +54,7 @@ for target in "${targets[@]}"; do
         fi
     fi
     case $target in
-    prefs) max_len=4096 ;;
+    prefs | calendar_list) max_len=4096 ;;
     icalendar) max_len=8192 ;; # room for a VTIMEZONE and a few events
     *) max_len=256 ;;
     esac
