@@ -13,7 +13,8 @@ namespace solvane::events {
 struct EventsModel::Calendar {
     CalendarInput input;
     std::shared_ptr<const DayIndex> index;
-    // Raised by every new reading; a reading that finds it raised past its own is stale.
+    // The number of its latest reading; a reading that finds another number here is stale.
+    // Numbers are never reused, not even by a calendar removed and added again.
     std::shared_ptr<std::atomic<quint64>> generation = std::make_shared<std::atomic<quint64>>(0);
     bool reading = false;
 };
@@ -36,7 +37,7 @@ bool before(const DayEvent& a, const DayEvent& b) {
 
 }  // namespace
 
-EventsModel::EventsModel(QObject* parent) : QObject(parent) {
+EventsModel::EventsModel(QObject* parent) : QObject(parent), qtZone_(qtZone(zone_)) {
     pool_.setMaxThreadCount(1);
 }
 
@@ -50,6 +51,7 @@ void EventsModel::setLocalZone(const ical::LocalZone& zone) {
     if (zone.ianaName == zone_.ianaName && zone.utcOffsetSeconds == zone_.utcOffsetSeconds)
         return;
     zone_ = zone;
+    qtZone_ = qtZone(zone);
     readAll();
 }
 
@@ -102,8 +104,8 @@ void EventsModel::removeCalendar(const QString& id) {
                                     [&](const auto& calendar) { return calendar->input.id == id; });
     if (found == calendars_.end())
         return;
-    // Its reading may still come back: the raised generation makes it stale.
-    ++*(*found)->generation;
+    // Its reading may still come back: the new number makes it stale.
+    (*found)->generation->store(++readings_);
     if ((*found)->reading)
         --pending_;
     calendars_.erase(found);
@@ -130,7 +132,8 @@ void EventsModel::readAll() {
 }
 
 void EventsModel::read(Calendar& calendar) {
-    const quint64 generation = ++*calendar.generation;
+    const quint64 generation = ++readings_;
+    calendar.generation->store(generation);
     if (!calendar.reading) {
         calendar.reading = true;
         ++pending_;
@@ -199,7 +202,7 @@ bool EventsModel::hasEvents(const QDate& date) const {
 }
 
 std::vector<DayEvent> EventsModel::events(const QDate& date) const {
-    const QTimeZone zone = qtZone(zone_);
+    const QTimeZone& zone = qtZone_;
     std::vector<DayEvent> found;
     for (const auto& calendar : calendars_) {
         if (!calendar->input.shown || !calendar->index)

@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QObject>
 #include <QThreadPool>
+#include <QTimeZone>
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -73,9 +74,11 @@ private:
 
     std::vector<std::unique_ptr<Calendar>> calendars_;  // in the order they were added
     ical::LocalZone zone_;
+    QTimeZone qtZone_;  // the same, as the answers' instants carry it
     ical::Limits limits_;
     QDate first_, last_;
     int pending_ = 0;
+    quint64 readings_ = 0;  // readings asked for so far
     // One worker: readings take turns at libical anyway, and in order they come back in order.
     QThreadPool pool_;
 };

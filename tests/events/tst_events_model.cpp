@@ -186,6 +186,15 @@ void TestEventsModel::staleReadingDropped() {
     waitIdle(model);
     QTest::qWait(50);
     QVERIFY(!model.isHoliday(kChristmas));
+
+    // Removed while read and added again under the same id with other bytes: the first
+    // reading must not pass for the second.
+    model.setCalendar(input("again", holidays(), true));
+    model.removeCalendar("again");
+    model.setCalendar(input("again", appointments(), true));
+    waitIdle(model);
+    QTest::qWait(50);
+    QCOMPARE(model.holidayNames(kChristmas), (QStringList{"Trip", "Walk", "Lunch"}));
 }
 
 void TestEventsModel::bombDoesNotBlockQueries() {
