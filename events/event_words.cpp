@@ -9,35 +9,37 @@
 namespace solvane::events {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("solvane::events::EventWords", text);
-}
+// The context of these texts for translators.
+struct EventWords {
+    Q_DECLARE_TR_FUNCTIONS(EventWords)
+};
 
 QString timeText(const QDateTime& instant) {
     return QLocale().toString(instant.time(), QLocale::ShortFormat);
 }
 
 QString eventName(const DayEvent& event) {
-    return event.summary.isEmpty() ? tr("Untitled event") : event.summary;
+    return event.summary.isEmpty() ? EventWords::tr("Untitled event") : event.summary;
 }
 
 }  // namespace
 
 QString timeWords(const DayEvent& event) {
     if (event.allDay)
-        return tr("all day");
+        return EventWords::tr("all day");
     if (event.repeatsWithinDay)
-        return tr("from %1, repeating within the day").arg(timeText(event.start));
+        return EventWords::tr("from %1, repeating within the day").arg(timeText(event.start));
     if (event.start == event.end)
         return timeText(event.start);
-    return tr("%1 – %2").arg(timeText(event.start), timeText(event.end));
+    return EventWords::tr("%1 – %2").arg(timeText(event.start), timeText(event.end));
 }
 
 QString spokenEvents(const std::vector<DayEvent>& events) {
     QStringList parts;
     for (const DayEvent& event : events)
-        parts.append(event.allDay ? eventName(event)
-                                  : tr("%1 at %2").arg(eventName(event), timeText(event.start)));
+        parts.append(event.allDay
+                         ? eventName(event)
+                         : EventWords::tr("%1 at %2").arg(eventName(event), timeText(event.start)));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -46,34 +48,39 @@ QString problemWords(const ical::Problem& problem) {
     const QString uid = QString::fromStdString(problem.uid);
     switch (problem.kind) {
         case ical::ProblemKind::FileMissing:
-            return tr("The file does not exist.");
+            return EventWords::tr("The file does not exist.");
         case ical::ProblemKind::FileNotRegular:
-            return tr("This is not a regular file (a folder, a pipe or a device).");
+            return EventWords::tr("This is not a regular file (a folder, a pipe or a device).");
         case ical::ProblemKind::FileTooLarge:
-            return tr("The file is too large to be read.");
+            return EventWords::tr("The file is too large to be read.");
         case ical::ProblemKind::FileUnreadable:
-            return tr("The file could not be read (error %1).").arg(detail);
+            return EventWords::tr("The file could not be read: %1.")
+                .arg(qt_error_string(detail.toInt()));
         case ical::ProblemKind::NoCalendar:
-            return tr("No calendar was found in it.");
+            return EventWords::tr("No calendar was found in it.");
         case ical::ProblemKind::Truncated:
-            return tr("The file ends too early: what came before the end was kept.");
+            return EventWords::tr("The file ends too early: what came before the end was kept.");
         case ical::ProblemKind::BadValue:
-            return tr("A value could not be read and was left out: %1").arg(detail);
+            return EventWords::tr("A value could not be read and was left out: %1").arg(detail);
         case ical::ProblemKind::MissingStart:
-            return tr("An event without a start was left out (%1).").arg(uid);
+            return EventWords::tr("An event without a start was left out (%1).").arg(uid);
         case ical::ProblemKind::UnknownZone:
-            return tr("The time zone \"%1\" is unknown: its times may be off.").arg(detail);
+            return EventWords::tr("The time zone \"%1\" is unknown: its times may be off.")
+                .arg(detail);
         case ical::ProblemKind::UnknownLocalZone:
-            return tr("The local time zone is unknown: UTC is used.");
+            return EventWords::tr("The local time zone is unknown: UTC is used.");
         case ical::ProblemKind::BadRule:
-            return tr("A repeat rule could not be followed: only the first time is shown (%1).")
+            return EventWords::tr(
+                       "A repeat rule could not be followed: only the first time is shown (%1).")
                 .arg(uid);
         case ical::ProblemKind::OccurrenceCap:
-            return tr("An event repeats too often: only its first times are shown (%1).").arg(uid);
+            return EventWords::tr(
+                       "An event repeats too often: only its first times are shown (%1).")
+                .arg(uid);
         case ical::ProblemKind::StepBudget:
-            return tr("The calendar's repeats took too long: some are missing.");
+            return EventWords::tr("The calendar's repeats took too long: some are missing.");
     }
-    return tr("Part of the calendar could not be read.");
+    return EventWords::tr("Part of the calendar could not be read.");
 }
 
 }  // namespace solvane::events

@@ -18,10 +18,6 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 16 << 20;  // notes by hand never come near it
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("solvane::events::NotesCalendar", text);
-}
-
 QString dateValue(const QDate& day) {
     return day.toString(u"yyyyMMdd");
 }
@@ -46,7 +42,7 @@ QByteArray calendarText(const std::vector<Note>& notes) {
     QByteArray text =
         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Solvane//Notes//EN\r\n"
         "CALSCALE:GREGORIAN\r\n";
-    text += foldedLine(QStringLiteral("X-WR-CALNAME:") + escapedText(tr("Notes")));
+    text += foldedLine(QStringLiteral("X-WR-CALNAME:") + escapedText(NotesCalendar::tr("Notes")));
     for (const Note& note : notes)
         text += eventText(note);
     text += "END:VCALENDAR\r\n";
