@@ -43,6 +43,10 @@ QString spokenEvents(const std::vector<DayEvent>& events) {
     return parts.join(QStringLiteral(", "));
 }
 
+QString holidayName(const DayEvent& event) {
+    return event.summary.isEmpty() ? EventWords::tr("Holiday") : event.summary;
+}
+
 QString problemWords(const ical::Problem& problem) {
     const QString detail = QString::fromStdString(problem.detail);
     const QString uid = QString::fromStdString(problem.uid);

@@ -18,6 +18,8 @@ QString timeWords(const DayEvent& event);
 // The events part of a day's reading for assistive technology: "Christmas Day" or
 // "Christmas Day, Dentist at 10:00 AM"; empty without events.
 QString spokenEvents(const std::vector<DayEvent>& events);
+// A holiday's name: its summary, or "Holiday" for one without.
+QString holidayName(const DayEvent& event);
 // What was lost, as a sentence.
 QString problemWords(const ical::Problem& problem);
 

@@ -154,8 +154,11 @@ void EventsModel::read(Calendar& calendar) {
         // Overtaken before it began: the newer reading is queued behind it.
         if (current->load() != generation)
             return;
-        const ical::ReadResult result =
-            ical::readCalendar(std::string_view(bytes.constData(), bytes.size()), request);
+        ical::ReadResult result;
+        if (std::size_t(bytes.size()) > request.limits.fileBytes)
+            result.problems.push_back({ical::ProblemKind::FileTooLarge, {}, {}});
+        else
+            result = ical::readCalendar(std::string_view(bytes.constData(), bytes.size()), request);
         auto index = std::make_shared<const DayIndex>(
             indexByDate(result, qtZone(request.local), first, until));
         QMetaObject::invokeMethod(
@@ -189,8 +192,8 @@ bool EventsModel::isHoliday(const QDate& date) const {
 QStringList EventsModel::holidayNames(const QDate& date) const {
     QStringList names;
     for (const DayEvent& event : events(date))
-        if (event.holiday && !names.contains(event.summary))
-            names.append(event.summary);
+        if (event.holiday && !names.contains(holidayName(event)))
+            names.append(holidayName(event));
     return names;
 }
 

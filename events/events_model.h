@@ -37,6 +37,7 @@ public:
     void setLocalZone(const ical::LocalZone& zone);
     // The days in view, both included: the years shown and the compact row's months.
     void setRange(const QDate& first, const QDate& last);
+    // Bounds on each reading; bytes over `fileBytes` are not read.
     void setLimits(const ical::Limits& limits);
 
     // Adds the calendar or replaces what is known of it; its bytes are read again only when
@@ -46,7 +47,8 @@ public:
     void setShown(const QString& id, bool shown);
     void removeCalendar(const QString& id);
 
-    // The day is a holiday: a shown holiday calendar has an event on it.
+    // The day is a holiday: a shown holiday calendar has an event on it. Then its names are
+    // never empty.
     bool isHoliday(const QDate& date) const;
     QStringList holidayNames(const QDate& date) const;
     // The day's events of the shown calendars: all day first, then by start, then summary.

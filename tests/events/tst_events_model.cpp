@@ -270,6 +270,20 @@ void TestEventsModel::problemsInWords() {
     QCOMPARE(model.state("junk").problems, QStringList{"No calendar was found in it."});
     QCOMPARE(model.state("junk").occurrences, 0);
     QVERIFY(!model.state("nobody").known);
+
+    ical::Limits small;
+    small.fileBytes = 100;
+    model.setLimits(small);
+    model.setCalendar(
+        input("untitled",
+              test::calendar(test::event("u", ";VALUE=DATE:20261225", ";VALUE=DATE:20261226", "")),
+              true));
+    waitIdle(model);
+    QCOMPARE(model.state("untitled").problems, QStringList{"The file is too large to be read."});
+    QVERIFY(!model.isHoliday(kChristmas));
+    model.setLimits({});
+    waitIdle(model);
+    QCOMPARE(model.holidayNames(kChristmas), QStringList{"Holiday"});
 }
 
 void TestEventsModel::dayFactsCarryEvents() {
