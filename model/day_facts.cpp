@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "events_model.h"
 #include "moon_sky.h"
 #include "moonphase.h"
 #include "ordinal.h"
@@ -51,6 +52,10 @@ Facts DayFacts::of(const QDate& date, astro::SunTexts& kept) {
     const astro::Date day = toAstro(date);
     facts.ordinalText =
         QString::fromStdString(astro::ordinalText(astro::yearText(day), astro::dayOfYear(day)));
+    if (events_) {
+        facts.events = events_->events(date);
+        facts.holidayNames = events_->holidayNames(date);
+    }
     return facts;
 }
 

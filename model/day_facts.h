@@ -12,6 +12,7 @@
 #include <QString>
 #include <vector>
 
+#include "day_event.h"
 #include "moon_sky.h"
 #include "sun.h"
 
@@ -19,6 +20,9 @@ namespace solvane {
 
 namespace astro {
 struct ZonePlace;
+}
+namespace events {
+class EventsModel;
 }
 namespace prefs {
 class Settings;
@@ -61,12 +65,19 @@ struct Facts {
     QString moonPhase;           // "waxing crescent"
 
     QString ordinalText;  // "26.341"
+
+    // The user's calendars on this date: empty without an events model or calendars. The
+    // day is a holiday when holidayNames is not empty.
+    QStringList holidayNames;
+    std::vector<events::DayEvent> events;  // all day first, then by start
 };
 
 class DayFacts {
 public:
     // Without settings no place is known and no sun is computed.
     void setSettings(const prefs::Settings* settings) { settings_ = settings; }
+    // Without an events model no day has events.
+    void setEvents(const events::EventsModel* events) { events_ = events; }
 
     // The facts of `date` for a viewer without history (the notification-area hint).
     Facts of(const QDate& date);
@@ -91,6 +102,7 @@ private:
     void addMoon(const prefs::Preferences& settings, Facts& facts) const;
 
     const prefs::Settings* settings_ = nullptr;
+    const events::EventsModel* events_ = nullptr;
     double latitude_ = 0;
     double longitudeNumber_ = 0;
 };
