@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "events_zone.h"
 
+#include <QDateTime>
 #include <cmath>
 
 #include "preferences.h"
@@ -14,7 +15,7 @@ ical::LocalZone eventsZone(const prefs::Preferences& settings, std::int64_t nowU
     if (clock.zone && !zone->name.isEmpty())
         return {zone->name.toStdString(), 0};
     if (clock.zone)
-        return {"", int(clock.zone->offsetAt(nowUtc))};
+        return {"", clock.zone->offsetFromUtc(QDateTime::fromSecsSinceEpoch(nowUtc, Qt::UTC))};
     return {"", int(std::lround(settings.offset * 3600))};
 }
 
