@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "export_pdf.h"
 #include "program.h"
 #include "single_instance.h"
 #include "tcalendar.h"
@@ -25,6 +26,10 @@ int main(int argc, char* argv[]) {
     // first warning into an error log would do so before any window shows. Ignored, such a
     // write fails instead, and a save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The PDF needs fonts but no display, and no running program is asked to write it.
+    const bool pdf = solvane::asksForPdf(argc, argv);
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!displayAvailable()) {
         std::fputs("solvane: no display found (set DISPLAY or run under Xvfb)\n", stderr);
         return 1;
@@ -33,6 +38,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Solvane"));
     // Wayland's app_id: what desktops match to the launcher and the icon.
     QApplication::setDesktopFileName(QStringLiteral("org.solvane.Solvane"));
+    if (pdf)
+        return solvane::exportPdf(QApplication::arguments());
     solvane::SingleInstance instance;
     if (instance.start() == solvane::SingleInstance::Start::HandedOver)
         return 0;  // the running window came to the front

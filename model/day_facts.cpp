@@ -3,6 +3,7 @@
 #include "day_facts.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 #include <cmath>
 #include <cstdint>
 
@@ -132,6 +133,26 @@ astro::MoonAspect DayFacts::moonAt(const QDate& date, const prefs::SunClock& clo
         offset = clock.zone->offsetAt(asIfUtc - clock.zone->offsetAtLocalNoon(local.date));
     }
     return astro::moonAspect(astro::julianDayUt(local, offset));
+}
+
+QDate DayFacts::localDateOf(double julianDayUt) const {
+    // Julian day 2440587.5 is the Unix epoch.
+    const auto utcSeconds = std::int64_t(std::llround((julianDayUt - 2440587.5) * 86400.0));
+    const prefs::Preferences settings = settings_ ? settings_->preferences() : prefs::Preferences{};
+    const prefs::SunClock clock = settings_ ? clockInForce(settings) : prefs::SunClock{};
+    const long offset = clock.zone ? clock.zone->offsetAt(utcSeconds)
+                                   : std::lround(astro::roundTo2Decimals(settings.offset) * 3600);
+    return QDateTime::fromSecsSinceEpoch(utcSeconds + offset, Qt::UTC).date();
+}
+
+QString DayFacts::clockName(const QDate& on) const {
+    const prefs::Preferences settings = settings_ ? settings_->preferences() : prefs::Preferences{};
+    const prefs::SunClock clock = settings_ ? clockInForce(settings) : prefs::SunClock{};
+    if (clock.zone && prefs::systemZone() && !prefs::systemZone()->name.isEmpty())
+        return prefs::systemZone()->name;
+    const long offset = clock.zone ? clock.zone->offsetAtLocalNoon(toAstro(on))
+                                   : std::lround(astro::roundTo2Decimals(settings.offset) * 3600);
+    return QTimeZone(int(offset)).displayName(QTimeZone::StandardTime, QTimeZone::OffsetName);
 }
 
 void DayFacts::addMoon(const prefs::Preferences& settings, Facts& facts) const {
