@@ -140,7 +140,7 @@ private:
         // The block in units of one line: the name, the weekdays, six weeks, two sun lines
         // and the holidays' lines.
         const bool sun = input_.sun.size() >= 24;
-        const double weekUnits = input_.dayOfYear ? 1.75 : 1.25;
+        const double weekUnits = input_.dayOfYear ? 1.8 : 1.25;
         const double units = 1.5 + 1.0 + 6 * weekUnits + (sun ? 2.1 : 0) + holidayLines_ + 0.2;
         const double unit = block.height() / units;
         const int columns = 7 + (input_.weekNumbers ? 1 : 0);
@@ -240,8 +240,8 @@ private:
                                              cell.top() + (unit - glyph) / 2, glyph, glyph),
                                       date, mark->phase});
         if (input_.dayOfYear)
-            addText(QRectF(cell.left(), cell.top() + unit, cell.width() * 0.94, unit * 0.7),
-                    input_.locale.toString(date.dayOfYear()), font(textSize * 0.6),
+            addText(QRectF(cell.left(), cell.top() + unit, cell.width() * 0.94, unit * 0.8),
+                    input_.locale.toString(date.dayOfYear()), font(textSize * 0.75),
                     QColor(0x70, 0x70, 0x70), Qt::AlignRight | Qt::AlignTop);
     }
 
