@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "year_page.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 
 namespace solvane::print {
@@ -175,10 +177,10 @@ private:
             if (rowStart > last)
                 break;
             if (input_.weekNumbers) {
-                // The week of the row's Thursday side: the first day of the month in the row.
-                const QDate inRow = rowStart < first ? first : rowStart;
+                // The ISO week of the row's Monday, as the window numbers its rows.
+                const QDate monday = rowStart.addDays((Qt::Monday - rowStart.dayOfWeek() + 7) % 7);
                 addText(QRectF(block.left(), rowTop, cellWidth, unit),
-                        input_.locale.toString(inRow.weekNumber()), font(textSize * 0.8),
+                        input_.locale.toString(monday.weekNumber()), font(textSize * 0.8),
                         QColor(0x70, 0x70, 0x70), Qt::AlignCenter);
             }
             for (int column = 0; column < 7; ++column) {
@@ -297,21 +299,30 @@ void paintYearPage(QPainter& painter, const YearPageLayout& layout) {
     painter.restore();
 }
 
+QByteArray yearPdf(const YearPageInput& input, const QPageLayout& page) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPointsPerInch);
+        QPageLayout full = page;
+        full.setMinimumMargins(QMarginsF());
+        full.setMargins(QMarginsF());
+        writer.setPageLayout(full);
+        writer.setCreator(QStringLiteral("Solvane"));
+        writer.setTitle(tr("The year %1").arg(input.year));
+        QPainter painter(&writer);
+        paintYearPage(painter, layOutYearPage(input, full.fullRect(QPageLayout::Point).size()));
+    }
+    return buffer.data();
+}
+
+// The page is made in memory and the file written through a temporary one: a write that fails
+// half-way (a full disc, a special file) leaves no half page and is reported.
 bool writeYearPdf(const QString& fileName, const YearPageInput& input, const QPageLayout& page) {
-    QPdfWriter writer(fileName);
-    writer.setResolution(kPointsPerInch);
-    QPageLayout full = page;
-    full.setMinimumMargins(QMarginsF());
-    full.setMargins(QMarginsF());
-    writer.setPageLayout(full);
-    writer.setCreator(QStringLiteral("Solvane"));
-    writer.setTitle(tr("The year %1").arg(input.year));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    const QSizeF size = full.fullRect(QPageLayout::Point).size();
-    paintYearPage(painter, layOutYearPage(input, size));
-    return painter.end();
+    const QByteArray pdf = yearPdf(input, page);
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
 }
 
 }  // namespace solvane::print

@@ -81,7 +81,9 @@ YearPageLayout layOutYearPage(const YearPageInput& input, const QSizeF& pageSize
 // Paints a laid-out page; `painter` draws in points from the page's top left corner.
 void paintYearPage(QPainter& painter, const YearPageLayout& layout);
 
-// Writes the page as a one-page PDF; false when the file cannot be written.
+// The page as a one-page PDF, vector text in embedded fonts.
+QByteArray yearPdf(const YearPageInput& input, const QPageLayout& page);
+// Writes that PDF to `fileName`; false when the file cannot be written.
 bool writeYearPdf(const QString& fileName, const YearPageInput& input, const QPageLayout& page);
 
 }  // namespace solvane::print

@@ -24,6 +24,8 @@ packages=(
     libical-dev pkg-config             # the iCalendar reader; a test reads the almanac's export with it
     python3 python3-icalendar python3-recurring-ical-events python3-x-wr-timezone # a second iCalendar reader, under Debian's python3, for the reader's and the export's tests
     radicale                           # a CalDAV server on 127.0.0.1 that the export is uploaded into
+    poppler-utils                      # pdfinfo, pdffonts and pdftotext read the exported year page back
+    fonts-dejavu-core                  # the year page's font, embedded in the PDF
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
