@@ -43,34 +43,45 @@ QString placeText(const Facts& facts, const QLocale& locale) {
 
 }  // namespace
 
-print::YearPageInput yearPageInput(int year, const prefs::Settings* settings, const QLocale& locale,
+print::YearPageInput yearPageInput(const QDate& firstMonth, int months,
+                                   const prefs::Settings* settings, const QLocale& locale,
                                    bool weekNumbers) {
     DayFacts days;
     days.setSettings(settings);
     print::YearPageInput input;
-    input.year = year;
+    input.year = firstMonth.year();
+    input.firstMonth = firstMonth.month();
+    input.months = months;
     input.locale = locale;
     input.weekNumbers = weekNumbers;
-    const QDate first(year, 1, 1);
-    const Facts january = days.of(first);
-    input.place = placeText(january, locale);
+    const QDate first(firstMonth.year(), firstMonth.month(), 1);
+    const QDate end = first.addMonths(months);
+    const Facts start = days.of(first);
+    input.place = placeText(start, locale);
     input.zone = days.clockName(first);
-    if (january.sunComputed) {
+    if (start.sunComputed) {
         for (const int day : {1, 15})
-            for (int month = 1; month <= 12; ++month) {
-                const Facts facts = days.of(QDate(year, month, day));
+            for (int index = 0; index < months; ++index) {
+                const Facts facts = days.of(first.addMonths(index).addDays(day - 1));
                 input.sun.push_back({facts.sunriseText, facts.sunsetText});
             }
     }
-    // A day either side: a phase late on New Year's Eve in UT may fall on the 1st locally.
-    const double from = astro::julianDayUt({{year, 1, 1}, 0}, 0) - 1;
-    const double to = astro::julianDayUt({{year + 1, 1, 1}, 0}, 0) + 1;
-    for (const astro::PhaseInstant& instant : astro::principalPhasesBetween(from, to)) {
+    // A day either side: a phase late on the last day in UT may fall on the next locally.
+    const auto julianDay = [](const QDate& date) {
+        return astro::julianDayUt({{date.year(), date.month(), date.day()}, 0}, 0);
+    };
+    for (const astro::PhaseInstant& instant :
+         astro::principalPhasesBetween(julianDay(first) - 1, julianDay(end) + 1)) {
         const QDate local = days.localDateOf(instant.julianDayUt);
-        if (local.year() == year)
+        if (local >= first && local < end)
             input.moon.push_back({local, pagePhase(instant.phase)});
     }
     return input;
+}
+
+print::YearPageInput yearPageInput(int year, const prefs::Settings* settings, const QLocale& locale,
+                                   bool weekNumbers) {
+    return yearPageInput(QDate(year, 1, 1), 12, settings, locale, weekNumbers);
 }
 
 }  // namespace solvane

@@ -6,6 +6,7 @@
 // 15th of each month and the moon's principal phases on their local days, all through the one
 // source of day facts, so that the page says what the window says.
 
+#include <QDate>
 #include <QLocale>
 
 #include "year_page.h"
@@ -16,6 +17,11 @@ namespace prefs {
 class Settings;
 }
 
+// `months` months from the month of `firstMonth`.
+print::YearPageInput yearPageInput(const QDate& firstMonth, int months,
+                                   const prefs::Settings* settings, const QLocale& locale,
+                                   bool weekNumbers);
+// The twelve months of `year`.
 print::YearPageInput yearPageInput(int year, const prefs::Settings* settings, const QLocale& locale,
                                    bool weekNumbers);
 

@@ -70,8 +70,9 @@ public:
                 font(titleHeight * 0.7, true), input_.ink, Qt::AlignCenter);
 
         const bool landscape = page.width() >= page.height();
-        const int columns = landscape ? 4 : 3;
-        const int rows = 12 / columns;
+        const int count = std::clamp(input_.months, 1, 12);
+        const int columns = std::min(count, landscape ? 4 : 3);
+        const int rows = (count + columns - 1) / columns;
         const QRectF grid(inner.left(), inner.top() + titleHeight * 1.3, inner.width(),
                           inner.height() - titleHeight * 1.3);
         const double gapX = grid.width() * 0.025;
@@ -79,15 +80,14 @@ public:
         const double blockWidth = (grid.width() - gapX * (columns - 1)) / columns;
         const double blockHeight = (grid.height() - gapY * (rows - 1)) / rows;
         holidayLines_ = 0;
-        for (int month = 1; month <= 12; ++month)
-            holidayLines_ = std::max(holidayLines_, int(holidaysOf(month).size()));
+        for (int index = 0; index < count; ++index)
+            holidayLines_ = std::max(holidayLines_, int(holidaysOf(monthAt(index)).size()));
         holidayLines_ = std::min(holidayLines_, kMaxHolidayLines);
-        for (int month = 1; month <= 12; ++month) {
-            const int index = month - 1;
+        for (int index = 0; index < count; ++index) {
             const QRectF block(grid.left() + (index % columns) * (blockWidth + gapX),
                                grid.top() + (index / columns) * (blockHeight + gapY), blockWidth,
                                blockHeight);
-            addMonth(block, month);
+            addMonth(block, index, count);
         }
         return layout_;
     }
@@ -112,10 +112,15 @@ private:
             {rect, text, measure_.fitted(wanted, text, rect.size()), colour, flags});
     }
 
-    std::vector<Holiday> holidaysOf(int month) const {
+    // The first day of the `index`th month shown.
+    QDate monthAt(int index) const {
+        return QDate(input_.year, std::clamp(input_.firstMonth, 1, 12), 1).addMonths(index);
+    }
+
+    std::vector<Holiday> holidaysOf(const QDate& first) const {
         std::vector<Holiday> found;
         for (const Holiday& holiday : input_.holidays)
-            if (holiday.date.year() == input_.year && holiday.date.month() == month)
+            if (holiday.date.year() == first.year() && holiday.date.month() == first.month())
                 found.push_back(holiday);
         std::stable_sort(found.begin(), found.end(),
                          [](const Holiday& a, const Holiday& b) { return a.date < b.date; });
@@ -138,10 +143,12 @@ private:
         return nullptr;
     }
 
-    void addMonth(const QRectF& block, int month) {
+    void addMonth(const QRectF& block, int index, int count) {
+        const QDate first = monthAt(index);
+        const int month = first.month();
         // The block in units of one line: the name, the weekdays, six weeks, two sun lines
         // and the holidays' lines.
-        const bool sun = input_.sun.size() >= 24;
+        const bool sun = input_.sun.size() >= std::size_t(2 * count);
         const double weekUnits = input_.dayOfYear ? 1.8 : 1.25;
         const double units = 1.5 + 1.0 + 6 * weekUnits + (sun ? 2.1 : 0) + holidayLines_ + 0.2;
         const double unit = block.height() / units;
@@ -167,7 +174,6 @@ private:
         }
         y += unit;
 
-        const QDate first(input_.year, month, 1);
         const int lead = (first.dayOfWeek() - firstDay + 7) % 7;
         const QDate last = first.addDays(first.daysInMonth() - 1);
         const double weeksTop = y;
@@ -185,7 +191,7 @@ private:
             }
             for (int column = 0; column < 7; ++column) {
                 const QDate date = rowStart.addDays(column);
-                if (date.month() != month || date.year() != input_.year)
+                if (date.month() != month || date.year() != first.year())
                     continue;
                 addDay(QRectF(daysLeft + column * cellWidth, rowTop, cellWidth, unit * weekUnits),
                        date, unit, textSize);
@@ -194,8 +200,8 @@ private:
         y = weeksTop + 6 * unit * weekUnits + unit * 0.1;
 
         if (sun) {
-            const SunOfDay& on1st = input_.sun[month - 1];
-            const SunOfDay& on15th = input_.sun[month - 1 + 12];
+            const SunOfDay& on1st = input_.sun[index];
+            const SunOfDay& on15th = input_.sun[index + count];
             addText(
                 QRectF(block.left(), y, block.width(), unit),
                 tr("1st: sunrise %1, sunset %2").arg(orDash(on1st.sunrise), orDash(on1st.sunset)),
@@ -208,7 +214,7 @@ private:
             y += unit * 1.1;
         }
 
-        const std::vector<Holiday> holidays = holidaysOf(month);
+        const std::vector<Holiday> holidays = holidaysOf(first);
         const int shown =
             int(holidays.size()) > holidayLines_ ? holidayLines_ - 1 : int(holidays.size());
         for (int line = 0; line < shown; ++line) {

@@ -40,6 +40,10 @@ struct SunOfDay {
 
 struct YearPageInput {
     int year = 2000;
+    // The months on the page: twelve from January, or the compact window's one to three, which
+    // may run into the next year.
+    int firstMonth = 1;
+    int months = 12;
     QString place;  // "Berlin" or "52.52N 13.40E"
     QString zone;   // "Europe/Berlin" or "UTC+01:00"
     QLocale locale;
@@ -47,7 +51,7 @@ struct YearPageInput {
     bool dayOfYear = false;
     std::vector<Holiday> holidays;
     std::vector<MoonMark> moon;
-    // Index 0..11 the 1st of each month, 12..23 the 15th; fewer entries print no sun line.
+    // The 1st of each month shown in turn, then the 15th of each; fewer print no sun lines.
     std::vector<SunOfDay> sun;
     QString fontFamily = QStringLiteral("DejaVu Sans");
     QColor ink = Qt::black;
