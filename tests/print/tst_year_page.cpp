@@ -192,6 +192,36 @@ private slots:
         QVERIFY(glyph.top() >= day28->rect.top() && glyph.bottom() <= day28->rect.bottom());
     }
 
+    // The compact window's months: one to three, across the turn of the year.
+    void compactMonthsFromAnyMonth_data() {
+        QTest::addColumn<int>("firstMonth");
+        QTest::addColumn<int>("months");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("one") << 6 << 1 << QStringList{QStringLiteral("June")};
+        QTest::newRow("three into the next year")
+            << 12 << 3
+            << QStringList{QStringLiteral("December"), QStringLiteral("January"),
+                           QStringLiteral("February")};
+    }
+    void compactMonthsFromAnyMonth() {
+        QFETCH(int, firstMonth);
+        QFETCH(int, months);
+        QFETCH(QStringList, names);
+        YearPageInput input = sample(QLocale(QLocale::English), true, false, 0);
+        input.firstMonth = firstMonth;
+        input.months = months;
+        input.sun.resize(std::size_t(2 * months));
+        const YearPageLayout layout = layOutYearPage(input, QSizeF(595, 842));
+        for (const QString& name : names)
+            QVERIFY2(hasText(layout, name), qPrintable(name));
+        QVERIFY(!hasText(layout, QStringLiteral("March")));
+        for (const PlacedText& text : layout.texts)
+            QVERIFY2(layout.page.contains(text.rect), qPrintable(text.text));
+        // Glyphs stand only on days shown; the sample's phases are all in 2027.
+        for (const PlacedGlyph& glyph : layout.glyphs)
+            QCOMPARE(glyph.date.month(), firstMonth);
+    }
+
     void writesOnePdfPageOrRefuses() {
         QTemporaryDir dir;
         const QPageLayout page(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF());
