@@ -30,6 +30,7 @@ struct Request {
     QPageSize::PageSizeId paper = QPageSize::A4;
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     bool weekNumbers = false;
+    bool dayOfYear = false;
 };
 
 std::optional<QPageSize::PageSizeId> paperNamed(const QString& name) {
@@ -69,6 +70,8 @@ std::variant<Request, QString> parse(const QStringList& arguments) {
             request.orientation = QPageLayout::Portrait;
         } else if (argument == QLatin1String("--week-numbers")) {
             request.weekNumbers = true;
+        } else if (argument == QLatin1String("--day-of-year")) {
+            request.dayOfYear = true;
         } else {
             return tr("The argument %1 is not understood.").arg(argument);
         }
@@ -105,8 +108,9 @@ int exportPdf(const QStringList& arguments) {
         // The page is still worth having: without the file it shows the zone's city, if any.
         complain(error.text());
     }
-    const print::YearPageInput input =
+    print::YearPageInput input =
         yearPageInput(request.year, &settings, QLocale(), request.weekNumbers);
+    input.dayOfYear = request.dayOfYear;
     const QPageLayout page(QPageSize(request.paper), request.orientation, QMarginsF());
     if (!print::writeYearPdf(request.file, input, page)) {
         complain(tr("The file %1 cannot be written.").arg(request.file));

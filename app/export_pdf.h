@@ -3,8 +3,8 @@
 #pragma once
 
 // `solvane --export-pdf FILE [--year YYYY] [--paper a4|a3|letter|legal] [--portrait]
-// [--week-numbers]`: the year page written without a window, never handed to a running
-// program. The default year is the clock's, the default paper the locale's (Letter where it
+// [--week-numbers] [--day-of-year]`: the year page written without a window, never handed to a
+// running program. The default year is the clock's, the default paper the locale's (Letter where it
 // measures in US units, else A4) and the page lies in landscape unless asked otherwise.
 
 #include <QStringList>

@@ -53,8 +53,11 @@ check() {
         for week in $(seq 32 53); do
             grep -qw "$week" <<<"$text" || fail "$zone: no week $week"
         done
-    elif grep -qw 53 <<<"$text"; then
+    elif [[ " $* " != *" --day-of-year "* ]] && grep -qw 53 <<<"$text"; then
         fail "$zone: week numbers without --week-numbers"
+    fi
+    if [[ " $* " == *" --day-of-year "* ]]; then
+        grep -qw 365 <<<"$text" || fail "$zone: no day of the year"
     fi
     echo "ok: $zone $paper $*"
 }
@@ -64,7 +67,7 @@ check Europe/Berlin de_DE.UTF-8 A4 \
 check America/New_York en_US.UTF-8 letter \
     January,February,March,April,May,June,July,August,September,October,November,December --week-numbers
 check Australia/Sydney en_AU.UTF-8 A3 \
-    January,February,March,April,May,June,July,August,September,October,November,December --paper a3 --portrait
+    January,February,March,April,May,June,July,August,September,October,November,December --paper a3 --portrait --day-of-year
 
 # Refusals: a message and 2, never a window or another program asked.
 refused() {
