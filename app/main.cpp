@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "export_pdf.h"
 #include "program.h"
 #include "single_instance.h"
 #include "system_zone.h"
@@ -27,6 +28,10 @@ int main(int argc, char* argv[]) {
     // write fails instead, and a save reports it.
     std::signal(SIGXFSZ, SIG_IGN);
     solvane::prefs::keepLocalTimeFromBlocking();
+    // The PDF needs fonts but no display, and no running program is asked to write it.
+    const bool pdf = solvane::asksForPdf(argc, argv);
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!displayAvailable()) {
         std::fputs("solvane: no display found (set DISPLAY or run under Xvfb)\n", stderr);
         return 1;
@@ -35,6 +40,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Solvane"));
     // Wayland's app_id: what desktops match to the launcher and the icon.
     QApplication::setDesktopFileName(QStringLiteral("org.solvane.Solvane"));
+    if (pdf)
+        return solvane::exportPdf(QApplication::arguments());
     solvane::SingleInstance instance;
     if (instance.start() == solvane::SingleInstance::Start::HandedOver)
         return 0;  // the running window came to the front

@@ -68,6 +68,10 @@ void TCalendar::createShortcuts() {
         // Connected after the click handlers, so this runs once they are done.
         connect(button, &QToolButton::clicked, this, [this] { refreshStripStates(); });
     }
+    // Print has no strip button: its key opens the preview directly.
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    print->setObjectName(QStringLiteral("PrintKey"));
+    connect(print, &QShortcut::activated, this, [this] { guarded([&] { printView(); }); });
     for (int k = 1; k <= 12; ++k) {
         connect(MonthCalendar(k), &TMonthCalendar::activated, this,
                 [this, k] { guarded([&] { MonthCalendarClick(k); }); });

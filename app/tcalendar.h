@@ -31,6 +31,7 @@ class QMenu;
 class QAction;
 class QDialog;
 class QEventLoopLocker;
+class QPrinter;
 class QSystemTrayIcon;
 class QTimer;
 class QToolButton;
@@ -109,6 +110,8 @@ public slots:
     void hideToNotificationArea();
     // Opens the Parameters dialog over the window.
     void showParameters();
+    // Opens the print preview of the months in view (tcalendar_print.cpp).
+    void printView();
 
 signals:
     // The place numbers the sun computation read from the place texts, in degrees, rounded to
@@ -177,6 +180,8 @@ private:
     DayFacts dayFacts_;
 
     prefs::Settings* settings_ = nullptr;
+    // The printed page of the months in view, onto the preview's or the chosen printer.
+    void paintPrintedPage(QPrinter& printer);
     // A window of its own, not a child of the year view; made when first opened.
     std::unique_ptr<THome> Home;
 

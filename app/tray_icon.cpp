@@ -50,6 +50,8 @@ void TrayIcon::createMenu() {
     showHide_ = menu_->addAction(tr("Show"));
     showHide_->setObjectName(QStringLiteral("TrayShowHide"));
     QAction* parameters = menu_->addAction(tr("Parameters"));
+    QAction* print = menu_->addAction(tr("Print..."));
+    print->setObjectName(QStringLiteral("TrayPrint"));
     parameters->setObjectName(QStringLiteral("TrayParameters"));
     menu_->addSeparator();
     QAction* exit = menu_->addAction(tr("Exit"));
@@ -69,6 +71,12 @@ void TrayIcon::createMenu() {
         guarded([&] {
             calendar_.bringToFront();
             calendar_.showParameters();
+        });
+    });
+    connect(print, &QAction::triggered, this, [this] {
+        guarded([&] {
+            calendar_.bringToFront();
+            calendar_.printView();
         });
     });
     connect(exit, &QAction::triggered, this, [this] { guarded([&] { calendar_.close(); }); });

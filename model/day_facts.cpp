@@ -3,6 +3,7 @@
 #include "day_facts.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 #include <cmath>
 #include <cstdint>
 
@@ -132,6 +133,28 @@ astro::MoonAspect DayFacts::moonAt(const QDate& date, const prefs::SunClock& clo
     if (clock.zone)
         offset = clock.zone->offsetFromUtc(QDateTime(date, QTime(kMoonHour, 0), *clock.zone));
     return astro::moonAspect(astro::julianDayUt(local, offset));
+}
+
+QDate DayFacts::localDateOf(double julianDayUt) const {
+    // Julian day 2440587.5 is the Unix epoch.
+    const auto utcSeconds = std::int64_t(std::llround((julianDayUt - 2440587.5) * 86400.0));
+    const prefs::Preferences settings = settings_ ? settings_->preferences() : prefs::Preferences{};
+    const prefs::SunClock clock = settings_ ? clockInForce(settings) : prefs::SunClock{};
+    if (clock.zone)
+        return QDateTime::fromSecsSinceEpoch(utcSeconds, *clock.zone).date();
+    const long offset = std::lround(astro::roundTo2Decimals(settings.offset) * 3600);
+    return QDateTime::fromSecsSinceEpoch(utcSeconds + offset, Qt::UTC).date();
+}
+
+QString DayFacts::clockName(const QDate& on) const {
+    const prefs::Preferences settings = settings_ ? settings_->preferences() : prefs::Preferences{};
+    const prefs::SunClock clock = settings_ ? clockInForce(settings) : prefs::SunClock{};
+    if (clock.zone && prefs::systemZone() && !prefs::systemZone()->name.isEmpty())
+        return prefs::systemZone()->name;
+    const long offset = clock.zone
+                            ? clock.zone->offsetFromUtc(QDateTime(on, QTime(12, 0), *clock.zone))
+                            : std::lround(astro::roundTo2Decimals(settings.offset) * 3600);
+    return QTimeZone(int(offset)).displayName(QTimeZone::StandardTime, QTimeZone::OffsetName);
 }
 
 void DayFacts::addMoon(const prefs::Preferences& settings, Facts& facts) const {

@@ -85,6 +85,12 @@ public:
     // `kept` holds those texts from one query to the next.
     Facts of(const QDate& date, astro::SunTexts& kept);
 
+    // The date on the clock in force (the zone's, else the fixed offset) of an instant given
+    // as a Julian day in UT: the local day of a phase of the moon.
+    QDate localDateOf(double julianDayUt) const;
+    // The clock in force for a title: "Europe/Berlin", else its offset on `on` ("UTC+01:00").
+    QString clockName(const QDate& on) const;
+
     // The last place numbers read without error (degrees; the longitude west positive).
     double lastLatitude() const { return latitude_; }
     double lastLongitudeNumber() const { return longitudeNumber_; }

@@ -25,6 +25,7 @@ packages=(
     python3 python3-icalendar python3-recurring-ical-events python3-x-wr-timezone # a second iCalendar reader, under Debian's python3, for the reader's and the export's tests
     radicale                           # a CalDAV server on 127.0.0.1 that the export is uploaded into
     openssl                            # certificates for the subscription tests' HTTPS server
+    poppler-utils                      # pdfinfo, pdffonts and pdftotext read the exported year page back
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The printed year's values from the settings: the place and its clock, the sun of the 1st and
+// 15th of each month and the moon's principal phases on their local days, all through the one
+// source of day facts, so that the page says what the window says.
+
+#include <QDate>
+#include <QLocale>
+
+#include "year_page.h"
+
+namespace solvane {
+
+namespace prefs {
+class Settings;
+}
+
+// `months` months from the month of `firstMonth`.
+print::YearPageInput yearPageInput(const QDate& firstMonth, int months,
+                                   const prefs::Settings* settings, const QLocale& locale,
+                                   bool weekNumbers);
+// The twelve months of `year`.
+print::YearPageInput yearPageInput(int year, const prefs::Settings* settings, const QLocale& locale,
+                                   bool weekNumbers);
+
+}  // namespace solvane

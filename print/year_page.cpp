@@ -1,0 +1,334 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "year_page.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace solvane::print {
+namespace {
+
+// Lines a month gives to its holidays at most; more are counted on the last of them.
+constexpr int kMaxHolidayLines = 4;
+// One point per unit: the page is laid out and painted in points.
+constexpr int kPointsPerInch = 72;
+
+QString tr(const char* text, const char* comment = nullptr, int n = -1) {
+    return QCoreApplication::translate("YearPage", text, comment, n);
+}
+
+// Fonts are measured on an image of 72 dots per inch, where a point is a pixel, as on the
+// page: widths measured on the screen would follow its resolution and hinting.
+class Measure {
+public:
+    Measure() : image_(1, 1, QImage::Format_ARGB32) {
+        const int dotsPerMeter = qRound(kPointsPerInch / 0.0254);
+        image_.setDotsPerMeterX(dotsPerMeter);
+        image_.setDotsPerMeterY(dotsPerMeter);
+    }
+    QSizeF size(const QFont& font, const QString& text) const {
+        const QFontMetricsF metrics(font, &image_);
+        return {metrics.horizontalAdvance(text), metrics.height()};
+    }
+    // The font made small enough for `text` to fit `rect`.
+    QFont fitted(QFont font, const QString& text, const QSizeF& room) const {
+        for (int step = 0; step < 40; ++step) {
+            const QSizeF needed = size(font, text);
+            if (needed.width() <= room.width() && needed.height() <= room.height())
+                break;
+            font.setPointSizeF(font.pointSizeF() * 0.92);
+        }
+        return font;
+    }
+    QString elided(const QFont& font, const QString& text, double width) const {
+        return QFontMetricsF(font, &image_).elidedText(text, Qt::ElideRight, width);
+    }
+
+private:
+    QImage image_;
+};
+
+class Builder {
+public:
+    Builder(const YearPageInput& input, const QSizeF& page) : input_(input) {
+        layout_.page = QRectF(QPointF(0, 0), page);
+    }
+
+    YearPageLayout build() {
+        const QSizeF page = layout_.page.size();
+        const double margin = 0.045 * std::min(page.width(), page.height());
+        const QRectF inner = layout_.page.adjusted(margin, margin, -margin, -margin);
+        const double titleHeight = inner.height() * 0.06;
+        addText(QRectF(inner.left(), inner.top(), inner.width(), titleHeight), titleText(),
+                font(titleHeight * 0.7, true), input_.ink, Qt::AlignCenter);
+
+        const bool landscape = page.width() >= page.height();
+        const int count = std::clamp(input_.months, 1, 12);
+        const int columns = std::min(count, landscape ? 4 : 3);
+        const int rows = (count + columns - 1) / columns;
+        const QRectF grid(inner.left(), inner.top() + titleHeight * 1.3, inner.width(),
+                          inner.height() - titleHeight * 1.3);
+        const double gapX = grid.width() * 0.025;
+        const double gapY = grid.height() * 0.02;
+        const double blockWidth = (grid.width() - gapX * (columns - 1)) / columns;
+        const double blockHeight = (grid.height() - gapY * (rows - 1)) / rows;
+        holidayLines_ = 0;
+        for (int index = 0; index < count; ++index)
+            holidayLines_ = std::max(holidayLines_, int(holidaysOf(monthAt(index)).size()));
+        holidayLines_ = std::min(holidayLines_, kMaxHolidayLines);
+        for (int index = 0; index < count; ++index) {
+            const QRectF block(grid.left() + (index % columns) * (blockWidth + gapX),
+                               grid.top() + (index / columns) * (blockHeight + gapY), blockWidth,
+                               blockHeight);
+            addMonth(block, index, count);
+        }
+        return layout_;
+    }
+
+private:
+    QString titleText() const {
+        return tr("%1 \u2014 %2 (%3)").arg(input_.year).arg(input_.place, input_.zone);
+    }
+
+    QFont font(double size, bool bold = false) const {
+        QFont font(input_.fontFamily);
+        font.setPointSizeF(std::max(size, 1.0));
+        font.setBold(bold);
+        return font;
+    }
+
+    void addText(const QRectF& rect, const QString& text, const QFont& wanted, const QColor& colour,
+                 int flags) {
+        if (text.isEmpty())
+            return;
+        layout_.texts.push_back(
+            {rect, text, measure_.fitted(wanted, text, rect.size()), colour, flags});
+    }
+
+    // The first day of the `index`th month shown.
+    QDate monthAt(int index) const {
+        return QDate(input_.year, std::clamp(input_.firstMonth, 1, 12), 1).addMonths(index);
+    }
+
+    std::vector<Holiday> holidaysOf(const QDate& first) const {
+        std::vector<Holiday> found;
+        for (const Holiday& holiday : input_.holidays)
+            if (holiday.date.year() == first.year() && holiday.date.month() == first.month())
+                found.push_back(holiday);
+        std::stable_sort(found.begin(), found.end(),
+                         [](const Holiday& a, const Holiday& b) { return a.date < b.date; });
+        return found;
+    }
+
+    bool isHoliday(const QDate& date) const {
+        return std::any_of(input_.holidays.begin(), input_.holidays.end(),
+                           [&](const Holiday& holiday) { return holiday.date == date; });
+    }
+
+    bool isWeekend(const QDate& date) const {
+        return !input_.locale.weekdays().contains(Qt::DayOfWeek(date.dayOfWeek()));
+    }
+
+    const MoonMark* moonOn(const QDate& date) const {
+        for (const MoonMark& mark : input_.moon)
+            if (mark.localDate == date)
+                return &mark;
+        return nullptr;
+    }
+
+    void addMonth(const QRectF& block, int index, int count) {
+        const QDate first = monthAt(index);
+        const int month = first.month();
+        // The block in units of one line: the name, the weekdays, six weeks, two sun lines
+        // and the holidays' lines.
+        const bool sun = input_.sun.size() >= std::size_t(2 * count);
+        const double weekUnits = input_.dayOfYear ? 1.8 : 1.25;
+        const double units = 1.5 + 1.0 + 6 * weekUnits + (sun ? 2.1 : 0) + holidayLines_ + 0.2;
+        const double unit = block.height() / units;
+        const int columns = 7 + (input_.weekNumbers ? 1 : 0);
+        const double cellWidth = block.width() / columns;
+        const double textSize = unit * 0.72;
+        double y = block.top();
+
+        addText(QRectF(block.left(), y, block.width(), unit * 1.5),
+                input_.locale.standaloneMonthName(month), font(unit * 1.0, true), input_.ink,
+                Qt::AlignCenter);
+        y += unit * 1.5;
+
+        const int firstDay = input_.locale.firstDayOfWeek();
+        const double daysLeft = block.left() + (input_.weekNumbers ? cellWidth : 0);
+        for (int column = 0; column < 7; ++column) {
+            const int dayOfWeek = (firstDay - 1 + column) % 7 + 1;
+            const QDate sample = QDate(2024, 1, 1).addDays(dayOfWeek - 1);  // a Monday
+            addText(QRectF(daysLeft + column * cellWidth, y, cellWidth, unit),
+                    input_.locale.dayName(dayOfWeek, QLocale::ShortFormat),
+                    font(textSize * 0.85, true), isWeekend(sample) ? input_.holidayInk : input_.ink,
+                    Qt::AlignCenter);
+        }
+        y += unit;
+
+        const int lead = (first.dayOfWeek() - firstDay + 7) % 7;
+        const QDate last = first.addDays(first.daysInMonth() - 1);
+        const double weeksTop = y;
+        for (int week = 0; week < 6; ++week) {
+            const double rowTop = weeksTop + week * unit * weekUnits;
+            const QDate rowStart = first.addDays(week * 7 - lead);
+            if (rowStart > last)
+                break;
+            if (input_.weekNumbers) {
+                // The ISO week of the row's Monday, as the window numbers its rows.
+                const QDate monday = rowStart.addDays((Qt::Monday - rowStart.dayOfWeek() + 7) % 7);
+                addText(QRectF(block.left(), rowTop, cellWidth, unit),
+                        input_.locale.toString(monday.weekNumber()), font(textSize * 0.8),
+                        QColor(0x70, 0x70, 0x70), Qt::AlignCenter);
+            }
+            for (int column = 0; column < 7; ++column) {
+                const QDate date = rowStart.addDays(column);
+                if (date.month() != month || date.year() != first.year())
+                    continue;
+                addDay(QRectF(daysLeft + column * cellWidth, rowTop, cellWidth, unit * weekUnits),
+                       date, unit, textSize);
+            }
+        }
+        y = weeksTop + 6 * unit * weekUnits + unit * 0.1;
+
+        if (sun) {
+            const SunOfDay& on1st = input_.sun[index];
+            const SunOfDay& on15th = input_.sun[index + count];
+            addText(
+                QRectF(block.left(), y, block.width(), unit),
+                tr("1st: sunrise %1, sunset %2").arg(orDash(on1st.sunrise), orDash(on1st.sunset)),
+                font(textSize * 0.85), input_.ink, Qt::AlignLeft | Qt::AlignVCenter);
+            y += unit;
+            addText(QRectF(block.left(), y, block.width(), unit),
+                    tr("15th: sunrise %1, sunset %2")
+                        .arg(orDash(on15th.sunrise), orDash(on15th.sunset)),
+                    font(textSize * 0.85), input_.ink, Qt::AlignLeft | Qt::AlignVCenter);
+            y += unit * 1.1;
+        }
+
+        const std::vector<Holiday> holidays = holidaysOf(first);
+        const int shown =
+            int(holidays.size()) > holidayLines_ ? holidayLines_ - 1 : int(holidays.size());
+        for (int line = 0; line < shown; ++line) {
+            const QFont lineFont = font(textSize * 0.85);
+            const QString text =
+                tr("%1 %2", "the day of the month and the holiday's name")
+                    .arg(input_.locale.toString(holidays[line].date.day()), holidays[line].name);
+            addText(QRectF(block.left(), y, block.width(), unit),
+                    measure_.elided(lineFont, text, block.width()), lineFont, input_.holidayInk,
+                    Qt::AlignLeft | Qt::AlignVCenter);
+            y += unit;
+        }
+        if (shown < int(holidays.size()))
+            addText(QRectF(block.left(), y, block.width(), unit),
+                    tr("and %n more", "holidays not listed", int(holidays.size()) - shown),
+                    font(textSize * 0.85), input_.holidayInk, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    static QString orDash(const QString& time) {
+        return time.isEmpty() ? QStringLiteral("\u2013") : time;
+    }
+
+    void addDay(const QRectF& cell, const QDate& date, double unit, double textSize) {
+        const bool red = isWeekend(date) || isHoliday(date);
+        const double glyph = std::min(cell.width() * 0.32, unit * 0.7);
+        addText(QRectF(cell.left(), cell.top(), cell.width() - glyph - cell.width() * 0.06, unit),
+                input_.locale.toString(date.day()), font(textSize),
+                red ? input_.holidayInk : input_.ink, Qt::AlignRight | Qt::AlignVCenter);
+        if (const MoonMark* mark = moonOn(date))
+            layout_.glyphs.push_back({QRectF(cell.right() - glyph - cell.width() * 0.04,
+                                             cell.top() + (unit - glyph) / 2, glyph, glyph),
+                                      date, mark->phase});
+        if (input_.dayOfYear)
+            addText(QRectF(cell.left(), cell.top() + unit, cell.width() * 0.94, unit * 0.8),
+                    input_.locale.toString(date.dayOfYear()), font(textSize * 0.75),
+                    QColor(0x70, 0x70, 0x70), Qt::AlignRight | Qt::AlignTop);
+    }
+
+    const YearPageInput& input_;
+    YearPageLayout layout_;
+    Measure measure_;
+    int holidayLines_ = 0;
+};
+
+// The lit part of the disc as seen from the north: the first quarter lit on the right.
+void paintGlyph(QPainter& painter, const PlacedGlyph& glyph, const QColor& ink) {
+    const QRectF disc = glyph.rect.adjusted(0.3, 0.3, -0.3, -0.3);
+    painter.setPen(QPen(ink, std::max(0.3, disc.width() * 0.08)));
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath dark;
+    switch (glyph.phase) {
+        case MoonPhase::New:
+            dark.addEllipse(disc);
+            break;
+        case MoonPhase::FirstQuarter:
+            dark.moveTo(disc.center().x(), disc.top());
+            dark.arcTo(disc, 90, 180);
+            dark.closeSubpath();
+            break;
+        case MoonPhase::LastQuarter:
+            dark.moveTo(disc.center().x(), disc.top());
+            dark.arcTo(disc, 90, -180);
+            dark.closeSubpath();
+            break;
+        case MoonPhase::Full:
+            break;
+    }
+    painter.fillPath(dark, ink);
+    painter.drawEllipse(disc);
+}
+
+}  // namespace
+
+YearPageLayout layOutYearPage(const YearPageInput& input, const QSizeF& pageSize) {
+    return Builder(input, pageSize).build();
+}
+
+void paintYearPage(QPainter& painter, const YearPageLayout& layout) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const PlacedText& text : layout.texts) {
+        painter.setFont(text.font);
+        painter.setPen(text.colour);
+        painter.drawText(text.rect, text.flags, text.text);
+    }
+    for (const PlacedGlyph& glyph : layout.glyphs)
+        paintGlyph(painter, glyph, QColor(0x30, 0x30, 0x30));
+    painter.restore();
+}
+
+QByteArray yearPdf(const YearPageInput& input, const QPageLayout& page) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPointsPerInch);
+        QPageLayout full = page;
+        full.setMinimumMargins(QMarginsF());
+        full.setMargins(QMarginsF());
+        writer.setPageLayout(full);
+        writer.setCreator(QStringLiteral("Solvane"));
+        writer.setTitle(tr("The year %1").arg(input.year));
+        QPainter painter(&writer);
+        paintYearPage(painter, layOutYearPage(input, full.fullRect(QPageLayout::Point).size()));
+    }
+    return buffer.data();
+}
+
+// The page is made in memory and the file written through a temporary one: a write that fails
+// half-way (a full disc, a special file) leaves no half page and is reported.
+bool writeYearPdf(const QString& fileName, const YearPageInput& input, const QPageLayout& page) {
+    const QByteArray pdf = yearPdf(input, page);
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
+}
+
+}  // namespace solvane::print
