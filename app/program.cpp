@@ -8,7 +8,9 @@
 #include "hint_style.h"
 #include "pictures.h"
 #include "settings.h"
+#include "settings_location.h"
 #include "tcalendar.h"
+#include "user_calendars.h"
 
 namespace solvane {
 
@@ -17,7 +19,19 @@ Program::Program(QApplication& application) {
     settings_ = std::make_unique<prefs::Settings>();
     calendar_ = std::make_unique<TCalendar>();
     calendar_->setSettings(settings_.get());
+    // Without a home folder there is nowhere to keep a list: the view shows no calendars.
+    if (const QString config = prefs::configHome(); !config.isEmpty()) {
+        const QString cache = prefs::cacheHome();
+        calendars_ = std::make_unique<UserCalendars>(
+            config + QStringLiteral("/solvane/"),
+            cache.isEmpty() ? QString() : cache + QStringLiteral("/solvane/"));
+        calendar_->setEvents(&calendars_->events());
+    }
     calendar_->show();
+    // Reading the list and the files waits until the window is up; the events are read on
+    // the model's worker and fetched in the background.
+    if (calendars_)
+        QTimer::singleShot(0, calendars_.get(), [this] { calendars_->start(); });
     // The window manager takes the icon as well once the window is up; reading its sizes
     // would only hold up the first show.
     QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(windowIcon()); });

@@ -4,7 +4,8 @@
 
 // The program's start-up once the application object exists, shared by the program itself
 // and the end-to-end harness: the hint timings, the settings, the main window and its first
-// show, whose activation loads the settings. The Parameters dialog waits until it is opened.
+// show, whose activation loads the settings. The Parameters dialog waits until it is opened;
+// the user's calendars are loaded once the window is up.
 
 #include <memory>
 
@@ -13,6 +14,7 @@ class QApplication;
 namespace solvane {
 
 class TCalendar;
+class UserCalendars;
 namespace prefs {
 class Settings;
 }
@@ -29,6 +31,8 @@ public:
 private:
     // Declared first: the window follows the settings until it is gone.
     std::unique_ptr<prefs::Settings> settings_;
+    // Before the window, which shows its events: gone only after the window.
+    std::unique_ptr<UserCalendars> calendars_;
     std::unique_ptr<TCalendar> calendar_;
 };
 

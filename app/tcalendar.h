@@ -44,6 +44,9 @@ class TJPanelTexture;
 class TumNumberEdit;
 class TMoon;
 class THome;
+namespace events {
+class EventsModel;
+}
 namespace prefs {
 class Settings;
 }
@@ -74,6 +77,10 @@ public:
     // colours and hint switch and reads the place from them. The Parameters dialog that edits
     // them is made when it is first opened. Without settings nothing is loaded or computed.
     void setSettings(prefs::Settings* settings);
+    // The user's calendars the days show (tcalendar_events.cpp): the model is told the days in
+    // view on every navigation and the zone of the settings in force. Null: none.
+    void setEvents(events::EventsModel* events);
+
     // The Parameters dialog, made on first use; null without settings.
     THome* parametersDialog();
 
@@ -180,6 +187,11 @@ private:
     DayFacts dayFacts_;
 
     prefs::Settings* settings_ = nullptr;
+    events::EventsModel* events_ = nullptr;
+    bool eventsWired_ = false;         // the pages' and settings' signals reach the model
+    bool eventsRangePending_ = false;  // a page changed: the days in view are told once
+    void scheduleEventsRange();
+    void tellEventsRange();
     // The printed page of the months in view, onto the preview's or the chosen printer.
     void paintPrintedPage(QPrinter& printer);
     // A window of its own, not a child of the year view; made when first opened.

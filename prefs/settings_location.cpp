@@ -83,18 +83,38 @@ bool canWrite(const QString& path) {
     return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
 }
 
-QString configHome(const QByteArray& xdgConfigHome, const QByteArray& home,
-                   const QByteArray& homeInAccount) {
-    if (xdgConfigHome.startsWith('/'))
-        return reachable(xdgConfigHome);
+namespace {
+
+// The XDG base folder of one kind: the variable's value when it is an absolute path, else the
+// home folder's `fallback` (".config", ".cache").
+QString baseFolder(const QByteArray& xdgValue, const QByteArray& home,
+                   const QByteArray& homeInAccount, const char* fallback) {
+    if (xdgValue.startsWith('/'))
+        return reachable(xdgValue);
     const QByteArray base = home.startsWith('/') ? home : homeInAccount;
     if (!base.startsWith('/'))
         return {};
-    return reachable((base.endsWith('/') ? base.chopped(1) : base) + "/.config");
+    return reachable((base.endsWith('/') ? base.chopped(1) : base) + '/' + fallback);
+}
+
+}  // namespace
+
+QString configHome(const QByteArray& xdgConfigHome, const QByteArray& home,
+                   const QByteArray& homeInAccount) {
+    return baseFolder(xdgConfigHome, home, homeInAccount, ".config");
 }
 
 QString configHome() {
     return configHome(qgetenv("XDG_CONFIG_HOME"), qgetenv("HOME"), accountHome());
+}
+
+QString cacheHome(const QByteArray& xdgCacheHome, const QByteArray& home,
+                  const QByteArray& homeInAccount) {
+    return baseFolder(xdgCacheHome, home, homeInAccount, ".cache");
+}
+
+QString cacheHome() {
+    return cacheHome(qgetenv("XDG_CACHE_HOME"), qgetenv("HOME"), accountHome());
 }
 
 bool settingsBesideProgram(const QString& programDir, CanWrite writable) {

@@ -25,6 +25,11 @@ QString configHome();
 QString configHome(const QByteArray& xdgConfigHome, const QByteArray& home,
                    const QByteArray& homeInAccount);
 
+// The same for the cache: $XDG_CACHE_HOME when absolute, otherwise ~/.cache.
+QString cacheHome();
+QString cacheHome(const QByteArray& xdgCacheHome, const QByteArray& home,
+                  const QByteArray& homeInAccount);
+
 // Whether the settings are the prefs.cal beside a program in `programDir`: it can be written,
 // or created there.
 bool settingsBesideProgram(const QString& programDir, CanWrite writable = canWrite);

@@ -17,6 +17,8 @@
 #include <QString>
 #include <vector>
 
+#include "holiday_ink.h"
+
 class QPainter;
 
 namespace solvane::print {
@@ -55,7 +57,7 @@ struct YearPageInput {
     std::vector<SunOfDay> sun;
     QString fontFamily = QStringLiteral("DejaVu Sans");
     QColor ink = Qt::black;
-    QColor holidayInk = QColor(0xb0, 0x10, 0x10);
+    QColor holidayInk = solvane::holidayInk();
 };
 
 // One piece of text on the page, in points from the page's top left corner.

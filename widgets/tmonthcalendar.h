@@ -11,6 +11,7 @@
 #include <array>
 
 #include "colors.h"
+#include "day_marks.h"
 #include "month_grid.h"
 
 class QPainter;
@@ -56,6 +57,12 @@ public:
     bool ShowHint() const;
     void setShowHint(bool on);
 
+    // The events' marks on the days (tmonthcalendar_paint.cpp): a holiday's number in
+    // `holidayInk`, a small mark for other events. A null source draws none.
+    void setDayMarks(DayMarksSource source, QColor holidayInk);
+    // The answers may have changed: the month is painted again.
+    void marksChanged() { update(); }
+
     Qt::DayOfWeek firstDayOfWeek() const;
     // Where the grid shows `date`; empty when the month shown leaves it out.
     QRect dayRect(QDate date) const;
@@ -98,6 +105,8 @@ private:
     mutable QDate ringed_;     // the day the last paint took for today, and ringed
     bool weekNumbers_ = false;
     std::array<TColor, 6> colors_;
+    DayMarksSource marks_;
+    QColor holidayInk_;
 };
 
 }  // namespace solvane

@@ -7,6 +7,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 
 #include "fonts.h"
@@ -58,7 +59,20 @@ void drawTodayRing(QPainter& painter, const QRect& cell) {
     painter.restore();
 }
 
+// A small square under the number, in the colour of the day's first calendar: the cells are
+// small, so one mark says "events here" and the tooltip says which.
+void drawEventMark(QPainter& painter, const QRect& cell, const QColor& colour) {
+    const int side = std::max(2, cell.height() / 6);
+    painter.fillRect(QRect(cell.center().x() - side / 2, cell.bottom() - side, side, side), colour);
+}
+
 }  // namespace
+
+void TMonthCalendar::setDayMarks(DayMarksSource source, QColor holidayInk) {
+    marks_ = std::move(source);
+    holidayInk_ = holidayInk;
+    update();
+}
 
 void TMonthCalendar::paintEvent(QPaintEvent* event) {
     const MonthGrid month = grid();
@@ -98,15 +112,21 @@ void TMonthCalendar::paintHeadings(QPainter& painter, const MonthGrid& month) co
 
 void TMonthCalendar::paintDay(QPainter& painter, const QRect& cell, QDate date,
                               bool inMonth) const {
+    // The days of the neighbouring months are another month's to mark.
+    const DayMarks marks = marks_ && inMonth ? marks_(date) : DayMarks{};
     if (date == selected_) {
         painter.fillRect(cell, toQColor(colors_[TitleBackColor]));
         painter.setPen(toQColor(colors_[TitleTextColor]));
     } else {
         // A disabled month writes all its days in the trailing colour.
         const bool plain = inMonth && isEnabled();
-        painter.setPen(toQColor(colors_[plain ? TextColor : TrailingTextColor]));
+        painter.setPen(marks.holiday && plain
+                           ? holidayInk_
+                           : toQColor(colors_[plain ? TextColor : TrailingTextColor]));
     }
     painter.drawText(cell, Qt::AlignCenter, sharedInk().numbers[size_t(date.day())]);
+    if (!marks.events.empty())
+        drawEventMark(painter, cell, marks.events.front());
     // Only the month's own day carries the ring, not its double among the grey days.
     if (inMonth && date == ringed_)
         drawTodayRing(painter, cell);

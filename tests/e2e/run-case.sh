@@ -105,7 +105,8 @@ cp "$binary" "$home/solvane"
 
 status=0
 started=$(date +%s%N)
-(cd "$dir" && env "${zone[@]}" timeout "$limit" "$home/solvane" "$now" 1500 >"$dir/out.txt" 2>"$dir/err.txt") || status=$?
+# The user's calendars are looked for in folders of the case's own, never the real ones.
+(cd "$dir" && env "${zone[@]}" XDG_CONFIG_HOME="$dir/config" XDG_CACHE_HOME="$dir/cache" timeout "$limit" "$home/solvane" "$now" 1500 >"$dir/out.txt" 2>"$dir/err.txt") || status=$?
 echo "e2e $case: answered in $((($(date +%s%N) - started) / 1000000)) ms (limit ${limit} s)"
 cat "$dir/out.txt"
 

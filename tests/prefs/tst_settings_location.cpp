@@ -55,6 +55,8 @@ private slots:
     void settingsFile();
     void configHome_data();
     void configHome();
+    void cacheHome_data();
+    void cacheHome();
     void configHomeWithoutHome();
     void configHomeThatIsNotUtf8_data();
     void configHomeThatIsNotUtf8();
@@ -146,6 +148,30 @@ void TestSettingsLocation::configHome() {
 
 // The environment as a start without HOME has it: the home comes from the password database,
 // never "//.config" at the root.
+void TestSettingsLocation::cacheHome_data() {
+    QTest::addColumn<QByteArray>("xdg");
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QByteArray>("account");
+    QTest::addColumn<QString>("folder");
+    QTest::addRow("set") << QByteArray("/srv/cache") << QByteArray("/home/a") << QByteArray("/b")
+                         << "/srv/cache";
+    QTest::addRow("unset") << QByteArray() << QByteArray("/home/a") << QByteArray("/b")
+                           << "/home/a/.cache";
+    QTest::addRow("relative is ignored")
+        << QByteArray("cache") << QByteArray("/home/a/") << QByteArray("/b") << "/home/a/.cache";
+    QTest::addRow("no HOME: the account's home")
+        << QByteArray() << QByteArray() << QByteArray("/var/lib/b") << "/var/lib/b/.cache";
+    QTest::addRow("no home anywhere") << QByteArray() << QByteArray() << QByteArray() << "";
+}
+
+void TestSettingsLocation::cacheHome() {
+    QFETCH(QByteArray, xdg);
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, account);
+    QFETCH(QString, folder);
+    QCOMPARE(prefs::cacheHome(xdg, home, account), folder);
+}
+
 void TestSettingsLocation::configHomeWithoutHome() {
     const QByteArray xdg = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
     qunsetenv("XDG_CONFIG_HOME");

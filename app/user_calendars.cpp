@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Solvane developers
+// SPDX-License-Identifier: MIT
+#include "user_calendars.h"
+
+namespace solvane {
+
+QString colourName(quint32 rgb) {
+    return QStringLiteral("#%1").arg(rgb & 0xffffffu, 6, 16, QLatin1Char('0'));
+}
+
+namespace {
+
+calendars::SourcesOptions sourcesOptions(const QString& cacheFolder) {
+    calendars::SourcesOptions options;
+    options.cacheFolder = cacheFolder;
+    return options;
+}
+
+}  // namespace
+
+UserCalendars::UserCalendars(const QString& configFolder, const QString& cacheFolder,
+                             QObject* parent)
+    : QObject(parent), list_(configFolder), sources_(list_, sourcesOptions(cacheFolder)) {
+    connect(&sources_, &calendars::CalendarSources::contentChanged, this, &UserCalendars::content);
+    connect(&list_, &calendars::CalendarList::sourceAdded, this, &UserCalendars::added);
+    connect(&list_, &calendars::CalendarList::sourceChanged, this, &UserCalendars::changed);
+    connect(&list_, &calendars::CalendarList::sourceRemoved, this, [this](const QString& id) {
+        bytes_.remove(id);
+        events_.removeCalendar(id);
+    });
+}
+
+void UserCalendars::start() {
+    list_.load();
+    // The model knows every calendar before the first bytes come, so that each reading
+    // already has its name, colour and holiday switch.
+    for (const calendars::CalendarSource& source : list_.sources())
+        added(source.id);
+    sources_.start();
+}
+
+void UserCalendars::added(const QString& id) {
+    changed(id);
+}
+
+void UserCalendars::content(const QString& id, const QByteArray& bytes) {
+    bytes_.insert(id, bytes);
+    events_.setCalendarBytes(id, bytes);
+}
+
+// Name, colour, shown and holidays need no reading: the bytes given are the model's own.
+void UserCalendars::changed(const QString& id) {
+    const std::optional<calendars::CalendarSource> source = list_.source(id);
+    if (!source)
+        return;
+    events::CalendarInput input;
+    input.id = source->id;
+    input.name = source->name;
+    input.colour = colourName(source->rgb);
+    input.holidays = source->holidays;
+    input.shown = source->shown;
+    input.bytes = bytes_.value(id);
+    events_.setCalendar(input);
+}
+
+}  // namespace solvane
