@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "export_pdf.h"
+#include "language.h"
 #include "program.h"
 #include "single_instance.h"
 #include "system_zone.h"
@@ -40,6 +41,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Solvane"));
     // Wayland's app_id: what desktops match to the launcher and the icon.
     QApplication::setDesktopFileName(QStringLiteral("org.solvane.Solvane"));
+    // Before any text is made: the page and the windows speak the desktop's language.
+    solvane::translations::installForDesktop();
     if (pdf)
         return solvane::exportPdf(QApplication::arguments());
     solvane::SingleInstance instance;
