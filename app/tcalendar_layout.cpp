@@ -343,6 +343,9 @@ void TCalendar::createYearEntry() {
     setTextColour(SpeedButton54, cl::Navy);
 
     Label1->adjustSize();
+    // A word longer than "YR:" takes room from the field, which is wide for four digits.
+    if (const int labelRight = Label1->x() + Label1->width(); labelRight > 28)
+        umNumberEdit1->setGeometry(labelRight + 2, 7, 148 - labelRight - 2, 21);
     // Centred on the outer size the window was laid out for.
     box->move(window::kFullOuterWidth / 2 - box->width() / 2,
               window::kFullOuterHeight / 2 - box->height() / 2);

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyleOptionButton>
 #include <QToolButton>
 #include <algorithm>
 
@@ -171,9 +172,22 @@ void THome::createSwitches() {
     constexpr int kRoomBeforeHints = 139 - 7 - 3;
     CheckBox1->resize(std::clamp(CheckBox1->sizeHint().width(), 109, kRoomBeforeHints), 17);
     CheckBox2 = make<QCheckBox>(Panel3, "CheckBox2", {139, 107, 45, 17});
-    //: Tooltips on or off; the box has room for about five letters
+    //: Tooltips on or off; the box has room for about eight letters
     CheckBox2->setText(tr("Hints"));
     setTextColour(CheckBox2, cl::Navy);
+    // A word longer than the box has room for takes the room left of it, up to the clock's
+    // switch; the right edge stays where it is.
+    QStyleOptionButton option;
+    option.initFrom(CheckBox2);
+    const int room =
+        CheckBox2->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, CheckBox2).width();
+    if (const int more = CheckBox2->fontMetrics().horizontalAdvance(CheckBox2->text()) - room;
+        more > 0) {
+        constexpr int kHintsRight = 139 + 45;
+        const int width =
+            std::min(45 + more, kHintsRight - (CheckBox1->x() + CheckBox1->width()) - 3);
+        CheckBox2->setGeometry(kHintsRight - width, 107, width, 17);
+    }
 }
 
 // The zone switch takes a row of its own under the other two; the note under both groups
