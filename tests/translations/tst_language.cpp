@@ -31,6 +31,7 @@ private slots:
     void qtDialogsFollowTheDesktop();
     void pluralsFollowTheLanguage_data();
     void pluralsFollowTheLanguage();
+    void desktopLanguage();
 };
 
 void TestLanguage::choose_data() {
@@ -109,6 +110,23 @@ void TestLanguage::pluralsFollowTheLanguage() {
     translations::install(language, QString());
     QCOMPARE(QCoreApplication::translate("YearPage", "and %n more", "holidays not listed", count),
              text);
+    translations::install(QString(), QString());
+}
+
+// Run by CTest under a desktop's LANG, LC_ALL and LANGUAGE, with the language it should get.
+void TestLanguage::desktopLanguage() {
+    if (!qEnvironmentVariableIsSet("SOLVANE_EXPECTED_LANGUAGE"))
+        QSKIP("run under a desktop's locale by the tst_language_desktop_* tests");
+    const QString expected = qEnvironmentVariable("SOLVANE_EXPECTED_LANGUAGE");
+    QCOMPARE(translations::choose(QLocale().uiLanguages(), translations::available()), expected);
+    translations::installForDesktop();
+    if (expected.isEmpty()) {
+        QCOMPARE(programText("Exit"), QStringLiteral("Exit"));
+        QCOMPARE(QCoreApplication::translate("QPrintPreviewDialog", "Print Preview"),
+                 QStringLiteral("Print Preview"));
+    } else {
+        QVERIFY(programText("Exit") != QStringLiteral("Exit"));
+    }
     translations::install(QString(), QString());
 }
 
