@@ -9,9 +9,14 @@ using namespace solvane;
 
 namespace {
 
-const QStringList kOffered = {QStringLiteral("cs"), QStringLiteral("de"),   QStringLiteral("es"),
-                              QStringLiteral("fr"), QStringLiteral("it"),   QStringLiteral("nl"),
-                              QStringLiteral("pl"), QStringLiteral("pt_BR")};
+// The languages the build compiles in, as translations/CMakeLists.txt lists them.
+QStringList offered() {
+    QStringList languages = QStringLiteral(SOLVANE_LANGUAGE_LIST).split(u' ', Qt::SkipEmptyParts);
+    languages.sort();
+    return languages;
+}
+
+const QStringList kOffered = offered();
 
 QString programText(const char* source) {
     return QCoreApplication::translate("solvane::TCalendar", source);
