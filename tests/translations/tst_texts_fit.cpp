@@ -16,6 +16,7 @@
 
 #include "app_fixture.h"
 #include "language.h"
+#include "system_zone_for_test.h"
 #include "thome.h"
 
 using namespace solvane;
@@ -163,6 +164,18 @@ void TestTextsFit::everyWindow() {
     QVERIFY(QTest::qWaitForWindowExposed(home));
     check(QStringLiteral("Parameters"), home);
     home->hide();
+
+    {
+        // A first start without a place: the note under the groups and the greyed switch.
+        const SystemZoneForTest zone(QStringLiteral("America/New_York"));
+        AppFixture firstStart(QDateTime(QDate(2026, 12, 7), QTime(10, 0)),
+                              placePrefs("001", "", "", ""));
+        firstStart.activate();
+        THome* note = firstStart.home();
+        note->show();
+        QVERIFY(QTest::qWaitForWindowExposed(note));
+        check(QStringLiteral("Parameters at a first start"), note);
+    }
 
     auto* menu = child<QMenu>(*app.calendar, QStringLiteral("TrayMenu"));
     emit menu->aboutToShow();
