@@ -339,10 +339,12 @@
     </message>
     <message>
         <source>Tray</source>
+        <extracomment>The button that hides the window to the notification area (system tray)</extracomment>
         <translation>Do oznamovací oblasti</translation>
     </message>
     <message>
         <source>YR:</source>
+        <extracomment>&quot;Year:&quot;, before the field where a year is typed; a short word or abbreviation</extracomment>
         <translation>Rok:</translation>
     </message>
     <message>
