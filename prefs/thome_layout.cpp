@@ -218,7 +218,7 @@ void THome::createColourGroup() {
         {"Label6", {7, 45}, QT_TR_NOOP("Title Text Color"), {7, 61}},
         {"Label8", {7, 86}, QT_TR_NOOP(" Backgnd Color"), {7, 102}},
         {"Label9", {103, 4}, QT_TR_NOOP("Text Color"), {103, 20}},
-        //: The colour of the days of the months before and after, in each month's grid
+        // Trail text: the days of the months before and after, in each month's grid.
         {"Label10", {103, 45}, QT_TR_NOOP("Trail Text Color"), {103, 61}},
         {"Label11", {104, 86}, QT_TR_NOOP("Outline Color"), {103, 102}},
     };
