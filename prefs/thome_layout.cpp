@@ -236,6 +236,11 @@ void THome::createColourGroup() {
         colourLabels_[size_t(k - 1)] = label;
         colourBoxes_[size_t(k - 1)] = box;
     }
+    // A colour's name longer than the boxes were drawn for widens them into the columns'
+    // margins; the English names fit as they are.
+    const int boxWidth = colorBox(1)->widthForEveryName();
+    for (TColorComboBox* box : colourBoxes_)
+        box->resize(boxWidth, box->height());
 }
 
 void THome::createSaveButton() {

@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Teal</source>
-        <translation>Modrozel.</translation>
+        <translation>Petrolej</translation>
     </message>
     <message>
         <source>Gray</source>

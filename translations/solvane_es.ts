@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Teal</source>
-        <translation>Verde azulado</translation>
+        <translation>Cerceta</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Aguamarina</translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>White</source>

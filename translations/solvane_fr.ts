@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>Maroon</source>
-        <translation>Bordeaux</translation>
+        <translation>Marron</translation>
     </message>
     <message>
         <source>Green</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Lime</source>
-        <translation>Citron vert</translation>
+        <translation>Vert vif</translation>
     </message>
     <message>
         <source>Yellow</source>

@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Teal</source>
-        <translation>Verde acqua</translation>
+        <translation>Ottanio</translation>
     </message>
     <message>
         <source>Gray</source>

@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Teal</source>
-        <translation>Blauwgroen</translation>
+        <translation>Petrol</translation>
     </message>
     <message>
         <source>Gray</source>

@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Red</source>
-        <translation>Czerwony</translation>
+        <translation>Czerwień</translation>
     </message>
     <message>
         <source>Lime</source>

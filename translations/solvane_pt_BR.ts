@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Teal</source>
-        <translation>Azul-petróleo</translation>
+        <translation>Petróleo</translation>
     </message>
     <message>
         <source>Gray</source>

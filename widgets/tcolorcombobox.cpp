@@ -4,6 +4,8 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 #include "guard.h"
 
@@ -61,6 +63,19 @@ TColorComboBox::TColorComboBox(QWidget* parent) : QComboBox(parent) {
             emit OnChange();
         });
     });
+}
+
+int TColorComboBox::widthForEveryName() const {
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // The style draws the swatch at the field's left, then a gap of 4, then the name.
+    const int room = field.width() - iconSize().width() - 4;
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(itemText(i)));
+    return width() + std::max(0, widest - room);
 }
 
 void TColorComboBox::setColorValue(TColor colour) {

@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: MIT
 //
 // Every text of every window and dialog, in every language, fits its control at the default
-// font: no label or button text wider than the room its control gives it, no label running
-// into the field it names, and nothing standing out of the fixed-size windows.
+// font: no label, button or list item wider than the room its control gives it, no label
+// running into the field it names, and nothing standing out of the fixed-size windows.
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -67,6 +69,28 @@ QString shownText(const QWidget* widget) {
     return {};
 }
 
+// The items of a list box that show whole in its field when chosen; an editable box shows a
+// text the user may scroll, and is not checked.
+QStringList comboMisfits(const QComboBox* box) {
+    QStringList faults;
+    if (box->isEditable())
+        return faults;
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    const int icon = box->iconSize().width() + 4;  // the icon and the gap Qt leaves after it
+    for (int i = 0; i < box->count(); ++i) {
+        const int needed = icon + box->fontMetrics().horizontalAdvance(box->itemText(i));
+        if (needed > field.width())
+            faults << QStringLiteral("%1: \"%2\" needs %3 px, has %4")
+                          .arg(where(box), box->itemText(i))
+                          .arg(needed)
+                          .arg(field.width());
+    }
+    return faults;
+}
+
 // What does not fit in `top`, one line per fault.
 QStringList misfits(QWidget* top) {
     QStringList faults;
@@ -75,6 +99,11 @@ QStringList misfits(QWidget* top) {
     for (QWidget* widget : widgets) {
         if (!widget->isVisibleTo(top) || widget->isWindow() != (widget == top))
             continue;
+        if (const auto* box = qobject_cast<const QComboBox*>(widget)) {
+            faults << comboMisfits(box);
+            if (!box->parentWidget()->rect().contains(box->geometry()))
+                faults << QStringLiteral("%1 stands out of its group").arg(where(box));
+        }
         const QString text = shownText(widget);
         if (text.trimmed().isEmpty())
             continue;
@@ -100,6 +129,8 @@ QStringList misfits(QWidget* top) {
         if (widget != top && !top->rect().contains(inTop))
             faults
                 << QStringLiteral("%1: \"%2\" stands out of the window").arg(where(widget), text);
+        else if (widget != top && !widget->parentWidget()->rect().contains(widget->geometry()))
+            faults << QStringLiteral("%1: \"%2\" stands out of its group").arg(where(widget), text);
         // A label's text ends before the field it names begins.
         if (label && label->buddy() && label->buddy()->parentWidget() == label->parentWidget() &&
             label->buddy()->isVisibleTo(top)) {
