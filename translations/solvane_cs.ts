@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>Maroon</source>
-        <translation>Kaštan</translation>
+        <translation>Vínová</translation>
     </message>
     <message>
         <source>Green</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>waning gibbous</source>
-        <translation>couvající měsíc</translation>
+        <translation>ubývající měsíc</translation>
     </message>
     <message>
         <source>last quarter</source>

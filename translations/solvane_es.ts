@@ -339,7 +339,7 @@
     <message>
         <source>Tray</source>
         <extracomment>The button that hides the window to the notification area (system tray)</extracomment>
-        <translation>A la bandeja del sistema</translation>
+        <translation>Al área de notificación</translation>
     </message>
     <message>
         <source>YR:</source>
