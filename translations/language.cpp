@@ -83,6 +83,11 @@ void install(const QString& language, const QString& qtLanguage) {
 }
 
 void installForDesktop() {
+    // As gettext does, a C locale ("LANG=C program") means English whatever LANGUAGE lists.
+    if (QLocale::system().language() == QLocale::C) {
+        install({}, {});
+        return;
+    }
     const QStringList desktop = QLocale().uiLanguages();
     install(choose(desktop, available()), choose(desktop, languagesIn(qtFolder(), kQtPrefix)));
 }

@@ -25,7 +25,8 @@ QString choose(const QStringList& uiLanguages, const QStringList& offered);
 void install(const QString& language, const QString& qtLanguage);
 
 // install() with the desktop's choice: QLocale().uiLanguages() against the program's
-// languages and against Qt's translations in QLibraryInfo::TranslationsPath.
+// languages and against Qt's translations in QLibraryInfo::TranslationsPath. Under the C
+// locale it is English, even where LANGUAGE names other languages, as gettext has it.
 void installForDesktop();
 
 }  // namespace solvane::translations

@@ -118,20 +118,18 @@ void TestLanguage::pluralsFollowTheLanguage() {
     translations::install(QString(), QString());
 }
 
-// Run by CTest under a desktop's LANG, LC_ALL and LANGUAGE, with the language it should get.
+// Run by CTest under a desktop's LANG, LC_ALL and LANGUAGE, with the word for "Exit" the
+// program should then show.
 void TestLanguage::desktopLanguage() {
-    if (!qEnvironmentVariableIsSet("SOLVANE_EXPECTED_LANGUAGE"))
+    if (!qEnvironmentVariableIsSet("SOLVANE_EXPECTED_EXIT"))
         QSKIP("run under a desktop's locale by the tst_language_desktop_* tests");
-    const QString expected = qEnvironmentVariable("SOLVANE_EXPECTED_LANGUAGE");
-    QCOMPARE(translations::choose(QLocale().uiLanguages(), translations::available()), expected);
     translations::installForDesktop();
-    if (expected.isEmpty()) {
-        QCOMPARE(programText("Exit"), QStringLiteral("Exit"));
+    const QString exit = qEnvironmentVariable("SOLVANE_EXPECTED_EXIT");
+    QCOMPARE(programText("Exit"), exit);
+    // Qt's own dialogs are English exactly when the program is.
+    if (exit == QLatin1String("Exit"))
         QCOMPARE(QCoreApplication::translate("QPrintPreviewDialog", "Print Preview"),
                  QStringLiteral("Print Preview"));
-    } else {
-        QVERIFY(programText("Exit") != QStringLiteral("Exit"));
-    }
     translations::install(QString(), QString());
 }
 
