@@ -9,8 +9,8 @@
 # docs/screenshot-parameters.png.
 #
 # With a language, SOLVANE_SCREENSHOT_LANG=de_DE.UTF-8 scripts/screenshots.sh, it photographs
-# the full year and the Parameters dialog in that language: docs/year-de.png and
-# docs/parameters-de.png.
+# the full year, the Parameters dialog and Qt's print preview in that language: docs/year-de.png,
+# docs/parameters-de.png and docs/print-de.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${SOLVANE_BUILD_DIR:-build}
@@ -74,6 +74,14 @@ if [ -n "$language" ]; then
     click 683 440 # Parameters, whatever its title says in this language
     dialog=$(xdotool search --onlyvisible --pid "$app_pid" | grep -vx "$window" | tail -n 1)
     shoot "$dialog" "parameters-$suffix.png"
+    # Qt's own print preview, in the language of Qt's translations.
+    xdotool mousemove --window "$dialog" 201 171 click 1 # Save, which closes the dialog
+    sleep 1.5
+    xdotool mousemove --window "$window" 2 2 click 1 # the window takes the keyboard
+    xdotool key ctrl+p
+    sleep 5
+    preview=$(xdotool search --onlyvisible --pid "$app_pid" | grep -vx "$window" | tail -n 1)
+    shoot "$preview" "print-$suffix.png"
     exit 0
 fi
 shoot "$window" screenshot-full.png
