@@ -651,10 +651,6 @@
 <context>
     <name>solvane::events::NotesCalendar</name>
     <message>
-        <source>Notes</source>
-        <translation>Poznámky</translation>
-    </message>
-    <message>
         <source>The notes file %1 cannot be read; it is left as it is.</source>
         <translation>Soubor poznámek %1 nelze přečíst; zůstává beze změny.</translation>
     </message>

@@ -650,10 +650,6 @@
 <context>
     <name>solvane::events::NotesCalendar</name>
     <message>
-        <source>Notes</source>
-        <translation>Notizen</translation>
-    </message>
-    <message>
         <source>The notes file %1 cannot be read; it is left as it is.</source>
         <translation>Die Notizdatei %1 kann nicht gelesen werden; sie bleibt unverändert.</translation>
     </message>

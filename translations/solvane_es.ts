@@ -650,10 +650,6 @@
 <context>
     <name>solvane::events::NotesCalendar</name>
     <message>
-        <source>Notes</source>
-        <translation>Notas</translation>
-    </message>
-    <message>
         <source>The notes file %1 cannot be read; it is left as it is.</source>
         <translation>No se puede leer el archivo de notas %1; se deja como está.</translation>
     </message>

@@ -650,10 +650,6 @@
 <context>
     <name>solvane::events::NotesCalendar</name>
     <message>
-        <source>Notes</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
         <source>The notes file %1 cannot be read; it is left as it is.</source>
         <translation>Le fichier de notes %1 ne peut pas être lu ; il est laissé tel quel.</translation>
     </message>

@@ -650,10 +650,6 @@
 <context>
     <name>solvane::events::NotesCalendar</name>
     <message>
-        <source>Notes</source>
-        <translation>Note</translation>
-    </message>
-    <message>
         <source>The notes file %1 cannot be read; it is left as it is.</source>
         <translation>Impossibile leggere il file delle note %1; viene lasciato com’è.</translation>
     </message>

@@ -650,10 +650,6 @@
 <context>
     <name>solvane::events::NotesCalendar</name>
     <message>
-        <source>Notes</source>
-        <translation>Notities</translation>
-    </message>
-    <message>
         <source>The notes file %1 cannot be read; it is left as it is.</source>
         <translation>Het notitiebestand %1 kan niet worden gelezen; het blijft zoals het is.</translation>
     </message>

@@ -651,10 +651,6 @@
 <context>
     <name>solvane::events::NotesCalendar</name>
     <message>
-        <source>Notes</source>
-        <translation>Notatki</translation>
-    </message>
-    <message>
         <source>The notes file %1 cannot be read; it is left as it is.</source>
         <translation>Nie można odczytać pliku notatek %1; pozostaje bez zmian.</translation>
     </message>
