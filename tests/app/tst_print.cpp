@@ -2,18 +2,23 @@
 // SPDX-License-Identifier: MIT
 //
 // Print: Ctrl+P and the notification-area menu open Qt's print preview of the months in view,
-// one page, which Escape closes; printing it to a PDF file writes that page.
+// one page, which Escape closes; printing it to a PDF file writes that page, the very page
+// solvane --export-pdf writes.
 
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app_fixture.h"
+#include "export_pdf.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -26,6 +31,31 @@ struct Opened {
     bool closedByEscape = false;
     qint64 pdfBytes = 0;
 };
+
+// What a poppler tool prints for `arguments`, or a null text when it fails.
+QByteArray poppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(kHangCheckMs) || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+QByteArray pageSize(const QString& pdf) {
+    for (const QByteArray& line : poppler(QStringLiteral("pdfinfo"), {pdf}).split('\n'))
+        if (line.startsWith("Page size:"))
+            return line;
+    return {};
+}
+
+// The page rendered at 50 dots per inch by poppler.
+QImage rendering(const QString& pdf) {
+    const QString stem = pdf + QStringLiteral("-page");
+    poppler(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), pdf, stem});
+    return QImage(stem + QStringLiteral(".png"));
+}
 
 }  // namespace
 
@@ -86,6 +116,53 @@ private slots:
         QCOMPARE(opened.pages, 1);
         QVERIFY(opened.closedByEscape);
         QVERIFY2(opened.pdfBytes > 5000, qPrintable(QString::number(opened.pdfBytes)));
+    }
+
+    // The preview's own printer, set to write a file and printed by the preview, as its print
+    // button does: the page is the one the command line writes, read back by poppler.
+    void printingToAFileGivesTheExportedPage() {
+        for (const char* tool : {"pdfinfo", "pdftotext", "pdftoppm"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QSKIP("poppler-utils is not installed");
+        QTemporaryDir dir;
+        // No calendars of the user's own: both pages are made from the same settings alone.
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_CACHE_HOME", dir.filePath(QStringLiteral("cache")).toUtf8());
+        AppFixture app;
+        const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+        app.calendar->showModally = [&](QDialog& dialog) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
+            if (!preview)
+                return;
+            dialog.open();
+            preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+            preview->printer()->setOutputFileName(printed);
+            if (auto* widget = dialog.findChild<QPrintPreviewWidget*>())
+                widget->print();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        };
+        app.calendar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
+        QTRY_VERIFY(app.calendar->state().FirstActivated);
+        QTest::keyClick(app.calendar.get(), Qt::Key_P, Qt::ControlModifier);
+        const QString exported = dir.filePath(QStringLiteral("exported.pdf"));
+        QCOMPARE(exportPdf({QStringLiteral("solvane"), QStringLiteral("--export-pdf"), exported}),
+                 0);
+
+        QVERIFY(QFileInfo::exists(printed));
+        QVERIFY(!pageSize(exported).isEmpty());
+        QCOMPARE(pageSize(printed), pageSize(exported));
+        const QStringList toText{QStringLiteral("-layout"), QString(), QStringLiteral("-")};
+        const auto text = [&](const QString& pdf) {
+            QStringList arguments = toText;
+            arguments[1] = pdf;
+            return poppler(QStringLiteral("pdftotext"), arguments);
+        };
+        QVERIFY(text(exported).contains(QByteArray::number(solvane::clock().today().year())));
+        QCOMPARE(text(printed), text(exported));
+        const QImage printedImage = rendering(printed);
+        QVERIFY(!printedImage.isNull());
+        QCOMPARE(printedImage, rendering(exported));
     }
 };
 
