@@ -18,7 +18,9 @@
 #include <QTest>
 
 #include "app_fixture.h"
+#include "calendar_list.h"
 #include "export_pdf.h"
+#include "user_calendars.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -119,16 +121,34 @@ private slots:
     }
 
     // The preview's own printer, set to write a file and printed by the preview, as its print
-    // button does: the page is the one the command line writes, read back by poppler.
+    // button does: the page, holidays included, is the one the command line writes, read back
+    // by poppler.
     void printingToAFileGivesTheExportedPage() {
         for (const char* tool : {"pdfinfo", "pdftotext", "pdftoppm"})
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 QSKIP("poppler-utils is not installed");
         QTemporaryDir dir;
-        // No calendars of the user's own: both pages are made from the same settings alone.
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+        // The user's one holiday calendar: the window reads it into its model as the program
+        // does at start, the command line into its own.
+        const QString config = dir.filePath(QStringLiteral("config"));
+        qputenv("XDG_CONFIG_HOME", config.toUtf8());
         qputenv("XDG_CACHE_HOME", dir.filePath(QStringLiteral("cache")).toUtf8());
+        const QString holidays = dir.filePath(QStringLiteral("holidays.ics"));
+        {
+            QFile file(holidays);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(
+                "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n"
+                "BEGIN:VEVENT\r\nUID:christmas@test\r\nDTSTAMP:20260101T000000Z\r\n"
+                "DTSTART;VALUE=DATE:20261225\r\nSUMMARY:Christmas Day\r\nEND:VEVENT\r\n"
+                "END:VCALENDAR\r\n");
+            calendars::CalendarList list(config + QStringLiteral("/solvane/"));
+            list.setHolidays(list.addFile(holidays, QStringLiteral("Holidays"), 0xcc0000), true);
+        }
+        UserCalendars calendars(config + QStringLiteral("/solvane/"), QString());
         AppFixture app;
+        app.calendar->setEvents(&calendars.events());
+        calendars.start();
         const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
         app.calendar->showModally = [&](QDialog& dialog) {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
@@ -144,6 +164,7 @@ private slots:
         app.calendar->show();
         QVERIFY(QTest::qWaitForWindowExposed(app.calendar.get()));
         QTRY_VERIFY(app.calendar->state().FirstActivated);
+        QTRY_VERIFY_WITH_TIMEOUT(calendars.events().isHoliday(QDate(2026, 12, 25)), kHangCheckMs);
         QTest::keyClick(app.calendar.get(), Qt::Key_P, Qt::ControlModifier);
         const QString exported = dir.filePath(QStringLiteral("exported.pdf"));
         QCOMPARE(exportPdf({QStringLiteral("solvane"), QStringLiteral("--export-pdf"), exported}),
@@ -159,6 +180,7 @@ private slots:
             return poppler(QStringLiteral("pdftotext"), arguments);
         };
         QVERIFY(text(exported).contains(QByteArray::number(solvane::clock().today().year())));
+        QVERIFY(text(printed).contains("25 Christmas Day"));
         QCOMPARE(text(printed), text(exported));
         const QImage printedImage = rendering(printed);
         QVERIFY(!printedImage.isNull());
