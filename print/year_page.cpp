@@ -12,6 +12,8 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "month_grid.h"
+
 namespace solvane::print {
 namespace {
 
@@ -19,6 +21,21 @@ namespace {
 constexpr int kMaxHolidayLines = 4;
 // One point per unit: the page is laid out and painted in points.
 constexpr int kPointsPerInch = 72;
+// The month grid counts in whole units: on the page they are this many to a point, so that
+// sharing the grid costs no visible rounding.
+constexpr int kGridUnitsPerPoint = 64;
+
+QRect gridUnits(const QRectF& points) {
+    const auto units = [](double value) { return qRound(value * kGridUnitsPerPoint); };
+    return QRect(QPoint(units(points.left()), units(points.top())),
+                 QPoint(units(points.right()) - 1, units(points.bottom()) - 1));
+}
+
+QRectF points(const QRect& units) {
+    constexpr double scale = 1.0 / kGridUnitsPerPoint;
+    return QRectF(units.left() * scale, units.top() * scale, units.width() * scale,
+                  units.height() * scale);
+}
 
 QString tr(const char* text, const char* comment = nullptr, int n = -1) {
     return QCoreApplication::translate("YearPage", text, comment, n);
@@ -146,14 +163,12 @@ private:
     void addMonth(const QRectF& block, int index, int count) {
         const QDate first = monthAt(index);
         const int month = first.month();
-        // The block in units of one line: the name, the weekdays, six weeks, two sun lines
+        // The block in units of one line: the name, the weekdays and six weeks, two sun lines
         // and the holidays' lines.
         const bool sun = input_.sun.size() >= std::size_t(2 * count);
         const double weekUnits = input_.dayOfYear ? 1.8 : 1.25;
-        const double units = 1.5 + 1.0 + 6 * weekUnits + (sun ? 2.1 : 0) + holidayLines_ + 0.2;
+        const double units = 1.5 + 7 * weekUnits + (sun ? 2.1 : 0) + holidayLines_ + 0.2;
         const double unit = block.height() / units;
-        const int columns = 7 + (input_.weekNumbers ? 1 : 0);
-        const double cellWidth = block.width() / columns;
         const double textSize = unit * 0.72;
         double y = block.top();
 
@@ -162,42 +177,40 @@ private:
                 Qt::AlignCenter);
         y += unit * 1.5;
 
-        const int firstDay = input_.locale.firstDayOfWeek();
-        const double daysLeft = block.left() + (input_.weekNumbers ? cellWidth : 0);
-        for (int column = 0; column < 7; ++column) {
-            const int dayOfWeek = (firstDay - 1 + column) % 7 + 1;
+        // The weekday row and the six weeks, each row as tall as a week, laid out by the
+        // screen's month grid.
+        const Qt::DayOfWeek firstDay = input_.locale.firstDayOfWeek();
+        const double rowHeight = unit * weekUnits;
+        const MonthGrid grid(first, firstDay,
+                             gridUnits(QRectF(block.left(), y, block.width(), 7 * rowHeight)),
+                             input_.weekNumbers, MonthGrid::FirstRow::WithTheFirst);
+        for (int column = 0; column < MonthGrid::kDays; ++column) {
+            const int dayOfWeek = (int(firstDay) - 1 + column) % 7 + 1;
             const QDate sample = QDate(2024, 1, 1).addDays(dayOfWeek - 1);  // a Monday
-            addText(QRectF(daysLeft + column * cellWidth, y, cellWidth, unit),
+            // The heading stands on the first week, however tall the rows are.
+            const QRectF cell = points(grid.headerCell(column));
+            addText(QRectF(cell.left(), cell.bottom() - unit, cell.width(), unit),
                     input_.locale.dayName(dayOfWeek, QLocale::ShortFormat),
                     font(textSize * 0.85, true), isWeekend(sample) ? input_.holidayInk : input_.ink,
                     Qt::AlignCenter);
         }
-        y += unit;
-
-        const int lead = (first.dayOfWeek() - firstDay + 7) % 7;
-        const QDate last = first.addDays(first.daysInMonth() - 1);
-        const double weeksTop = y;
-        for (int week = 0; week < 6; ++week) {
-            const double rowTop = weeksTop + week * unit * weekUnits;
-            const QDate rowStart = first.addDays(week * 7 - lead);
-            if (rowStart > last)
+        for (int week = 0; week < MonthGrid::kWeeks; ++week) {
+            if (!grid.weekInMonth(week))
                 break;
             if (input_.weekNumbers) {
-                // The ISO week of the row's Monday, as the window numbers its rows.
-                const QDate monday = rowStart.addDays((Qt::Monday - rowStart.dayOfWeek() + 7) % 7);
-                addText(QRectF(block.left(), rowTop, cellWidth, unit),
-                        input_.locale.toString(monday.weekNumber()), font(textSize * 0.8),
+                const QRectF cell = points(grid.weekNumberCell(week));
+                addText(QRectF(cell.left(), cell.top(), cell.width(), unit),
+                        input_.locale.toString(grid.weekNumber(week)), font(textSize * 0.8),
                         QColor(0x70, 0x70, 0x70), Qt::AlignCenter);
             }
-            for (int column = 0; column < 7; ++column) {
-                const QDate date = rowStart.addDays(column);
-                if (date.month() != month || date.year() != first.year())
-                    continue;
-                addDay(QRectF(daysLeft + column * cellWidth, rowTop, cellWidth, unit * weekUnits),
-                       date, unit, textSize);
+            for (int column = 0; column < MonthGrid::kDays; ++column) {
+                const QDate date = grid.dateAt(week, column);
+                // The neighbouring months' days are theirs to show.
+                if (grid.inMonth(date))
+                    addDay(points(grid.dayCell(week, column)), date, unit, textSize);
             }
         }
-        y = weeksTop + 6 * unit * weekUnits + unit * 0.1;
+        y += 7 * rowHeight + unit * 0.1;
 
         if (sun) {
             const SunOfDay& on1st = input_.sun[index];
@@ -248,9 +261,10 @@ private:
                                              cell.top() + (unit - glyph) / 2, glyph, glyph),
                                       date, mark->phase});
         if (input_.dayOfYear)
-            addText(QRectF(cell.left(), cell.top() + unit, cell.width() * 0.94, unit * 0.8),
-                    input_.locale.toString(date.dayOfYear()), font(textSize * 0.75),
-                    QColor(0x70, 0x70, 0x70), Qt::AlignRight | Qt::AlignTop);
+            addText(
+                QRectF(cell.left(), cell.top() + unit, cell.width() * 0.94, cell.height() - unit),
+                input_.locale.toString(date.dayOfYear()), font(textSize * 0.75),
+                QColor(0x70, 0x70, 0x70), Qt::AlignRight | Qt::AlignTop);
     }
 
     const YearPageInput& input_;
