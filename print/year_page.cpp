@@ -117,6 +117,9 @@ private:
     QFont font(double size, bool bold = false) const {
         QFont font(input_.fontFamily);
         font.setPointSizeF(std::max(size, 1.0));
+        // No ligatures: "fi" drawn as one glyph reads back as U+FB01, and the page's text would
+        // no longer be found by searching for "Pfingstmontag".
+        font.setStyleStrategy(QFont::PreferNoShaping);
         font.setBold(bold);
         return font;
     }

@@ -39,6 +39,12 @@ DTSTART;VALUE=DATE:20270101
 SUMMARY:New Year's Day
 END:VEVENT
 BEGIN:VEVENT
+UID:whit@test
+DTSTAMP:20260101T000000Z
+DTSTART;VALUE=DATE:20270517
+SUMMARY:Pfingstmontag
+END:VEVENT
+BEGIN:VEVENT
 UID:may@test
 DTSTAMP:20260101T000000Z
 DTSTART;VALUE=DATE:20270501
@@ -46,9 +52,9 @@ SUMMARY:Labour Day
 END:VEVENT
 END:VCALENDAR
 ICS
-sed -e 's/Christmas Day/Hidden Feast/' -e 's/New Year.s Day/Hidden Fast/' \
+sed -e 's/Christmas Day/Hidden Feast/' -e 's/New Year.s Day/Hidden Fast/' -e 's/Pfingstmontag/Hidden Fine/' \
     -e 's/Labour Day/Hidden Fair/' "$dir/holidays.ics" >"$dir/hidden.ics"
-sed -e 's/Christmas Day/Dentist/' -e 's/New Year.s Day/Haircut/' \
+sed -e 's/Christmas Day/Dentist/' -e 's/New Year.s Day/Haircut/' -e 's/Pfingstmontag/Office/' \
     -e 's/Labour Day/Football/' "$dir/holidays.ics" >"$dir/other.ics"
 cat >"$dir/xdg/solvane/calendars.json" <<JSON
 {"format": 1, "calendars": [
@@ -59,8 +65,9 @@ cat >"$dir/xdg/solvane/calendars.json" <<JSON
  {"id": "o", "kind": "file", "location": "$dir/other.ics", "name": "Other",
   "colour": "#0000cc", "shown": true, "holidays": false}]}
 JSON
-holidays=("25 Christmas Day" "1 New Year's Day" "1 Labour Day")
-notHolidays=(Hidden Dentist Haircut Football)
+# "fi" is searched for as the two letters a user types, not as a ligature.
+holidays=("25 Christmas Day" "1 New Year's Day" "1 Labour Day" "17 Pfingstmontag")
+notHolidays=(Hidden Dentist Haircut Football Office)
 config="$dir/xdg"
 failures=0
 fail() {
