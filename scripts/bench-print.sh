@@ -29,7 +29,7 @@ trap 'rm -rf "$work"' EXIT
 # The program in a folder of its own with settings for Berlin, so that the user's are not read.
 cp "$solvane" "$work/solvane"
 printf '00\r\nE\xb013.40\r\nN\xb052.52\r\n1\r\n16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n' >"$work/prefs.cal"
-export HOME=$work XDG_RUNTIME_DIR=$work LC_ALL=C.UTF-8 TZ=Europe/Berlin QT_QPA_PLATFORM=offscreen
+export HOME=$work XDG_CONFIG_HOME=$work/.config XDG_CACHE_HOME=$work/.cache XDG_RUNTIME_DIR=$work LC_ALL=C.UTF-8 TZ=Europe/Berlin QT_QPA_PLATFORM=offscreen
 # A holiday calendar of the user's, as pcal prints its own holidays: Solvane's time includes
 # reading it.
 mkdir -p "$work/.config/solvane"
@@ -59,6 +59,8 @@ pcal_run() {
     pcal -w -m -l -P a4 -o "$work/pcal.ps" $year && ps2pdf -sPAPERSIZE=a4 "$work/pcal.ps" "$work/pcal.pdf"
 }
 solvane_run 2>/dev/null && pcal_run >/dev/null 2>&1  # warm the caches once
+pdftotext "$work/solvane.pdf" - | grep -q '25 Erster Weihnachtstag' ||
+    { echo "the page does not list the holiday calendar's days" >&2; exit 2; }
 
 solvane_times=() pcal_times=()
 for ((round = 0; round < rounds; round++)); do
