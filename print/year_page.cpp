@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "month_face.h"
 #include "month_grid.h"
 
 namespace solvane::print {
@@ -126,10 +127,39 @@ private:
 
     void addText(const QRectF& rect, const QString& text, const QFont& wanted, const QColor& colour,
                  int flags) {
-        if (text.isEmpty())
+        PlacedText placed;
+        placed.rect = rect;
+        placed.text = text;
+        placed.font = wanted;
+        placed.colour = colour;
+        placed.flags = flags;
+        addText(placed);
+    }
+    // `text` with its font made small enough for its rectangle.
+    void addText(PlacedText text) {
+        if (text.text.isEmpty())
             return;
-        layout_.texts.push_back(
-            {rect, text, measure_.fitted(wanted, text, rect.size()), colour, flags});
+        text.font = measure_.fitted(text.font, text.text, text.rect.size());
+        layout_.texts.push_back(std::move(text));
+    }
+
+    // The page's look of a month's texts: the locale's short weekday names and numbers, and
+    // weekends and holidays in the holiday ink.
+    MonthStyle monthStyle(double textSize) const {
+        MonthStyle style;
+        style.font = font(textSize);
+        style.ink = input_.ink;
+        style.weekNumberInk = QColor(0x70, 0x70, 0x70);
+        style.holidayInk = input_.holidayInk;
+        style.neighbourDays = false;
+        style.weekendsInHolidayInk = true;
+        style.weekdayName = [this](int day) {
+            return input_.locale.dayName(day, QLocale::ShortFormat);
+        };
+        style.number = [this](int n) { return input_.locale.toString(n); };
+        style.holiday = [this](const QDate& date) { return isHoliday(date); };
+        style.weekend = [this](int day) { return isWeekend(day); };
+        return style;
     }
 
     // The first day of the `index`th month shown.
@@ -152,8 +182,8 @@ private:
                            [&](const Holiday& holiday) { return holiday.date == date; });
     }
 
-    bool isWeekend(const QDate& date) const {
-        return !input_.locale.weekdays().contains(Qt::DayOfWeek(date.dayOfWeek()));
+    bool isWeekend(int dayOfWeek) const {
+        return !input_.locale.weekdays().contains(Qt::DayOfWeek(dayOfWeek));
     }
 
     const MoonMark* moonOn(const QDate& date) const {
@@ -180,39 +210,8 @@ private:
                 Qt::AlignCenter);
         y += unit * 1.5;
 
-        // The weekday row and the six weeks, each row as tall as a week, laid out by the
-        // screen's month grid.
-        const Qt::DayOfWeek firstDay = input_.locale.firstDayOfWeek();
         const double rowHeight = unit * weekUnits;
-        const MonthGrid grid(first, firstDay,
-                             gridUnits(QRectF(block.left(), y, block.width(), 7 * rowHeight)),
-                             input_.weekNumbers, MonthGrid::FirstRow::WithTheFirst);
-        for (int column = 0; column < MonthGrid::kDays; ++column) {
-            const int dayOfWeek = (int(firstDay) - 1 + column) % 7 + 1;
-            const QDate sample = QDate(2024, 1, 1).addDays(dayOfWeek - 1);  // a Monday
-            // The heading stands on the first week, however tall the rows are.
-            const QRectF cell = points(grid.headerCell(column));
-            addText(QRectF(cell.left(), cell.bottom() - unit, cell.width(), unit),
-                    input_.locale.dayName(dayOfWeek, QLocale::ShortFormat),
-                    font(textSize * 0.85, true), isWeekend(sample) ? input_.holidayInk : input_.ink,
-                    Qt::AlignCenter);
-        }
-        for (int week = 0; week < MonthGrid::kWeeks; ++week) {
-            if (!grid.weekInMonth(week))
-                break;
-            if (input_.weekNumbers) {
-                const QRectF cell = points(grid.weekNumberCell(week));
-                addText(QRectF(cell.left(), cell.top(), cell.width(), unit),
-                        input_.locale.toString(grid.weekNumber(week)), font(textSize * 0.8),
-                        QColor(0x70, 0x70, 0x70), Qt::AlignCenter);
-            }
-            for (int column = 0; column < MonthGrid::kDays; ++column) {
-                const QDate date = grid.dateAt(week, column);
-                // The neighbouring months' days are theirs to show.
-                if (grid.inMonth(date))
-                    addDay(points(grid.dayCell(week, column)), date, unit, textSize);
-            }
-        }
+        addGrid(first, QRectF(block.left(), y, block.width(), 7 * rowHeight), unit, textSize);
         y += 7 * rowHeight + unit * 0.1;
 
         if (sun) {
@@ -249,16 +248,44 @@ private:
                     font(textSize * 0.85), input_.holidayInk, Qt::AlignLeft | Qt::AlignVCenter);
     }
 
+    // The weekday row and the six weeks in `area`, each row as tall as a week, laid out by the
+    // screen's month grid and written with its texts, each placed in its cell for paper.
+    void addGrid(const QDate& first, const QRectF& area, double unit, double textSize) {
+        const Qt::DayOfWeek firstDay = input_.locale.firstDayOfWeek();
+        const MonthGrid grid(first, firstDay, gridUnits(area), input_.weekNumbers,
+                             MonthGrid::FirstRow::WithTheFirst);
+        for (PlacedText text : monthTexts(grid, firstDay, monthStyle(textSize))) {
+            const QRectF cell = points(text.rect.toRect());
+            switch (text.kind) {
+                case PlacedText::Kind::Weekday:
+                    // The heading stands on the first week, however tall the rows are.
+                    text.rect = QRectF(cell.left(), cell.bottom() - unit, cell.width(), unit);
+                    text.font = font(textSize * 0.85, true);
+                    break;
+                case PlacedText::Kind::WeekNumber:
+                    text.rect = QRectF(cell.left(), cell.top(), cell.width(), unit);
+                    text.font = font(textSize * 0.8);
+                    break;
+                default:
+                    addDay(text, cell, unit, textSize);
+                    continue;
+            }
+            addText(text);
+        }
+    }
+
     static QString orDash(const QString& time) {
         return time.isEmpty() ? QStringLiteral("\u2013") : time;
     }
 
-    void addDay(const QRectF& cell, const QDate& date, double unit, double textSize) {
-        const bool red = isWeekend(date) || isHoliday(date);
+    // A day's number right in its cell, the moon's glyph beside it, the day of the year below.
+    void addDay(PlacedText number, const QRectF& cell, double unit, double textSize) {
+        const QDate date = number.date;
         const double glyph = std::min(cell.width() * 0.32, unit * 0.7);
-        addText(QRectF(cell.left(), cell.top(), cell.width() - glyph - cell.width() * 0.06, unit),
-                input_.locale.toString(date.day()), font(textSize),
-                red ? input_.holidayInk : input_.ink, Qt::AlignRight | Qt::AlignVCenter);
+        number.rect =
+            QRectF(cell.left(), cell.top(), cell.width() - glyph - cell.width() * 0.06, unit);
+        number.flags = Qt::AlignRight | Qt::AlignVCenter;
+        addText(number);
         if (const MoonMark* mark = moonOn(date))
             layout_.glyphs.push_back({QRectF(cell.right() - glyph - cell.width() * 0.04,
                                              cell.top() + (unit - glyph) / 2, glyph, glyph),
@@ -312,11 +339,7 @@ YearPageLayout layOutYearPage(const YearPageInput& input, const QSizeF& pageSize
 void paintYearPage(QPainter& painter, const YearPageLayout& layout) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const PlacedText& text : layout.texts) {
-        painter.setFont(text.font);
-        painter.setPen(text.colour);
-        painter.drawText(text.rect, text.flags, text.text);
-    }
+    paintTexts(painter, layout.texts);
     for (const PlacedGlyph& glyph : layout.glyphs)
         paintGlyph(painter, glyph, QColor(0x30, 0x30, 0x30));
     painter.restore();
