@@ -88,27 +88,29 @@ void TMonthCalendar::paintEvent(QPaintEvent* event) {
     painter.fillRect(month.bottomBand(), toQColor(colors_[BackColor]));
     // The clock is read once a paint, not once a cell, and the events once a day.
     ringed_ = clock().today();
+    const auto cellRect = [&month](int cell) {
+        return month.dayCell(cell / MonthGrid::kDays, cell % MonthGrid::kDays);
+    };
+    const auto cellDate = [&month](int cell) {
+        return month.dateAt(cell / MonthGrid::kDays, cell % MonthGrid::kDays);
+    };
     std::array<DayMarks, MonthGrid::kWeeks * MonthGrid::kDays> marks;
     for (int cell = 0; cell < int(marks.size()) && marks_; ++cell) {
-        const QDate date = month.dateAt(cell / MonthGrid::kDays, cell % MonthGrid::kDays);
         // The days of the neighbouring months are another month's to mark.
-        if (month.inMonth(date) && region.intersects(month.dayCell(cell / 7, cell % 7)))
-            marks[size_t(cell)] = marks_(date);
+        if (month.inMonth(cellDate(cell)) && region.intersects(cellRect(cell)))
+            marks[size_t(cell)] = marks_(cellDate(cell));
     }
     if (const int cell = month.cellOf(selected_); cell >= 0)
-        painter.fillRect(month.dayCell(cell / MonthGrid::kDays, cell % MonthGrid::kDays),
-                         toQColor(colors_[TitleBackColor]));
+        painter.fillRect(cellRect(cell), toQColor(colors_[TitleBackColor]));
     std::vector<PlacedText> texts = monthTexts(month, firstDayOfWeek(), style(month, marks));
     std::erase_if(texts, [&](const PlacedText& text) {
         return text.kind == PlacedText::Kind::Day && !region.intersects(text.rect.toRect());
     });
     paintTexts(painter, texts);
     for (int cell = 0; cell < int(marks.size()); ++cell) {
-        const QRect rect = month.dayCell(cell / MonthGrid::kDays, cell % MonthGrid::kDays);
-        if (region.intersects(rect))
-            paintDayMarks(painter, rect,
-                          month.dateAt(cell / MonthGrid::kDays, cell % MonthGrid::kDays),
-                          month.inMonth(month.dateAt(cell / 7, cell % 7)), marks[size_t(cell)]);
+        if (region.intersects(cellRect(cell)))
+            paintDayMarks(painter, cellRect(cell), cellDate(cell), month.inMonth(cellDate(cell)),
+                          marks[size_t(cell)]);
     }
 }
 
