@@ -12,6 +12,7 @@
 
 #include "colors.h"
 #include "day_marks.h"
+#include "month_face.h"
 #include "month_grid.h"
 
 class QPainter;
@@ -94,8 +95,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void paintHeadings(QPainter& painter, const MonthGrid& month) const;
-    void paintDay(QPainter& painter, const QRect& cell, QDate date, bool inMonth) const;
+    MonthStyle style(const MonthGrid& month, const std::array<DayMarks, 42>& marks) const;
+    void paintDayMarks(QPainter& painter, const QRect& cell, QDate date, bool inMonth,
+                       const DayMarks& marks) const;
     void select(QDate date);
     bool moveSelection(int key);
 
