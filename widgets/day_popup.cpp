@@ -20,10 +20,12 @@ bool isModifierKey(int key) {
 
 QString linesHtml(const QStringList& lines) {
     QStringList escaped;
-    for (const QString& line : lines)
-        escaped.append(line.toHtmlEscaped());
-    // Rich text said so outright: a summary that looks like markup is shown as written.
-    return QStringLiteral("<qt>") + escaped.join(QStringLiteral("<br>")) + QStringLiteral("</qt>");
+    for (QString line : lines)
+        escaped.append(line.replace(QLatin1Char('\n'), QLatin1Char(' ')).toHtmlEscaped());
+    // Rich text said so outright: a summary that looks like markup is shown as written. Each
+    // event keeps to its line; the box is as wide as the longest.
+    return QStringLiteral("<qt><div style=\"white-space:pre\">") +
+           escaped.join(QStringLiteral("<br>")) + QStringLiteral("</div></qt>");
 }
 
 DayPopup::DayPopup(QWidget* owner)

@@ -18,8 +18,8 @@ using namespace solvane::test;
 
 namespace {
 
-// Christmas from a holiday calendar, a dentist on the 9th and a summary that looks like markup
-// on the 11th, each its own calendar.
+// Christmas from a holiday calendar, a trip and a dentist on the 9th, and a summary that looks
+// like markup on the 11th, each its own calendar.
 QByteArray icsOf(const QByteArray& events) {
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Solvane tests//EN\r\n" + events +
            "END:VCALENDAR\r\n";
@@ -41,6 +41,12 @@ void addCalendar(events::EventsModel& model, const QString& id, const QString& n
     model.setCalendar(input);
 }
 
+// The tooltip's and the popup's rich text of one line, as escaped.
+QString html(const char* line) {
+    return QStringLiteral("<qt><div style=\"white-space:pre\">%1</div></qt>")
+        .arg(QString::fromUtf8(line));
+}
+
 // A keyboard and mouse user in front of December 2026 with the three calendars read.
 struct EventsUser : KeyboardUser {
     EventsUser() {
@@ -48,7 +54,8 @@ struct EventsUser : KeyboardUser {
         addCalendar(model, "h", "Holidays", true,
                     event("x", ";VALUE=DATE:20261225", ";VALUE=DATE:20261226", "Christmas Day"));
         addCalendar(model, "d", "Home", false,
-                    event("d", ":20261209T100000Z", ":20261209T110000Z", "Dentist"));
+                    event("d", ":20261209T100000Z", ":20261209T110000Z", "Dentist") +
+                        event("t", ";VALUE=DATE:20261209", ";VALUE=DATE:20261210", "Trip"));
         addCalendar(
             model, "m", "Odd", false,
             event("m", ";VALUE=DATE:20261211", ";VALUE=DATE:20261212", "<img src=x>&amp;</qt>"));
@@ -100,10 +107,11 @@ private slots:
 void TestDayEvents::tooltip_data() {
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("tip");
-    QTest::addRow("holiday") << 25 << "<qt>all day: Christmas Day (Holidays)</qt>";
-    QTest::addRow("timed") << 9 << "<qt>10:00 AM – 11:00 AM: Dentist (Home)</qt>";
+    QTest::addRow("holiday") << 25 << html("all day: Christmas Day (Holidays)");
+    QTest::addRow("all day first, then timed")
+        << 9 << html("all day: Trip (Home)<br>10:00 AM – 11:00 AM: Dentist (Home)");
     QTest::addRow("markup shown as written")
-        << 11 << "<qt>all day: &lt;img src=x&gt;&amp;amp;&lt;/qt&gt; (Odd)</qt>";
+        << 11 << html("all day: &lt;img src=x&gt;&amp;amp;&lt;/qt&gt; (Odd)");
 }
 
 void TestDayEvents::tooltip() {
@@ -118,7 +126,7 @@ void TestDayEvents::tooltip() {
     QTest::keyClick(user.month(12), Qt::Key_Right);
     const QString hint = user.month(12)->Hint();
     QVERIFY(!hint.isEmpty());
-    QCOMPARE(user.tooltipOver(day), tip.chopped(5) + "<br>" + hint + "</qt>");
+    QCOMPARE(user.tooltipOver(day), tip.chopped(11) + "<br>" + hint + "</div></qt>");
 }
 
 // The tips a user finds over days without events: before a click, and after a click has set
@@ -159,7 +167,7 @@ void TestDayEvents::cellName_data() {
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("name");
     QTest::addRow("holiday") << 25 << "Friday 25 December 2026, Christmas Day";
-    QTest::addRow("timed") << 9 << "Wednesday 9 December 2026, Dentist at 10:00 AM";
+    QTest::addRow("two events") << 9 << "Wednesday 9 December 2026, Trip, Dentist at 10:00 AM";
     QTest::addRow("no events: as before") << 8 << "Tuesday 8 December 2026";
     QTest::addRow("today, no events: as before") << 7 << "Monday 7 December 2026, today";
 }
@@ -176,11 +184,11 @@ void TestDayEvents::activationShowsEvents_data() {
     QTest::addColumn<QString>("how");  // "click" or a key
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("text");  // of the box under the day; empty: none shown
-    const QString christmas = "<qt>all day: Christmas Day (Holidays)</qt>";
+    const QString christmas = html("all day: Christmas Day (Holidays)");
     QTest::addRow("click on a holiday") << "click" << 25 << christmas;
     QTest::addRow("Return on a holiday") << "Return" << 25 << christmas;
-    QTest::addRow("Space on a timed event")
-        << "Space" << 9 << "<qt>10:00 AM – 11:00 AM: Dentist (Home)</qt>";
+    QTest::addRow("Space on a day of two events")
+        << "Space" << 9 << html("all day: Trip (Home)<br>10:00 AM – 11:00 AM: Dentist (Home)");
     QTest::addRow("click on a day without events") << "click" << 8 << "";
     QTest::addRow("Return on a day without events") << "Return" << 8 << "";
 }
