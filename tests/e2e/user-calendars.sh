@@ -74,8 +74,8 @@ c = json.load(open(sys.argv[1]))["calendars"]
 sys.exit(0 if eval(sys.argv[2]) else 1)
 EOF
 }
-start_first() {
-    "$dir/bin/solvane" >>"$dir/first.log" 2>&1 &
+start_first() {  # start_first ARGUMENTS...
+    "$dir/bin/solvane" "$@" >>"$dir/first.log" 2>&1 &
     app=$!
     pids+=($app)
     wait_for "the window shows" window >/dev/null
@@ -170,15 +170,17 @@ python3 -c 'import json,sys; print("untrusted:", json.load(open(sys.argv[1]))["c
 shot "$dir/now.png"
 (($(red_pixels "$dir/now.png") == with_both)) || fail "the other calendars changed with the error"
 
-# --- A restart with the server gone: the subscription shows from the cache.
+# --- A restart with the server gone: the subscription shows from the cache. The file given
+# again on the command line is not listed twice.
 kill "$good"
 wait "$good" 2>/dev/null || true
 kill "$app"
 wait "$app" 2>/dev/null || true
 [[ -z $(window) ]] || fail "the program did not end"
-start_first
+start_first "$dir/www/Holidays.ics"
 wait_for "the cached subscription shows after the restart" redder_than $((with_both - 1))
 shot "$dir/restarted.png"
+list_says "len(c) == 3" || fail "the file given at the restart is listed twice"
 
 # --- The server's copy changes: the next refresh shows the new one.
 ics harvest-1 'Harvest Festival, moved' 09 >"$dir/www/sub.ics"
