@@ -5,11 +5,12 @@
 # The user's calendars end to end, as a user meets them, with the real program on a virtual
 # display: `solvane --holidays Holidays.ics` given to a running Solvane puts the file in
 # calendars.json (once, however often it is given) and writes the holiday's number in red;
-# hovering the day shows its events. A subscription served over HTTPS on 127.0.0.1 (a
-# certificate made here, trusted through SOLVANE_EXTRA_CA_FILE) shows, shows again after a
-# restart with the server gone, and follows the server's new copy at the next refresh
-# (SOLVANE_REFRESH_SECONDS makes that seconds); a server whose certificate is not trusted
-# leaves a TLS error on its calendar and the others showing.
+# hovering the day shows its events, and a click shows them under it until the next key. A
+# subscription served over HTTPS on 127.0.0.1 (a certificate made here, trusted through
+# SOLVANE_EXTRA_CA_FILE) shows, shows again after a restart with the server gone, and follows
+# the server's new copy at the next refresh (SOLVANE_REFRESH_SECONDS makes that seconds); a
+# server whose certificate is not trusted leaves a TLS error on its calendar and the others
+# showing.
 # With SOLVANE_SCREENSHOT set, the screen with the holiday's tooltip is saved there.
 # Usage: user-calendars.sh SOLVANE MAKE_TEST_CERTS RED_PIXELS
 set -euo pipefail
@@ -193,4 +194,11 @@ changed() {  # a red day moved, and the cache holds the new copy
 }
 wait_for "the refresh shows the server's new copy" changed
 list_says "'lastError' not in c[1]" || fail "the refreshed subscription still has an error"
+
+# --- A click on the holiday shows its events under it until the next key.
+xdotool mousemove --window "$(window)" $((x + w / 2)) $((y + h / 2)) click 1
+wait_for "a click on the holiday shows its events" tooltip
+xdotool key Right
+no_tooltip() { ! tooltip; }
+wait_for "the next key closes the day's events" no_tooltip
 echo "PASS"
