@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>

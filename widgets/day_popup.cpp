@@ -65,7 +65,7 @@ void DayPopup::showUnder(const QRect& cell, const QString& html) {
     raise();
 }
 
-void DayPopup::close() {
+void DayPopup::dismiss() {
     if (isVisible())
         hide();
 }
@@ -81,21 +81,21 @@ bool DayPopup::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
             if (!isModifierKey(static_cast<QKeyEvent*>(event)->key()))
-                close();
+                dismiss();
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
-            close();
+            dismiss();
             break;
         case QEvent::MouseMove:
             if (!cell_.contains(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()))
-                close();
+                dismiss();
             break;
         case QEvent::WindowDeactivate:
         case QEvent::Hide:
             if (watched == owner_->window())
-                close();
+                dismiss();
             break;
         default:
             break;

@@ -24,7 +24,7 @@ public:
     // Shows `html` under `cell` (global coordinates), on the screen that holds the cell.
     void showUnder(const QRect& cell, const QString& html);
     // Hides it if shown; `closed` follows.
-    void close();
+    void dismiss();
 
 signals:
     void closed();

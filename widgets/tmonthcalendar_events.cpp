@@ -17,7 +17,7 @@ namespace solvane {
 void TMonthCalendar::setDayTexts(DayTextsSource source) {
     texts_ = std::move(source);
     if (popup_)
-        popup_->close();
+        popup_->dismiss();
 }
 
 DayTexts TMonthCalendar::dayTexts(QDate date) const {
@@ -57,7 +57,7 @@ void TMonthCalendar::showDayEvents(QDate date) {
     const DayTexts texts = dayTexts(date);
     if (texts.empty()) {
         if (popup_)
-            popup_->close();
+            popup_->dismiss();
         return;
     }
     if (!popup_) {
