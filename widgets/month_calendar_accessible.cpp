@@ -17,6 +17,9 @@ constexpr int kCells = MonthGrid::kWeeks * MonthGrid::kDays;
 
 QString dayName(const TMonthCalendar& calendar, QDate date) {
     QString name = calendar.locale().toString(date, QStringLiteral("dddd d MMMM yyyy"));
+    // The day's events follow its date: "Friday 25 December 2026, Christmas Day".
+    if (const QString events = calendar.dayTexts(date).spoken; !events.isEmpty())
+        name += QStringLiteral(", ") + events;
     if (date == clock().today())
         name += QStringLiteral(", today");
     if (date == calendar.Date())
@@ -46,9 +49,15 @@ public:
     QDate date() const { return calendar_->grid().dateAt(rowIndex(), columnIndex()); }
 
     QString text(QAccessible::Text t) const override {
-        if (!isValid() || t != QAccessible::Name)
+        if (!isValid())
             return {};
-        return dayName(*calendar_, date());
+        if (t == QAccessible::Name)
+            return dayName(*calendar_, date());
+        // While the day's events are shown under it, they are its description too: the change
+        // of description is how a screen reader is told of them.
+        if (t == QAccessible::Description && date() == calendar_->dayEventsShown())
+            return calendar_->dayTexts(date()).lines.join(QLatin1Char('\n'));
+        return {};
     }
     QRect rect() const override {
         if (!isValid())
