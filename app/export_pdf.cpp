@@ -11,8 +11,12 @@
 #include <variant>
 
 #include "error.h"
+#include "events_model.h"
+#include "events_zone.h"
+#include "page_holidays.h"
 #include "platform.h"
 #include "settings.h"
+#include "settings_location.h"
 #include "year_page_input.h"
 
 namespace solvane {
@@ -110,8 +114,22 @@ int exportPdf(const QStringList& arguments) {
         // The page is still worth having: without the file it shows the zone's city, if any.
         complain(error.text());
     }
+    // The holidays of the user's holiday calendars, read as the window reads them at start.
+    events::EventsModel holidays;
+    if (const QString config = prefs::configHome(); !config.isEmpty()) {
+        const QString cache = prefs::cacheHome();
+        const HolidayFolders folders{
+            config + QStringLiteral("/solvane/"),
+            cache.isEmpty() ? QString() : cache + QStringLiteral("/solvane/")};
+        if (!readHolidayCalendars(
+                holidays, folders,
+                eventsZone(settings.preferences(), clock().now().toSecsSinceEpoch()),
+                QDate(request.year, 1, 1), QDate(request.year, 12, 31)))
+            complain(ExportPdf::tr(
+                "The holiday calendars took too long to read; the page has what was read."));
+    }
     print::YearPageInput input =
-        yearPageInput(request.year, &settings, QLocale(), request.weekNumbers);
+        yearPageInput(request.year, &settings, QLocale(), request.weekNumbers, &holidays);
     input.dayOfYear = request.dayOfYear;
     const QPageLayout page(QPageSize(request.paper), request.orientation, QMarginsF());
     if (!print::writeYearPdf(request.file, input, page)) {

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QDir>
 #include <csignal>
 #include <cstdio>
 
 #include "export_pdf.h"
 #include "language.h"
+#include "launch_calendars.h"
 #include "program.h"
 #include "single_instance.h"
 #include "system_zone.h"
@@ -45,10 +47,21 @@ int main(int argc, char* argv[]) {
     solvane::translations::installForDesktop();
     if (pdf)
         return solvane::exportPdf(QApplication::arguments());
+    // Calendars given to open, from the command line or a file manager.
+    const solvane::LaunchCalendars given =
+        solvane::launchCalendars(QApplication::arguments().mid(1), QDir::currentPath());
+    for (const QString& refused : given.refused)
+        std::fprintf(stderr, "solvane: %s\n", qPrintable(refused));
     solvane::SingleInstance instance;
-    if (instance.start() == solvane::SingleInstance::Start::HandedOver)
-        return 0;  // the running window came to the front
-    const solvane::Program program(application);
-    instance.onSecondLaunch = [&program] { program.window().bringToFront(); };
+    if (instance.start(solvane::asArguments(given.calendars)) ==
+        solvane::SingleInstance::Start::HandedOver)
+        return given.refused.isEmpty() ? 0 : 2;  // the running window took the calendars
+    solvane::Program program(application);
+    program.addCalendars(given.calendars);
+    instance.onSecondLaunch = [&program](const QStringList& arguments) {
+        // Paths came absolute: the folder does not matter.
+        program.addCalendars(solvane::launchCalendars(arguments, QDir::rootPath()).calendars);
+        program.window().bringToFront();
+    };
     return application.exec();
 }

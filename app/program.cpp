@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <utility>
 
 #include "hint_style.h"
 #include "pictures.h"
@@ -31,12 +32,26 @@ Program::Program(QApplication& application) {
     // Reading the list and the files waits until the window is up; the events are read on
     // the model's worker and fetched in the background.
     if (calendars_)
-        QTimer::singleShot(0, calendars_.get(), [this] { calendars_->start(); });
+        QTimer::singleShot(0, calendars_.get(), [this] {
+            calendars_->start();
+            calendarsStarted_ = true;
+            addCalendars(std::exchange(pendingCalendars_, {}));
+        });
     // The window manager takes the icon as well once the window is up; reading its sizes
     // would only hold up the first show.
     QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(windowIcon()); });
 }
 
 Program::~Program() = default;
+
+void Program::addCalendars(const QList<CalendarRequest>& calendars) {
+    if (!calendars_ || calendars.isEmpty())
+        return;
+    if (!calendarsStarted_) {
+        pendingCalendars_ += calendars;
+        return;
+    }
+    addToList(calendars_->list(), calendars);
+}
 
 }  // namespace solvane

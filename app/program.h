@@ -7,7 +7,10 @@
 // show, whose activation loads the settings. The Parameters dialog waits until it is opened;
 // the user's calendars are loaded once the window is up.
 
+#include <QList>
 #include <memory>
+
+#include "launch_calendars.h"
 
 class QApplication;
 
@@ -27,6 +30,9 @@ public:
     Program& operator=(const Program&) = delete;
 
     TCalendar& window() const { return *calendar_; }
+    // Adds calendars to the user's list (a start's command line, or a later start's hand-over);
+    // those given before the list is loaded are added once it is.
+    void addCalendars(const QList<CalendarRequest>& calendars);
 
 private:
     // Declared first: the window follows the settings until it is gone.
@@ -34,6 +40,8 @@ private:
     // Before the window, which shows its events: gone only after the window.
     std::unique_ptr<UserCalendars> calendars_;
     std::unique_ptr<TCalendar> calendar_;
+    bool calendarsStarted_ = false;
+    QList<CalendarRequest> pendingCalendars_;
 };
 
 }  // namespace solvane

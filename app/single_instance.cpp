@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -77,7 +78,93 @@ struct Descriptor {
     int release() { return std::exchange(fd, -1); }
 };
 
+// Sends the whole message, for at most a few seconds: a running instance reads as it comes,
+// and one that does not is not waited for.
+bool sendAll(int fd, const QByteArray& message) {
+    const timeval limit{5, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    qsizetype sent = 0;
+    while (sent < message.size()) {
+        const ssize_t n =
+            ::send(fd, message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        sent += n;
+    }
+    return ::shutdown(fd, SHUT_WR) == 0;
+}
+
+// One later start's message, read as it comes and never waited for: the event loop goes on
+// meanwhile, and a start that stalls or sends too much counts with no arguments.
+class Incoming : public QObject {
+public:
+    Incoming(int fd, int timeoutMs, std::function<void(const QStringList&)> done, QObject* parent)
+        : QObject(parent), fd_(fd), notifier_(fd, QSocketNotifier::Read), done_(std::move(done)) {
+        connect(&notifier_, &QSocketNotifier::activated, this, &Incoming::readable);
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, [this] { finish(false); });
+        timer_.start(timeoutMs);
+        readable();  // what came before the notifier was made
+    }
+    ~Incoming() override { ::close(fd_); }
+
+private:
+    void readable() {
+        char chunk[4096];
+        for (;;) {
+            const ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
+            if (n > 0 && bytes_.size() + n > SingleInstance::kMaxMessage)
+                return finish(false);
+            if (n > 0) {
+                bytes_.append(chunk, n);
+                continue;
+            }
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+                return;             // more to come
+            return finish(n == 0);  // the end of the message, or a start gone wrong
+        }
+    }
+    void finish(bool whole) {
+        if (finished_)
+            return;
+        finished_ = true;
+        notifier_.setEnabled(false);
+        timer_.stop();
+        deleteLater();
+        if (done_)
+            guarded([&] { done_(whole ? launchArguments(bytes_) : QStringList()); });
+    }
+
+    int fd_;
+    QSocketNotifier notifier_;
+    QTimer timer_;
+    QByteArray bytes_;
+    std::function<void(const QStringList&)> done_;
+    bool finished_ = false;
+};
+
 }  // namespace
+
+QByteArray launchMessage(const QStringList& arguments) {
+    QByteArray message;
+    for (const QString& argument : arguments)
+        message += QFile::encodeName(argument) + '\0';
+    return message;
+}
+
+QStringList launchArguments(const QByteArray& message) {
+    QStringList arguments;
+    qsizetype from = 0;
+    for (qsizetype end = message.indexOf('\0'); end >= 0; end = message.indexOf('\0', from)) {
+        arguments.append(QFile::decodeName(message.mid(from, end - from)));
+        from = end + 1;
+    }
+    return arguments;
+}
 
 SingleInstance::SingleInstance(QString path, QObject* parent)
     : QObject(parent), path_(std::move(path)) {}
@@ -113,17 +200,17 @@ QString SingleInstance::defaultPath() {
     return folder + QStringLiteral("/solvane-%1.socket").arg(display);
 }
 
-SingleInstance::Start SingleInstance::start() {
+SingleInstance::Start SingleInstance::start(const QStringList& arguments) {
     if (path_.isEmpty())
         return Start::First;
-    Answer answer = handOver();
+    Answer answer = handOver(arguments);
     if (answer == Answer::Same)
         return Start::HandedOver;
     if (answer == Answer::Nobody && listen())
         return Start::First;
     // Another start may have begun listening between the two steps; it wins.
     if (answer == Answer::Nobody)
-        answer = handOver();
+        answer = handOver(arguments);
     if (answer == Answer::Same)
         return Start::HandedOver;
     if (answer == Answer::Stranger) {
@@ -138,9 +225,10 @@ SingleInstance::Start SingleInstance::start() {
     return Start::First;
 }
 
-// The connection itself is the request: nothing is written, so nothing can fail half-way. It
-// counts only when the program that accepted it runs as this user, which the kernel tells.
-SingleInstance::Answer SingleInstance::handOver() const {
+// The connection itself is the request to come to the front; the arguments follow it. It
+// counts only when the program that accepted it runs as this user, which the kernel tells:
+// nothing is sent before that.
+SingleInstance::Answer SingleInstance::handOver(const QStringList& arguments) const {
     const std::optional<sockaddr_un> address = addressOf(path_);
     if (!address)
         return Answer::Nobody;
@@ -162,6 +250,8 @@ SingleInstance::Answer SingleInstance::handOver() const {
         peer.uid != ::geteuid()) {
         return Answer::Stranger;
     }
+    if (!sendAll(socket.fd, launchMessage(arguments)))
+        qWarning("solvane: the running Solvane did not take the calendars given");
     return Answer::Same;
 }
 
@@ -192,11 +282,10 @@ bool SingleInstance::listen() {
 
 void SingleInstance::acceptLaunches() {
     for (;;) {
-        const Descriptor connection{::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC)};
-        if (connection.fd < 0)
+        const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (connection < 0)
             return;  // none left (EAGAIN), or one that went away before it was taken
-        if (onSecondLaunch)
-            guarded(onSecondLaunch);
+        new Incoming(connection, messageTimeoutMs_, onSecondLaunch, this);
     }
 }
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 //
-// A click on a day: the day's ordinal date as the calendar's hint and in the caption, and the
-// day's sunrise and sunset in the strip.
+// A click on a day: the day's ordinal date as the calendar's hint and in the caption, the
+// day's sunrise and sunset in the strip, and the day's events under it.
 
 #include "tcalendar.h"
 #include "tmonthcalendar.h"
@@ -38,6 +38,7 @@ void TCalendar::MonthCalendarClick(int k) {
     CalcJulianDate(date);
     calendar->setHint(dayFacts_.of(date).ordinalText);
     CalcSun(date);
+    calendar->showDayEvents(date);
 }
 
 }  // namespace solvane

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "event_words.h"
 #include "events_model.h"
 #include "events_zone.h"
 #include "guard.h"
@@ -38,6 +39,19 @@ DayMarksSource dayMarks(const events::EventsModel& model) {
     };
 }
 
+// The events in words for the tooltip, the popup and assistive technology.
+DayTextsSource dayTexts(const events::EventsModel& model) {
+    return [&model](const QDate& date) {
+        DayTexts texts;
+        if (!model.hasEvents(date))
+            return texts;
+        const std::vector<events::DayEvent> day = model.events(date);
+        texts.lines = events::eventLines(day);
+        texts.spoken = events::spokenEvents(day);
+        return texts;
+    };
+}
+
 }  // namespace
 
 void TCalendar::setEvents(events::EventsModel* events) {
@@ -45,9 +59,11 @@ void TCalendar::setEvents(events::EventsModel* events) {
         disconnect(events_, nullptr, this, nullptr);
     events_ = events;
     dayFacts_.setEvents(events);
-    for (int k = 1; k <= 12; ++k)
+    for (int k = 1; k <= 12; ++k) {
         MonthCalendar(k)->setDayMarks(events_ ? dayMarks(*events_) : DayMarksSource(),
                                       holidayInk());
+        MonthCalendar(k)->setDayTexts(events_ ? dayTexts(*events_) : DayTextsSource());
+    }
     if (!events_)
         return;
     if (!eventsWired_) {

@@ -22,7 +22,7 @@ void TCalendar::paintPrintedPage(QPrinter& printer) {
     const QDate shown = MonthCalendar(1)->Date();
     const print::YearPageInput input =
         yearPageInput(QDate(shown.year(), shown.month(), 1), model_.monthsInView(), settings_,
-                      QLocale(), MonthCalendar(1)->WeekNumbers());
+                      QLocale(), MonthCalendar(1)->WeekNumbers(), events_);
     // The page is laid out in points from the paper's corner, its own margins included.
     printer.setFullPage(true);
     QPainter painter(&printer);

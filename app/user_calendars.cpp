@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "user_calendars.h"
 
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <chrono>
+
 namespace solvane {
 
 QString colourName(quint32 rgb) {
@@ -10,9 +14,31 @@ QString colourName(quint32 rgb) {
 
 namespace {
 
+// The end-to-end tests' seams, read once at start: an authority of their own to trust besides
+// the system's (their server's certificate is made at test time), and a refresh every few
+// seconds instead of hours. Neither ever turns off a TLS check.
+void applyTestSeams(calendars::SourcesOptions& options) {
+    if (const QString file = qEnvironmentVariable("SOLVANE_EXTRA_CA_FILE"); !file.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        const QList<QSslCertificate> extra = QSslCertificate::fromPath(file);
+        if (extra.isEmpty())
+            qWarning("solvane: no certificate in SOLVANE_EXTRA_CA_FILE %s", qPrintable(file));
+        // Given outright, the system's authorities are no longer loaded on demand.
+        tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extra);
+        options.tls = tls;
+    }
+    bool number = false;
+    const int seconds = qEnvironmentVariableIntValue("SOLVANE_REFRESH_SECONDS", &number);
+    if (number && seconds > 0) {
+        options.refreshInterval = std::chrono::seconds(seconds);
+        options.retryInterval = std::chrono::seconds(seconds);
+    }
+}
+
 calendars::SourcesOptions sourcesOptions(const QString& cacheFolder) {
     calendars::SourcesOptions options;
     options.cacheFolder = cacheFolder;
+    applyTestSeams(options);
     return options;
 }
 

@@ -8,6 +8,7 @@
 #include "day_facts.h"
 #include "moon_phases.h"
 #include "moon_sky.h"
+#include "page_holidays.h"
 #include "zonetab.h"
 
 namespace solvane {
@@ -47,7 +48,7 @@ QString placeText(const Facts& facts, const QLocale& locale) {
 
 print::YearPageInput yearPageInput(const QDate& firstMonth, int months,
                                    const prefs::Settings* settings, const QLocale& locale,
-                                   bool weekNumbers) {
+                                   bool weekNumbers, const events::EventsModel* events) {
     DayFacts days;
     days.setSettings(settings);
     print::YearPageInput input;
@@ -78,12 +79,14 @@ print::YearPageInput yearPageInput(const QDate& firstMonth, int months,
         if (local >= first && local < end)
             input.moon.push_back({local, pagePhase(instant.phase)});
     }
+    if (events)
+        input.holidays = pageHolidays(*events, first, end);
     return input;
 }
 
 print::YearPageInput yearPageInput(int year, const prefs::Settings* settings, const QLocale& locale,
-                                   bool weekNumbers) {
-    return yearPageInput(QDate(year, 1, 1), 12, settings, locale, weekNumbers);
+                                   bool weekNumbers, const events::EventsModel* events) {
+    return yearPageInput(QDate(year, 1, 1), 12, settings, locale, weekNumbers, events);
 }
 
 }  // namespace solvane

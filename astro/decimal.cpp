@@ -11,10 +11,6 @@ namespace {
 
 constexpr long long kExponentCap = 1'000'000'000'000LL;  // far beyond any double, no overflow
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The power of ten of the first significant digit of a number text that from_chars found out
 // of range: below zero when the number is too small, above when too large. Its sign is all
 // that counts, and it is unmistakable, as only hundreds of places put a double out of range.
@@ -22,7 +18,7 @@ long long leadingPower(std::string_view text) {
     std::size_t i = (!text.empty() && text.front() == '-') ? 1 : 0;
     long long integerDigits = 0, zerosAfterPoint = 0;
     bool afterPoint = false, significant = false;
-    for (; i < text.size() && (isDigit(text[i]) || text[i] == '.'); ++i) {
+    for (; i < text.size() && (isAsciiDigit(text[i]) || text[i] == '.'); ++i) {
         if (text[i] == '.') {
             afterPoint = true;
         } else if (significant || text[i] != '0') {
@@ -38,7 +34,7 @@ long long leadingPower(std::string_view text) {
         const bool negative = i < text.size() && text[i] == '-';
         i += (i < text.size() && (text[i] == '-' || text[i] == '+')) ? 1 : 0;
         long long exponent = 0;
-        for (; i < text.size() && isDigit(text[i]); ++i)
+        for (; i < text.size() && isAsciiDigit(text[i]); ++i)
             exponent = std::min(kExponentCap, exponent * 10 + (text[i] - '0'));
         power += negative ? -exponent : exponent;
     }

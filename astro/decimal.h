@@ -13,4 +13,9 @@ namespace solvane::astro {
 // anything that is not such a text, has no value.
 std::optional<double> decimalValue(std::string_view text);
 
+// An ASCII digit, whatever the C locale says.
+constexpr bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 }  // namespace solvane::astro

@@ -58,12 +58,8 @@ std::string_view trimmedBlanks(std::string_view text) {
     return text;
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::size_t skipDigits(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && isDigit(text[pos])) {
+    while (pos < text.size() && isAsciiDigit(text[pos])) {
         ++pos;
     }
     return pos;

@@ -155,7 +155,9 @@ void CalendarSources::fetch(const CalendarSource& source) {
     std::optional<CachedCopy> known;
     if (!state.hash.isEmpty())
         known = cache_.validators(url);
-    state.fetch = new Fetch(manager_, url, known, options_.limits, options_.tls, this);
+    if (!manager_)
+        manager_ = std::make_unique<QNetworkAccessManager>();
+    state.fetch = new Fetch(*manager_, url, known, options_.limits, options_.tls, this);
     const QString id = source.id;
     connect(state.fetch, &Fetch::finished, this,
             [this, id, url](const FetchResult& result) { fetched(id, url, result); });

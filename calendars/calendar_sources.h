@@ -89,7 +89,9 @@ private:
 
     CalendarList& list_;
     SourcesOptions options_;
-    QNetworkAccessManager manager_;
+    // Made at the first fetch: a network manager costs more than a megabyte of memory, which a
+    // user without subscriptions should not pay for.
+    std::unique_ptr<QNetworkAccessManager> manager_;
     SubscriptionCache cache_;
     FileWatch watch_;
     QTimer wake_;

@@ -8,15 +8,11 @@
 namespace solvane::events {
 namespace {
 
-QDate toQDate(const ical::Date& date) {
-    return QDate(date.year, date.month, date.day);
-}
-
 // The local dates [from, to) an occurrence covers, before clipping to the range.
 std::pair<QDate, QDate> coveredDays(const ical::Occurrence& occurrence, const QTimeZone& zone) {
-    const QDate start = toQDate(occurrence.startDate);
+    const QDate start = qtDate(occurrence.startDate);
     if (occurrence.timing == ical::Timing::AllDay)
-        return {start, std::max(toQDate(occurrence.endDate), start.addDays(1))};
+        return {start, std::max(qtDate(occurrence.endDate), start.addDays(1))};
     if (occurrence.timing == ical::Timing::RepeatsWithinDay)
         return {start, start.addDays(1)};
     const QDateTime end = QDateTime::fromSecsSinceEpoch(occurrence.end, zone);
@@ -29,6 +25,10 @@ std::pair<QDate, QDate> coveredDays(const ical::Occurrence& occurrence, const QT
 }
 
 }  // namespace
+
+QDate qtDate(const ical::Date& date) {
+    return QDate(date.year, date.month, date.day);
+}
 
 QTimeZone qtZone(const ical::LocalZone& zone) {
     if (!zone.ianaName.empty()) {
@@ -55,8 +55,8 @@ DayIndex indexByDate(const ical::ReadResult& result, const QTimeZone& zone, cons
             continue;
         auto stored = std::make_shared<IndexedOccurrence>();
         stored->timing = occurrence.timing;
-        stored->firstDay = toQDate(occurrence.startDate);
-        stored->endDay = toQDate(occurrence.endDate);
+        stored->firstDay = qtDate(occurrence.startDate);
+        stored->endDay = qtDate(occurrence.endDate);
         stored->start = occurrence.start;
         stored->end = occurrence.end;
         stored->summary = QString::fromStdString(occurrence.summary);

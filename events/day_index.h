@@ -36,6 +36,9 @@ struct DayIndex {
 // unknown to Qt.
 QTimeZone qtZone(const ical::LocalZone& zone);
 
+// The reader's calendar date as Qt's.
+QDate qtDate(const ical::Date& date);
+
 // Files `result` under every local date of [first, until) that each occurrence overlaps: an
 // all-day one on its days, a timed one on each date from its start's to its end's, except a
 // date its end only touches at 00:00; a rule under a day on the day it is marked for.

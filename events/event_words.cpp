@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 
 namespace solvane::events {
 namespace {
@@ -41,6 +42,23 @@ QString spokenEvents(const std::vector<DayEvent>& events) {
                          ? eventName(event)
                          : EventWords::tr("%1 at %2").arg(eventName(event), timeText(event.start)));
     return parts.join(QStringLiteral(", "));
+}
+
+QStringList eventLines(const std::vector<DayEvent>& events, int maxLines) {
+    QStringList lines;
+    const int count = int(events.size());
+    // A day of a thousand events would make a tooltip taller than the screen.
+    const int listed = count > maxLines ? std::max(0, maxLines - 1) : count;
+    for (int k = 0; k < listed; ++k) {
+        const DayEvent& event = events[size_t(k)];
+        lines.append(event.calendarName.isEmpty()
+                         ? EventWords::tr("%1: %2").arg(timeWords(event), eventName(event))
+                         : EventWords::tr("%1: %2 (%3)")
+                               .arg(timeWords(event), eventName(event), event.calendarName));
+    }
+    if (listed < count)
+        lines.append(EventWords::tr("and %n more", nullptr, count - listed));
+    return lines;
 }
 
 QString holidayName(const DayEvent& event) {

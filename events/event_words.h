@@ -6,6 +6,7 @@
 // default locale's time format.
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "calendar_values.h"
@@ -18,6 +19,10 @@ QString timeWords(const DayEvent& event);
 // The events part of a day's reading for assistive technology: "Christmas Day" or
 // "Christmas Day, Dentist at 10:00 AM"; empty without events.
 QString spokenEvents(const std::vector<DayEvent>& events);
+// The day's events as the tooltip lists them, one line each: "all day: Christmas Day
+// (Holidays)", "10:00 AM – 11:00 AM: Dentist (Home)"; past `maxLines` the rest are counted in
+// a last line ("and 3 more").
+QStringList eventLines(const std::vector<DayEvent>& events, int maxLines = 12);
 // A holiday's name: its summary, or "Holiday" for one without.
 QString holidayName(const DayEvent& event);
 // What was lost, as a sentence.

@@ -10,6 +10,7 @@
 #include <QUuid>
 #include <algorithm>
 
+#include "day_index.h"
 #include "ics_writer.h"
 #include "reader.h"
 
@@ -54,10 +55,6 @@ QByteArray calendarText(const std::vector<Note>& notes) {
 // they will read it.
 QString keptText(const QString& text) {
     return text.trimmed();
-}
-
-QDate toQDate(const solvane::ical::Date& date) {
-    return QDate(date.year, date.month, date.day);
 }
 
 }  // namespace
@@ -105,9 +102,9 @@ bool NotesCalendar::load() {
             foreign = true;
             continue;
         }
-        const QDate day = toQDate(occurrence.startDate);
+        const QDate day = qtDate(occurrence.startDate);
         notes_.push_back({uid, day,
-                          int(std::max<qint64>(1, day.daysTo(toQDate(occurrence.endDate)))),
+                          int(std::max<qint64>(1, day.daysTo(qtDate(occurrence.endDate)))),
                           QString::fromStdString(occurrence.summary), now()});
     }
     if (foreign || int(notes_.size()) != result.events) {

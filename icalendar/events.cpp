@@ -15,8 +15,6 @@ namespace solvane::ical {
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 std::string textOr(const char* text) {
     return text != nullptr ? std::string(text) : std::string();
 }

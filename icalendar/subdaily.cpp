@@ -10,8 +10,6 @@ namespace solvane::ical {
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 bool unset(const short* values) {
     return values[0] == ICAL_RECURRENCE_ARRAY_MAX;
 }

@@ -13,8 +13,6 @@ namespace solvane::ical {
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 // Days since 1970-01-01 of a civil date (H. Hinnant's days_from_civil).
 std::int64_t daysFromCivil(std::int64_t year, int month, int day) {
     year -= month <= 2;

@@ -17,6 +17,8 @@
 
 namespace solvane::ical {
 
+inline constexpr std::int64_t kSecondsPerDay = 86400;
+
 // Held around every use of libical: its built-in zone cache is shared by all threads, and its
 // first loads race (libical#468, and an open report against 3.0's successors).
 std::mutex& libicalMutex();

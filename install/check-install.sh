@@ -28,7 +28,7 @@ check_layout() {
     [ "$(readlink -f "$root/$bindir/solvane")" = "$(readlink -f "$root/$progdir/solvane")" ] ||
         fail "the link does not lead to the executable"
     local entry=$root/$datadir/applications/org.solvane.Solvane.desktop
-    grep -qx "Exec=\"$prefix/$bindir/solvane\"" "$entry" || fail "desktop entry Exec: $(grep Exec "$entry")"
+    grep -qx "Exec=\"$prefix/$bindir/solvane\" %U" "$entry" || fail "desktop entry Exec: $(grep Exec "$entry")"
     [ -f "$root/$datadir/metainfo/org.solvane.Solvane.metainfo.xml" ] || fail "no metainfo"
     if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$entry"; fi
     if [ -d "$source_dir/resources/icons/hicolor" ]; then

@@ -12,6 +12,9 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "month_face.h"
+#include "month_grid.h"
+
 namespace solvane::print {
 namespace {
 
@@ -19,6 +22,21 @@ namespace {
 constexpr int kMaxHolidayLines = 4;
 // One point per unit: the page is laid out and painted in points.
 constexpr int kPointsPerInch = 72;
+// The month grid counts in whole units: on the page they are this many to a point, so that
+// sharing the grid costs no visible rounding.
+constexpr int kGridUnitsPerPoint = 64;
+
+QRect gridUnits(const QRectF& points) {
+    const auto units = [](double value) { return qRound(value * kGridUnitsPerPoint); };
+    return QRect(QPoint(units(points.left()), units(points.top())),
+                 QPoint(units(points.right()) - 1, units(points.bottom()) - 1));
+}
+
+QRectF points(const QRect& units) {
+    constexpr double scale = 1.0 / kGridUnitsPerPoint;
+    return QRectF(units.left() * scale, units.top() * scale, units.width() * scale,
+                  units.height() * scale);
+}
 
 // The page's texts, in one context with the place text the window gives it.
 struct YearPage {
@@ -101,16 +119,48 @@ private:
     QFont font(double size, bool bold = false) const {
         QFont font(input_.fontFamily);
         font.setPointSizeF(std::max(size, 1.0));
+        // No ligatures: "fi" drawn as one glyph reads back as U+FB01, and the page's text would
+        // no longer be found by searching for "Pfingstmontag".
+        font.setStyleStrategy(QFont::PreferNoShaping);
         font.setBold(bold);
         return font;
     }
 
     void addText(const QRectF& rect, const QString& text, const QFont& wanted, const QColor& colour,
                  int flags) {
-        if (text.isEmpty())
+        PlacedText placed;
+        placed.rect = rect;
+        placed.text = text;
+        placed.font = wanted;
+        placed.colour = colour;
+        placed.flags = flags;
+        addText(placed);
+    }
+    // `text` with its font made small enough for its rectangle.
+    void addText(PlacedText text) {
+        if (text.text.isEmpty())
             return;
-        layout_.texts.push_back(
-            {rect, text, measure_.fitted(wanted, text, rect.size()), colour, flags});
+        text.font = measure_.fitted(text.font, text.text, text.rect.size());
+        layout_.texts.push_back(std::move(text));
+    }
+
+    // The page's look of a month's texts: the locale's short weekday names and numbers, and
+    // weekends and holidays in the holiday ink.
+    MonthStyle monthStyle(double textSize) const {
+        MonthStyle style;
+        style.font = font(textSize);
+        style.ink = input_.ink;
+        style.weekNumberInk = QColor(0x70, 0x70, 0x70);
+        style.holidayInk = input_.holidayInk;
+        style.neighbourDays = false;
+        style.weekendsInHolidayInk = true;
+        style.weekdayName = [this](int day) {
+            return input_.locale.dayName(day, QLocale::ShortFormat);
+        };
+        style.number = [this](int n) { return input_.locale.toString(n); };
+        style.holiday = [this](const QDate& date) { return isHoliday(date); };
+        style.weekend = [this](int day) { return isWeekend(day); };
+        return style;
     }
 
     // The first day of the `index`th month shown.
@@ -133,8 +183,8 @@ private:
                            [&](const Holiday& holiday) { return holiday.date == date; });
     }
 
-    bool isWeekend(const QDate& date) const {
-        return !input_.locale.weekdays().contains(Qt::DayOfWeek(date.dayOfWeek()));
+    bool isWeekend(int dayOfWeek) const {
+        return !input_.locale.weekdays().contains(Qt::DayOfWeek(dayOfWeek));
     }
 
     const MoonMark* moonOn(const QDate& date) const {
@@ -147,14 +197,12 @@ private:
     void addMonth(const QRectF& block, int index, int count) {
         const QDate first = monthAt(index);
         const int month = first.month();
-        // The block in units of one line: the name, the weekdays, six weeks, two sun lines
+        // The block in units of one line: the name, the weekdays and six weeks, two sun lines
         // and the holidays' lines.
         const bool sun = input_.sun.size() >= std::size_t(2 * count);
         const double weekUnits = input_.dayOfYear ? 1.8 : 1.25;
-        const double units = 1.5 + 1.0 + 6 * weekUnits + (sun ? 2.1 : 0) + holidayLines_ + 0.2;
+        const double units = 1.5 + 7 * weekUnits + (sun ? 2.1 : 0) + holidayLines_ + 0.2;
         const double unit = block.height() / units;
-        const int columns = 7 + (input_.weekNumbers ? 1 : 0);
-        const double cellWidth = block.width() / columns;
         const double textSize = unit * 0.72;
         double y = block.top();
 
@@ -163,42 +211,9 @@ private:
                 Qt::AlignCenter);
         y += unit * 1.5;
 
-        const int firstDay = input_.locale.firstDayOfWeek();
-        const double daysLeft = block.left() + (input_.weekNumbers ? cellWidth : 0);
-        for (int column = 0; column < 7; ++column) {
-            const int dayOfWeek = (firstDay - 1 + column) % 7 + 1;
-            const QDate sample = QDate(2024, 1, 1).addDays(dayOfWeek - 1);  // a Monday
-            addText(QRectF(daysLeft + column * cellWidth, y, cellWidth, unit),
-                    input_.locale.dayName(dayOfWeek, QLocale::ShortFormat),
-                    font(textSize * 0.85, true), isWeekend(sample) ? input_.holidayInk : input_.ink,
-                    Qt::AlignCenter);
-        }
-        y += unit;
-
-        const int lead = (first.dayOfWeek() - firstDay + 7) % 7;
-        const QDate last = first.addDays(first.daysInMonth() - 1);
-        const double weeksTop = y;
-        for (int week = 0; week < 6; ++week) {
-            const double rowTop = weeksTop + week * unit * weekUnits;
-            const QDate rowStart = first.addDays(week * 7 - lead);
-            if (rowStart > last)
-                break;
-            if (input_.weekNumbers) {
-                // The ISO week of the row's Monday, as the window numbers its rows.
-                const QDate monday = rowStart.addDays((Qt::Monday - rowStart.dayOfWeek() + 7) % 7);
-                addText(QRectF(block.left(), rowTop, cellWidth, unit),
-                        input_.locale.toString(monday.weekNumber()), font(textSize * 0.8),
-                        QColor(0x70, 0x70, 0x70), Qt::AlignCenter);
-            }
-            for (int column = 0; column < 7; ++column) {
-                const QDate date = rowStart.addDays(column);
-                if (date.month() != month || date.year() != first.year())
-                    continue;
-                addDay(QRectF(daysLeft + column * cellWidth, rowTop, cellWidth, unit * weekUnits),
-                       date, unit, textSize);
-            }
-        }
-        y = weeksTop + 6 * unit * weekUnits + unit * 0.1;
+        const double rowHeight = unit * weekUnits;
+        addGrid(first, QRectF(block.left(), y, block.width(), 7 * rowHeight), unit, textSize);
+        y += 7 * rowHeight + unit * 0.1;
 
         if (sun) {
             const SunOfDay& on1st = input_.sun[index];
@@ -235,24 +250,53 @@ private:
                 font(textSize * 0.85), input_.holidayInk, Qt::AlignLeft | Qt::AlignVCenter);
     }
 
+    // The weekday row and the six weeks in `area`, each row as tall as a week, laid out by the
+    // screen's month grid and written with its texts, each placed in its cell for paper.
+    void addGrid(const QDate& first, const QRectF& area, double unit, double textSize) {
+        const Qt::DayOfWeek firstDay = input_.locale.firstDayOfWeek();
+        const MonthGrid grid(first, firstDay, gridUnits(area), input_.weekNumbers,
+                             MonthGrid::FirstRow::WithTheFirst);
+        for (PlacedText text : monthTexts(grid, firstDay, monthStyle(textSize))) {
+            const QRectF cell = points(text.rect.toRect());
+            switch (text.kind) {
+                case PlacedText::Kind::Weekday:
+                    // The heading stands on the first week, however tall the rows are.
+                    text.rect = QRectF(cell.left(), cell.bottom() - unit, cell.width(), unit);
+                    text.font = font(textSize * 0.85, true);
+                    break;
+                case PlacedText::Kind::WeekNumber:
+                    text.rect = QRectF(cell.left(), cell.top(), cell.width(), unit);
+                    text.font = font(textSize * 0.8);
+                    break;
+                default:
+                    addDay(text, cell, unit, textSize);
+                    continue;
+            }
+            addText(text);
+        }
+    }
+
     static QString orDash(const QString& time) {
         return time.isEmpty() ? QStringLiteral("\u2013") : time;
     }
 
-    void addDay(const QRectF& cell, const QDate& date, double unit, double textSize) {
-        const bool red = isWeekend(date) || isHoliday(date);
+    // A day's number right in its cell, the moon's glyph beside it, the day of the year below.
+    void addDay(PlacedText number, const QRectF& cell, double unit, double textSize) {
+        const QDate date = number.date;
         const double glyph = std::min(cell.width() * 0.32, unit * 0.7);
-        addText(QRectF(cell.left(), cell.top(), cell.width() - glyph - cell.width() * 0.06, unit),
-                input_.locale.toString(date.day()), font(textSize),
-                red ? input_.holidayInk : input_.ink, Qt::AlignRight | Qt::AlignVCenter);
+        number.rect =
+            QRectF(cell.left(), cell.top(), cell.width() - glyph - cell.width() * 0.06, unit);
+        number.flags = Qt::AlignRight | Qt::AlignVCenter;
+        addText(number);
         if (const MoonMark* mark = moonOn(date))
             layout_.glyphs.push_back({QRectF(cell.right() - glyph - cell.width() * 0.04,
                                              cell.top() + (unit - glyph) / 2, glyph, glyph),
                                       date, mark->phase});
         if (input_.dayOfYear)
-            addText(QRectF(cell.left(), cell.top() + unit, cell.width() * 0.94, unit * 0.8),
-                    input_.locale.toString(date.dayOfYear()), font(textSize * 0.75),
-                    QColor(0x70, 0x70, 0x70), Qt::AlignRight | Qt::AlignTop);
+            addText(
+                QRectF(cell.left(), cell.top() + unit, cell.width() * 0.94, cell.height() - unit),
+                input_.locale.toString(date.dayOfYear()), font(textSize * 0.75),
+                QColor(0x70, 0x70, 0x70), Qt::AlignRight | Qt::AlignTop);
     }
 
     const YearPageInput& input_;
@@ -297,11 +341,7 @@ YearPageLayout layOutYearPage(const YearPageInput& input, const QSizeF& pageSize
 void paintYearPage(QPainter& painter, const YearPageLayout& layout) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const PlacedText& text : layout.texts) {
-        painter.setFont(text.font);
-        painter.setPen(text.colour);
-        painter.drawText(text.rect, text.flags, text.text);
-    }
+    paintTexts(painter, layout.texts);
     for (const PlacedGlyph& glyph : layout.glyphs)
         paintGlyph(painter, glyph, QColor(0x30, 0x30, 0x30));
     painter.restore();

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "holiday_ink.h"
+#include "month_face.h"
 
 class QPainter;
 
@@ -60,14 +61,9 @@ struct YearPageInput {
     QColor holidayInk = solvane::holidayInk();
 };
 
-// One piece of text on the page, in points from the page's top left corner.
-struct PlacedText {
-    QRectF rect;
-    QString text;
-    QFont font;
-    QColor colour;
-    int flags = 0;  // Qt::AlignmentFlag values
-};
+// One piece of text on the page, in points from the page's top left corner; a month's texts
+// say which cell of its grid they write.
+using PlacedText = solvane::PlacedText;
 
 struct PlacedGlyph {
     QRectF rect;

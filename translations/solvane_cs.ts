@@ -83,6 +83,22 @@
         <source>Part of the calendar could not be read.</source>
         <translation>Část kalendáře nelze přečíst.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n další</numerusform>
+            <numerusform>a %n dalších</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportPdf</name>
@@ -106,12 +122,39 @@
         <source>The file %1 cannot be written.</source>
         <translation>Soubor %1 nelze zapsat.</translation>
     </message>
+    <message>
+        <source>The holiday calendars took too long to read; the page has what was read.</source>
+        <translation>Čtení kalendářů svátků trvalo příliš dlouho; stránka obsahuje to, co se stihlo přečíst.</translation>
+    </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
         <translation>Neznámá chyba</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchWords</name>
+    <message>
+        <source>%1 is not an address to subscribe to.</source>
+        <translation>%1 není adresa, kterou lze odebírat.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file on this computer.</source>
+        <translation>%1 není soubor v tomto počítači.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of Solvane.</source>
+        <translation>%1 není volba programu Solvane.</translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation>%1: soubor neexistuje.</translation>
+    </message>
+    <message>
+        <source>--holidays names no calendar after it.</source>
+        <translation>Za --holidays nenásleduje žádný kalendář.</translation>
     </message>
 </context>
 <context>
@@ -143,6 +186,11 @@
     <message>
         <source>Week %1</source>
         <translation>Týden %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A day&apos;s name as a screen reader says it, then what happens on that day</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,21 @@
         <source>Part of the calendar could not be read.</source>
         <translation>Ein Teil des Kalenders konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportPdf</name>
@@ -106,12 +121,39 @@
         <source>The file %1 cannot be written.</source>
         <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>The holiday calendars took too long to read; the page has what was read.</source>
+        <translation>Das Lesen der Feiertagskalender dauerte zu lange; die Seite enthält, was gelesen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchWords</name>
+    <message>
+        <source>%1 is not an address to subscribe to.</source>
+        <translation>%1 ist keine Adresse, die sich abonnieren lässt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file on this computer.</source>
+        <translation>%1 ist keine Datei auf diesem Rechner.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of Solvane.</source>
+        <translation>%1 ist keine Option von Solvane.</translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation>%1: Datei nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>--holidays names no calendar after it.</source>
+        <translation>Nach --holidays folgt kein Kalender.</translation>
     </message>
 </context>
 <context>
@@ -143,6 +185,11 @@
     <message>
         <source>Week %1</source>
         <translation>Kalenderwoche %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A day&apos;s name as a screen reader says it, then what happens on that day</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,21 @@
         <source>Part of the calendar could not be read.</source>
         <translation>No se pudo leer parte del calendario.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportPdf</name>
@@ -106,12 +121,39 @@
         <source>The file %1 cannot be written.</source>
         <translation>No se puede escribir el archivo %1.</translation>
     </message>
+    <message>
+        <source>The holiday calendars took too long to read; the page has what was read.</source>
+        <translation>Los calendarios de festivos tardaron demasiado en leerse; la página tiene lo que se leyó.</translation>
+    </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchWords</name>
+    <message>
+        <source>%1 is not an address to subscribe to.</source>
+        <translation>%1 no es una dirección a la que suscribirse.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file on this computer.</source>
+        <translation>%1 no es un archivo de este equipo.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of Solvane.</source>
+        <translation>%1 no es una opción de Solvane.</translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation>%1: no existe el archivo.</translation>
+    </message>
+    <message>
+        <source>--holidays names no calendar after it.</source>
+        <translation>--holidays no va seguido de ningún calendario.</translation>
     </message>
 </context>
 <context>
@@ -143,6 +185,11 @@
     <message>
         <source>Week %1</source>
         <translation>Semana %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A day&apos;s name as a screen reader says it, then what happens on that day</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

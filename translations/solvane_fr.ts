@@ -83,6 +83,21 @@
         <source>Part of the calendar could not be read.</source>
         <translation>Une partie du calendrier n’a pas pu être lue.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1 : %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportPdf</name>
@@ -106,12 +121,39 @@
         <source>The file %1 cannot be written.</source>
         <translation>Le fichier %1 ne peut pas être écrit.</translation>
     </message>
+    <message>
+        <source>The holiday calendars took too long to read; the page has what was read.</source>
+        <translation>La lecture des calendriers des jours fériés a pris trop de temps ; la page contient ce qui a été lu.</translation>
+    </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchWords</name>
+    <message>
+        <source>%1 is not an address to subscribe to.</source>
+        <translation>%1 n’est pas une adresse à laquelle s’abonner.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file on this computer.</source>
+        <translation>%1 n’est pas un fichier de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of Solvane.</source>
+        <translation>%1 n’est pas une option de Solvane.</translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation>%1 : fichier introuvable.</translation>
+    </message>
+    <message>
+        <source>--holidays names no calendar after it.</source>
+        <translation>--holidays n’est suivi d’aucun calendrier.</translation>
     </message>
 </context>
 <context>
@@ -143,6 +185,11 @@
     <message>
         <source>Week %1</source>
         <translation>Semaine %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A day&apos;s name as a screen reader says it, then what happens on that day</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,21 @@
         <source>Part of the calendar could not be read.</source>
         <translation>Non è stato possibile leggere una parte del calendario.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportPdf</name>
@@ -106,12 +121,39 @@
         <source>The file %1 cannot be written.</source>
         <translation>Impossibile scrivere il file %1.</translation>
     </message>
+    <message>
+        <source>The holiday calendars took too long to read; the page has what was read.</source>
+        <translation>La lettura dei calendari delle festività ha richiesto troppo tempo; la pagina contiene ciò che è stato letto.</translation>
+    </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
         <translation>Errore sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchWords</name>
+    <message>
+        <source>%1 is not an address to subscribe to.</source>
+        <translation>%1 non è un indirizzo a cui abbonarsi.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file on this computer.</source>
+        <translation>%1 non è un file di questo computer.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of Solvane.</source>
+        <translation>%1 non è un’opzione di Solvane.</translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation>%1: file inesistente.</translation>
+    </message>
+    <message>
+        <source>--holidays names no calendar after it.</source>
+        <translation>--holidays non è seguito da alcun calendario.</translation>
     </message>
 </context>
 <context>
@@ -143,6 +185,11 @@
     <message>
         <source>Week %1</source>
         <translation>Settimana %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A day&apos;s name as a screen reader says it, then what happens on that day</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,22 @@
         <source>Part of the calendar could not be read.</source>
         <translation>Nie można odczytać części kalendarza.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i %n więcej</numerusform>
+            <numerusform>i %n więcej</numerusform>
+            <numerusform>i %n więcej</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportPdf</name>
@@ -106,12 +122,39 @@
         <source>The file %1 cannot be written.</source>
         <translation>Nie można zapisać pliku %1.</translation>
     </message>
+    <message>
+        <source>The holiday calendars took too long to read; the page has what was read.</source>
+        <translation>Odczyt kalendarzy świąt trwał zbyt długo; strona zawiera to, co zdążono odczytać.</translation>
+    </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
         <translation>Nieznany błąd</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchWords</name>
+    <message>
+        <source>%1 is not an address to subscribe to.</source>
+        <translation>%1 nie jest adresem, który można subskrybować.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file on this computer.</source>
+        <translation>%1 nie jest plikiem na tym komputerze.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of Solvane.</source>
+        <translation>%1 nie jest opcją programu Solvane.</translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation>%1: nie ma takiego pliku.</translation>
+    </message>
+    <message>
+        <source>--holidays names no calendar after it.</source>
+        <translation>Po --holidays nie podano kalendarza.</translation>
     </message>
 </context>
 <context>
@@ -143,6 +186,11 @@
     <message>
         <source>Week %1</source>
         <translation>Tydzień %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A day&apos;s name as a screen reader says it, then what happens on that day</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

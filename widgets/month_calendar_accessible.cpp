@@ -19,8 +19,12 @@ constexpr int kCells = MonthGrid::kWeeks * MonthGrid::kDays;
 QString dayName(const TMonthCalendar& calendar, QDate date) {
     //: How a screen reader names a day: a QLocale date format (dddd weekday, d day, MMMM
     //: month, yyyy year)
-    const QString name = calendar.locale().toString(
+    QString name = calendar.locale().toString(
         date, QCoreApplication::translate("MonthCalendar", "dddd d MMMM yyyy"));
+    // The day's events follow its date: "Friday 25 December 2026, Christmas Day".
+    if (const QString events = calendar.dayTexts(date).spoken; !events.isEmpty())
+        //: A day's name as a screen reader says it, then what happens on that day
+        name = QCoreApplication::translate("MonthCalendar", "%1, %2").arg(name, events);
     const bool today = date == clock().today();
     const bool selected = date == calendar.Date();
     if (today && selected)
@@ -54,9 +58,15 @@ public:
     QDate date() const { return calendar_->grid().dateAt(rowIndex(), columnIndex()); }
 
     QString text(QAccessible::Text t) const override {
-        if (!isValid() || t != QAccessible::Name)
+        if (!isValid())
             return {};
-        return dayName(*calendar_, date());
+        if (t == QAccessible::Name)
+            return dayName(*calendar_, date());
+        // While the day's events are shown under it, they are its description too: the change
+        // of description is how a screen reader is told of them.
+        if (t == QAccessible::Description && date() == calendar_->dayEventsShown())
+            return calendar_->dayTexts(date()).lines.join(QLatin1Char('\n'));
+        return {};
     }
     QRect rect() const override {
         if (!isValid())

@@ -12,11 +12,15 @@
 
 #include "colors.h"
 #include "day_marks.h"
+#include "day_texts.h"
+#include "month_face.h"
 #include "month_grid.h"
 
 class QPainter;
 
 namespace solvane {
+
+class DayPopup;
 
 class TMonthCalendar : public QWidget {
     Q_OBJECT
@@ -62,6 +66,16 @@ public:
     void setDayMarks(DayMarksSource source, QColor holidayInk);
     // The answers may have changed: the month is painted again.
     void marksChanged() { update(); }
+    // The words for the events of a day (tmonthcalendar_events.cpp): the tooltip over a day
+    // with events lists them, its accessible name adds them. A null source says none.
+    void setDayTexts(DayTextsSource source);
+    // The texts of a day of the month shown; empty for the days of the months around it.
+    DayTexts dayTexts(QDate date) const;
+    // Shows the day's events under its cell until the next key or move, and has assistive
+    // technology read them; a day without events closes what was shown.
+    void showDayEvents(QDate date);
+    // The day whose events are shown under its cell, or an invalid date.
+    QDate dayEventsShown() const { return popupDate_; }
 
     Qt::DayOfWeek firstDayOfWeek() const;
     // Where the grid shows `date`; empty when the month shown leaves it out.
@@ -85,6 +99,7 @@ signals:
     void currentPageChanged(int year, int month);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -94,10 +109,13 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void paintHeadings(QPainter& painter, const MonthGrid& month) const;
-    void paintDay(QPainter& painter, const QRect& cell, QDate date, bool inMonth) const;
+    MonthStyle style(const MonthGrid& month, const std::array<DayMarks, 42>& marks) const;
+    void paintDayMarks(QPainter& painter, const QRect& cell, QDate date, bool inMonth,
+                       const DayMarks& marks) const;
     void select(QDate date);
     bool moveSelection(int key);
+    bool showDayTip(const QPoint& at, const QPoint& globalAt);
+    void announceDayEvents(QDate date);
 
     QDate selected_{2000, 5, 2};
     QDate shown_{2000, 5, 1};  // the first of the month shown
@@ -107,6 +125,9 @@ private:
     std::array<TColor, 6> colors_;
     DayMarksSource marks_;
     QColor holidayInk_;
+    DayTextsSource texts_;
+    DayPopup* popup_ = nullptr;  // made on first use
+    QDate popupDate_;
 };
 
 }  // namespace solvane

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Solvane developers
 // SPDX-License-Identifier: MIT
 //
-// How a month calendar looks. The twelve months of the year view share one font and one set
-// of texts, made when the first month paints, so that start-up prepares nothing the first
-// paint does not show and each further month costs only its own drawing.
+// How a month calendar looks. Its texts are the month grid's texts (month_face.h), which the
+// printed page writes as well; the screen adds the selection, today's ring, the focus and the
+// events' marks. The twelve months of the year view share one font and one set of texts, made
+// when the first month paints, so that start-up prepares nothing the first paint does not show
+// and each further month costs only its own drawing.
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include <array>
 
 #include "fonts.h"
+#include "month_face.h"
 #include "platform.h"
 #include "tmonthcalendar.h"
 
@@ -76,55 +79,67 @@ void TMonthCalendar::setDayMarks(DayMarksSource source, QColor holidayInk) {
 
 void TMonthCalendar::paintEvent(QPaintEvent* event) {
     const MonthGrid month = grid();
+    const QRegion& region = event->region();
     QPainter painter(this);
-    painter.setClipRegion(event->region());
+    painter.setClipRegion(region);
     painter.setFont(sharedInk().font);
     painter.fillRect(month.titleBand(), toQColor(colors_[TitleBackColor]));
     painter.fillRect(month.gridArea(), toQColor(colors_[MonthBackColor]));
     painter.fillRect(month.bottomBand(), toQColor(colors_[BackColor]));
-    paintHeadings(painter, month);
-    // The clock is read once a paint, not once a cell.
+    // The clock is read once a paint, not once a cell, and the events once a day.
     ringed_ = clock().today();
-    for (int week = 0; week < MonthGrid::kWeeks; ++week) {
-        for (int day = 0; day < MonthGrid::kDays; ++day) {
-            const QRect cell = month.dayCell(week, day);
-            if (event->region().intersects(cell))
-                paintDay(painter, cell, month.dateAt(week, day),
-                         month.inMonth(month.dateAt(week, day)));
-        }
+    const auto cellRect = [&month](int cell) {
+        return month.dayCell(cell / MonthGrid::kDays, cell % MonthGrid::kDays);
+    };
+    const auto cellDate = [&month](int cell) {
+        return month.dateAt(cell / MonthGrid::kDays, cell % MonthGrid::kDays);
+    };
+    std::array<DayMarks, MonthGrid::kWeeks * MonthGrid::kDays> marks;
+    for (int cell = 0; cell < int(marks.size()) && marks_; ++cell) {
+        // The days of the neighbouring months are another month's to mark.
+        if (month.inMonth(cellDate(cell)) && region.intersects(cellRect(cell)))
+            marks[size_t(cell)] = marks_(cellDate(cell));
+    }
+    if (const int cell = month.cellOf(selected_); cell >= 0)
+        painter.fillRect(cellRect(cell), toQColor(colors_[TitleBackColor]));
+    std::vector<PlacedText> texts = monthTexts(month, firstDayOfWeek(), style(month, marks));
+    std::erase_if(texts, [&](const PlacedText& text) {
+        return text.kind == PlacedText::Kind::Day && !region.intersects(text.rect.toRect());
+    });
+    paintTexts(painter, texts);
+    for (int cell = 0; cell < int(marks.size()); ++cell) {
+        if (region.intersects(cellRect(cell)))
+            paintDayMarks(painter, cellRect(cell), cellDate(cell), month.inMonth(cellDate(cell)),
+                          marks[size_t(cell)]);
     }
 }
 
-void TMonthCalendar::paintHeadings(QPainter& painter, const MonthGrid& month) const {
+// The screen's look of the month's texts: the colour slots, one letter a weekday, and the
+// holidays of the marks.
+MonthStyle TMonthCalendar::style(const MonthGrid& month,
+                                 const std::array<DayMarks, 42>& marks) const {
     SharedInk& ink = sharedInk();
-    painter.setPen(toQColor(colors_[TextColor]));
+    MonthStyle style;
+    style.font = ink.font;
+    style.ink = toQColor(colors_[TextColor]);
+    style.neighbourInk = toQColor(colors_[TrailingTextColor]);
+    style.holidayInk = holidayInk_;
+    style.selectedInk = toQColor(colors_[TitleTextColor]);
+    style.enabled = isEnabled();
+    style.selected = selected_;
     const QLocale here = locale();
-    const int first = int(firstDayOfWeek());
-    for (int day = 0; day < MonthGrid::kDays; ++day) {
-        painter.drawText(month.headerCell(day), Qt::AlignCenter,
-                         ink.weekday(here, (first - 1 + day) % 7 + 1));
-    }
-    for (int week = 0; week < MonthGrid::kWeeks && weekNumbers_; ++week) {
-        painter.drawText(month.weekNumberCell(week), Qt::AlignCenter,
-                         ink.numbers[size_t(month.weekNumber(week))]);
-    }
+    style.weekdayName = [&ink, here](int day) { return ink.weekday(here, day); };
+    style.number = [&ink](int n) { return ink.numbers[size_t(n)]; };
+    style.holiday = [&month, &marks](const QDate& date) {
+        const int cell = month.cellOf(date);
+        return cell >= 0 && marks[size_t(cell)].holiday;
+    };
+    return style;
 }
 
-void TMonthCalendar::paintDay(QPainter& painter, const QRect& cell, QDate date,
-                              bool inMonth) const {
-    // The days of the neighbouring months are another month's to mark.
-    const DayMarks marks = marks_ && inMonth ? marks_(date) : DayMarks{};
-    if (date == selected_) {
-        painter.fillRect(cell, toQColor(colors_[TitleBackColor]));
-        painter.setPen(toQColor(colors_[TitleTextColor]));
-    } else {
-        // A disabled month writes all its days in the trailing colour.
-        const bool plain = inMonth && isEnabled();
-        painter.setPen(marks.holiday && plain
-                           ? holidayInk_
-                           : toQColor(colors_[plain ? TextColor : TrailingTextColor]));
-    }
-    painter.drawText(cell, Qt::AlignCenter, sharedInk().numbers[size_t(date.day())]);
+// What a screen adds to a day's number: the events' mark, today's ring and the focus.
+void TMonthCalendar::paintDayMarks(QPainter& painter, const QRect& cell, QDate date, bool inMonth,
+                                   const DayMarks& marks) const {
     if (!marks.events.empty())
         drawEventMark(painter, cell, marks.events.front());
     // Only the month's own day carries the ring, not its double among the grey days.

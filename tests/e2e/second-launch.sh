@@ -11,39 +11,14 @@ binary=$1
 for tool in Xvfb xdotool trayer import convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-dir=$(cd "$(mktemp -d)" && pwd -P)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$dir"
-}
-trap cleanup EXIT
-cp "$binary" "$dir/solvane"
-printf '00\r\n\r\n\r\n\r\n16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n' \
-    >"$dir/prefs.cal"
+source "$(dirname "$0")/x_session.sh"
+x_session "$binary"
 export XDG_RUNTIME_DIR=$dir  # the program's socket lives here, away from any other run
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-# On a real X display, libxkbcommon-x11 reads a counted name with strndup, which the sanitizer
-# build's strict string checks take for an overflow in that library; our own code keeps them.
-[[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$dir/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 600); do [[ -s $dir/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$dir/display")
+log=$dir/first.log
 trayer --edge top --align right --widthtype request --height 32 --SetDockType true >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-wait_for() {  # wait_for DESCRIPTION COMMAND...: up to 60 s, a hang check on a loaded machine
-    local what=$1
-    shift
-    for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
-    echo "FAIL: $what"
-    head -n 40 "$dir/first.log"
-    exit 1
-}
-window_shown() { xdotool search --onlyvisible --name 'Julian' >/dev/null 2>&1; }
 icon() { # the notification-area icon: the embedded window named just "Solvane"
     local w
     for w in $(xdotool search --name '' 2>/dev/null); do

@@ -65,7 +65,7 @@ for path in usr/bin/solvane usr/bin/solvane-almanac usr/lib/solvane/solvane \
     usr/share/doc/solvane/copyright; do
     [ -e "$root/$path" ] || fail "the package has no /$path"
 done
-grep -qx 'Exec="/usr/bin/solvane"' "$root/usr/share/applications/org.solvane.Solvane.desktop" ||
+grep -qx 'Exec="/usr/bin/solvane" %U' "$root/usr/share/applications/org.solvane.Solvane.desktop" ||
     fail "the desktop entry does not start /usr/bin/solvane"
 "$root/usr/bin/solvane-almanac" 2026-12-07 >/dev/null || fail "the installed almanac does not run"
 # --events goes from the almanac to its iCalendar reader in the program's folder.

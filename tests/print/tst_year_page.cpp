@@ -18,6 +18,9 @@ using namespace solvane::print;
 
 namespace {
 
+// `holidays` up to 6 are that many in December (and May Day); more are that many in every
+// month, with names longer than a month is wide, as a country's and a religion's calendars
+// together give.
 YearPageInput sample(const QLocale& locale, bool weekNumbers, bool dayOfYear, int holidays) {
     YearPageInput input;
     input.year = 2027;
@@ -32,8 +35,14 @@ YearPageInput sample(const QLocale& locale, bool weekNumbers, bool dayOfYear, in
                             QStringLiteral("New Year's Eve"),
                             QStringLiteral("One more"),
                             QStringLiteral("And another")};
-    for (int i = 0; i < holidays; ++i)
+    for (int i = 0; i < holidays && i < names.size(); ++i)
         input.holidays.push_back({QDate(2027, 12, 25 + i), names[i]});
+    for (int month = 1; month <= 12 && holidays > names.size(); ++month)
+        for (int i = 0; i < holidays; ++i)
+            input.holidays.push_back(
+                {QDate(2027, month, 1 + i * 2),
+                 QStringLiteral("Commemoration of the %1th Anniversary of Something Memorable")
+                     .arg(i + 1)});
     if (holidays > 0)
         input.holidays.push_back({QDate(2027, 5, 1), QStringLiteral("May Day")});
     for (int month = 1; month <= 12; ++month)
@@ -92,6 +101,9 @@ private slots:
                 QTest::newRow(row + ", week numbers and three holidays in Finnish")
                     << int(paper) << int(orientation) << QLocale(QLocale::Finnish) << true << false
                     << 3;
+                QTest::newRow(row + ", nine long holidays every month")
+                    << int(paper) << int(orientation) << QLocale(QLocale::English) << true << true
+                    << 9;
             }
     }
     void nothingOverlapsOrIsCut() {
@@ -162,6 +174,29 @@ private slots:
             QVERIFY2(hasText(layout, text), qPrintable(text));
         for (const QString& text : notListed)
             QVERIFY2(!hasText(layout, text), qPrintable(text));
+    }
+
+    // A holiday's number is in the holiday ink, as a weekend's is; a working day's is not.
+    void holidayNumbersAreInTheHolidayInk_data() {
+        QTest::addColumn<QDate>("holiday");
+        QTest::addColumn<int>("moreRed");
+        QTest::newRow("Wednesday 3 March") << QDate(2027, 3, 3) << 1;
+        QTest::newRow("Sunday 3 January, red anyway") << QDate(2027, 1, 3) << 0;
+        QTest::newRow("in another year") << QDate(2028, 3, 3) << 0;
+    }
+    void holidayNumbersAreInTheHolidayInk() {
+        QFETCH(QDate, holiday);
+        QFETCH(int, moreRed);
+        YearPageInput input = sample(QLocale(QLocale::English), false, false, 0);
+        const auto redThrees = [](const YearPageInput& page) {
+            const YearPageLayout layout = layOutYearPage(page, QSizeF(842, 595));
+            return std::count_if(layout.texts.begin(), layout.texts.end(), [&](const auto& text) {
+                return text.text == QLatin1String("3") && text.colour == page.holidayInk;
+            });
+        };
+        const auto before = redThrees(input);
+        input.holidays.push_back({holiday, QStringLiteral("Test Day")});
+        QCOMPARE(redThrees(input), before + moreRed);
     }
 
     // Weekdays and the first day of the week follow the locale.

@@ -4,13 +4,19 @@
 // The printed year's values from the settings: the place and clock in the title, the sun of the
 // 1st and 15th, and the moon's principal phases on their local days. The expected days of the
 // phases of 2027 come from python3-ephem (PyEphem 4.1.4), turned into the zone's local dates
-// with Python's zoneinfo.
+// with Python's zoneinfo. The holidays come from the user's holiday calendars: files and the
+// subscriptions' cached copies.
 
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "calendar_list.h"
 #include "error_of.h"
+#include "events_model.h"
 #include "fakeplatform.h"
+#include "page_holidays.h"
 #include "settings.h"
+#include "subscription_cache.h"
 #include "system_zone_for_test.h"
 #include "year_page_input.h"
 
@@ -40,6 +46,25 @@ QString phasesText(const print::YearPageInput& input) {
                          .arg(mark.localDate.day(), 2, 10, QLatin1Char('0'))
                          .arg(QLatin1Char("NFUL"[int(mark.phase)])));
     return marks.join(u' ');
+}
+
+// One calendar of all-day events, each "summary@yyyyMMdd".
+QByteArray holidayFile(const QStringList& events) {
+    QString text = QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n");
+    for (const QString& event : events)
+        text += QStringLiteral(
+                    "BEGIN:VEVENT\r\nUID:%1\r\nDTSTAMP:20260101T000000Z\r\n"
+                    "DTSTART;VALUE=DATE:%2\r\nSUMMARY:%3\r\nEND:VEVENT\r\n")
+                    .arg(event, event.section(u'@', 1), event.section(u'@', 0, 0));
+    return (text + QStringLiteral("END:VCALENDAR\r\n")).toUtf8();
+}
+
+// "12-25 Christmas Day, ...": the page's holidays.
+QString holidaysText(const print::YearPageInput& input) {
+    QStringList listed;
+    for (const print::Holiday& holiday : input.holidays)
+        listed.append(holiday.date.toString(QStringLiteral("MM-dd ")) + holiday.name);
+    return listed.join(QStringLiteral(", "));
 }
 
 }  // namespace
@@ -122,6 +147,61 @@ private slots:
         if (!sunriseOn1stJanuary.isEmpty())
             QCOMPARE(input.sun.front().sunrise, sunriseOn1stJanuary);
         QVERIFY(input.moon.size() >= 48);
+    }
+
+    // The calendars a page written without a window lists: the shown holiday calendars, read
+    // from their files or their subscriptions' last copies, never fetched.
+    void holidaysFromTheUsersHolidayCalendars_data() {
+        QTest::addColumn<bool>("subscription");
+        QTest::addColumn<bool>("holidays");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("present");  // the file exists, the copy is cached
+        QTest::addColumn<QString>("listed");
+        const QString both = QStringLiteral("05-01 Labour Day, 12-25 Christmas Day");
+        QTest::newRow("holiday file") << false << true << true << true << both;
+        QTest::newRow("holiday subscription's copy") << true << true << true << true << both;
+        QTest::newRow("subscription never fetched") << true << true << true << false << QString();
+        QTest::newRow("file missing") << false << true << true << false << QString();
+        QTest::newRow("hidden holiday file") << false << true << false << true << QString();
+        QTest::newRow("calendar of other events") << false << false << true << true << QString();
+    }
+    void holidaysFromTheUsersHolidayCalendars() {
+        QFETCH(bool, subscription);
+        QFETCH(bool, holidays);
+        QFETCH(bool, shown);
+        QFETCH(bool, present);
+        QFETCH(QString, listed);
+        QTemporaryDir dir;
+        const HolidayFolders folders{dir.filePath(QStringLiteral("config")),
+                                     dir.filePath(QStringLiteral("cache"))};
+        const QByteArray bytes = holidayFile({QStringLiteral("Christmas Day@20271225"),
+                                              QStringLiteral("Labour Day@20270501"),
+                                              QStringLiteral("Another Year@20280101")});
+        const QString path = dir.filePath(QStringLiteral("holidays.ics"));
+        const QString address = QStringLiteral("webcal://holidays.example/de.ics");
+        {
+            calendars::CalendarList list(folders.config);
+            const QString id = subscription ? list.addUrl(address, QStringLiteral("Holidays"), 0)
+                                            : list.addFile(path, QStringLiteral("Holidays"), 0);
+            QVERIFY(!id.isEmpty());
+            list.setHolidays(id, holidays);
+            list.setShown(id, shown);
+        }
+        if (present && subscription) {
+            calendars::SubscriptionCache cache(folders.cache);
+            QVERIFY(cache.store(QUrl(QStringLiteral("https://holidays.example/de.ics")),
+                                {bytes, {}, {}}));
+        } else if (present) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        events::EventsModel model;
+        QVERIFY(readHolidayCalendars(model, folders, ical::LocalZone{}, QDate(2027, 1, 1),
+                                     QDate(2027, 12, 31)));
+        const Loaded loaded({QStringLiteral("00"), {}, {}, QStringLiteral("0")}, QString());
+        const print::YearPageInput input =
+            yearPageInput(2027, &loaded.settings, QLocale(QLocale::English), false, &model);
+        QCOMPARE(holidaysText(input), listed);
     }
 };
 

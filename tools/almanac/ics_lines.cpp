@@ -6,12 +6,11 @@
 #include <cmath>
 
 #include "dates.h"
+#include "local_time.h"
 
 namespace solvane::almanac::ics {
 
 namespace {
-
-constexpr long long kSerialOfEpoch = 25569;  // 1970-01-01 in days since 1899-12-30
 
 bool isContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;

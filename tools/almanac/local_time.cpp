@@ -8,12 +8,6 @@
 
 namespace solvane::almanac {
 
-namespace {
-
-constexpr long long kSerialOfEpoch = 25569;  // 1970-01-01 in days since 1899-12-30
-
-}  // namespace
-
 std::int64_t secondsSinceEpoch(const astro::DateTime& moment) {
     return (astro::daySerial(moment.date) - kSerialOfEpoch) * 86400 +
            (moment.hour * 60 + moment.minute) * 60 + moment.second;

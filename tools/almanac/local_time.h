@@ -12,6 +12,8 @@
 
 namespace solvane::almanac {
 
+inline constexpr long long kSerialOfEpoch = 25569;  // 1970-01-01 in days since 1899-12-30
+
 // Seconds ahead of UT at a moment of local time.
 long offsetAtLocalTime(const RowSettings& settings, const astro::DateTime& local);
 

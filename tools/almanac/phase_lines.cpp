@@ -13,8 +13,6 @@ namespace solvane::almanac {
 
 namespace {
 
-constexpr long long kSerialOfEpoch = 25569;  // 1970-01-01 in days since 1899-12-30
-
 double julianDayOfLocalMidnight(const RowSettings& settings, const astro::Date& date) {
     const astro::DateTime midnight{date, 0, 0, 0, 0};
     return astro::julianDayUt(midnight, offsetAtLocalTime(settings, midnight));

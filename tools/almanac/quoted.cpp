@@ -83,8 +83,11 @@ void appendEscaped(std::string& out, std::string_view bytes) {
 
 std::string quoted(std::string_view text) {
     std::string out = "\"";
-    std::size_t i = 0;
+    std::size_t i = 0, shown = 0;
     while (i < text.size()) {
+        if (shown++ == kQuotedCharacters) {
+            return out + "\"... (" + std::to_string(text.size()) + " bytes)";
+        }
         char32_t codePoint = 0;
         const std::size_t length = sequenceAt(text, i, codePoint);
         const std::string_view sequence = text.substr(i, length == 0 ? 1 : length);

@@ -16,7 +16,7 @@ const char* const kZoneHelp =
     "Time zone and coordinates:\n"
     "  --tz ZONE        a zone of the system's zone database by its name, such as\n"
     "                   America/New_York or Asia/Kathmandu, or local for the system's zone\n"
-    "                   (TZ, else /etc/timezone, else /etc/localtime). Each time is shown\n"
+    "                   (TZ, else /etc/localtime). Each time is shown\n"
     "                   on the wall clock: with the zone's offset at local noon of the day\n"
     "                   it belongs to, daylight saving and historical changes included.\n"
     "                   Replaces --offset; an unknown zone exits with status 2\n"

@@ -8,6 +8,7 @@
 #   cmake -DTOOL=path -DZONEINFO=/usr/share/zoneinfo -DWORK=folder -DFIFO=zone1970.tab
 #         -DARGS="a::b" -DEXPECTED_RC=0 [-DTZ=value] [-DSAME_AS_REAL=ON]
 #         [-DEXPECTED_STDERR=text] -P fifo_case.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/check_run.cmake)
 string(REPLACE "::" ";" arguments "${ARGS}")
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/America")
@@ -28,15 +29,7 @@ endif()
 # Far longer than the almanac ever needs: a run that reaches it waits on the FIFO.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env ${environment} "${TOOL}" ${arguments}
     OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status TIMEOUT 60)
-if(NOT status STREQUAL "${EXPECTED_RC}")
-    message(FATAL_ERROR "exit code ${status}, expected ${EXPECTED_RC}\nstderr:\n${errors}")
-endif()
-if(DEFINED EXPECTED_STDERR)
-    string(FIND "${errors}" "${EXPECTED_STDERR}" at)
-    if(at EQUAL -1)
-        message(FATAL_ERROR "stderr lacks \"${EXPECTED_STDERR}\":\n${errors}")
-    endif()
-endif()
+check_almanac_run("${status}" "${errors}")
 if(SAME_AS_REAL)
     set(environment "TZDIR=${ZONEINFO}")
     if(DEFINED TZ)

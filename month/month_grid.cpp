@@ -12,9 +12,20 @@ constexpr int kRows = MonthGrid::kWeeks + 1;  // the weekday row and six weeks
 }  // namespace
 
 MonthGrid::MonthGrid(QDate firstOfMonth, Qt::DayOfWeek firstDayOfWeek, QSize size, bool weekNumbers)
-    : month_(firstOfMonth.month()), size_(size), weekNumbers_(weekNumbers) {
+    : MonthGrid(firstOfMonth, firstDayOfWeek,
+                QRect(0, kTopBand, size.width(), qMax(0, size.height() - kTopBand - kBottomBand)),
+                weekNumbers, FirstRow::AfterTheMonthBefore) {
+    size_ = size;
+}
+
+MonthGrid::MonthGrid(QDate firstOfMonth, Qt::DayOfWeek firstDayOfWeek, QRect area, bool weekNumbers,
+                     FirstRow firstRow)
+    : month_(firstOfMonth.month()),
+      size_(area.right() + 1, area.bottom() + 1),
+      area_(area),
+      weekNumbers_(weekNumbers) {
     int lead = (firstOfMonth.dayOfWeek() - int(firstDayOfWeek) + kDays) % kDays;
-    if (lead == 0)
+    if (lead == 0 && firstRow == FirstRow::AfterTheMonthBefore)
         lead = kDays;
     firstShown_ = firstOfMonth.addDays(-lead);
 }
@@ -41,22 +52,17 @@ int MonthGrid::sectionAt(int offset, int length, int count) {
     return base > 0 ? wide + (offset - wide * (base + 1)) / base : count;
 }
 
-QRect MonthGrid::gridArea() const {
-    return {0, kTopBand, size_.width(), qMax(0, size_.height() - kTopBand - kBottomBand)};
-}
-
 QRect MonthGrid::bottomBand() const {
-    const int top = kTopBand + gridArea().height();
+    const int top = area_.top() + area_.height();
     return {0, top, size_.width(), size_.height() - top};
 }
 
 QRect MonthGrid::cell(int row, int column) const {
-    const QRect area = gridArea();
-    const int left = sectionStart(column, area.width(), columns());
-    const int right = sectionStart(column + 1, area.width(), columns());
-    const int top = sectionStart(row, area.height(), kRows);
-    const int bottom = sectionStart(row + 1, area.height(), kRows);
-    return {left, area.top() + top, right - left, bottom - top};
+    const int left = sectionStart(column, area_.width(), columns());
+    const int right = sectionStart(column + 1, area_.width(), columns());
+    const int top = sectionStart(row, area_.height(), kRows);
+    const int bottom = sectionStart(row + 1, area_.height(), kRows);
+    return {area_.left() + left, area_.top() + top, right - left, bottom - top};
 }
 
 QRect MonthGrid::headerCell(int day) const {
@@ -72,11 +78,11 @@ QRect MonthGrid::dayCell(int week, int day) const {
 }
 
 int MonthGrid::cellAt(QPoint point) const {
-    const QRect area = gridArea();
-    if (!area.contains(point))
+    if (!area_.contains(point))
         return -1;
-    const int row = sectionAt(point.y() - area.top(), area.height(), kRows);
-    const int column = sectionAt(point.x(), area.width(), columns()) - (weekNumbers_ ? 1 : 0);
+    const int row = sectionAt(point.y() - area_.top(), area_.height(), kRows);
+    const int column =
+        sectionAt(point.x() - area_.left(), area_.width(), columns()) - (weekNumbers_ ? 1 : 0);
     if (row < 1 || row >= kRows || column < 0 || column >= kDays)
         return -1;
     return (row - 1) * kDays + column;
