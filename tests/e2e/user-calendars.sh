@@ -20,14 +20,8 @@ red_tool=$3
 for tool in Xvfb xdotool xprop import openssl python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-dir=$(cd "$(mktemp -d)" && pwd -P)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$dir"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/x_session.sh"
+x_session "$binary"
 fail() {
     echo "FAIL: $*"
     [[ -s $dir/first.log ]] && head -n 40 "$dir/first.log"
@@ -37,30 +31,14 @@ fail() {
 
 mkdir -p "$dir/bin" "$dir/home" "$dir/config" "$dir/cache" "$dir/data" "$dir/www"
 mkdir -m 700 "$dir/run"
-cp "$binary" "$dir/bin/solvane"
-printf '00\r\n\r\n\r\n\r\n16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n' \
-    >"$dir/bin/prefs.cal"
+mv "$dir/solvane" "$dir/prefs.cal" "$dir/bin/"
 "$make_certs" "$dir/certs"
 export HOME=$dir/home XDG_CONFIG_HOME=$dir/config XDG_CACHE_HOME=$dir/cache
 export XDG_DATA_HOME=$dir/data XDG_RUNTIME_DIR=$dir/run
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC
 export SOLVANE_EXTRA_CA_FILE=$dir/certs/trusted.pem SOLVANE_REFRESH_SECONDS=2
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-[[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
 list=$dir/config/solvane/calendars.json
 
-# -noreset: the restart below leaves the server without clients for a moment.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$dir/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 600); do [[ -s $dir/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$dir/display")
-
-wait_for() {  # wait_for DESCRIPTION COMMAND...: up to 60 s, a hang check on a loaded machine
-    local what=$1
-    shift
-    for _ in $(seq 300); do "$@" && return 0; sleep 0.2; done
-    fail "$what"
-}
 window() { xdotool search --onlyvisible --name 'Julian' 2>/dev/null | head -n 1; }
 shot() { import -window "$(window)" "png:$1"; }
 # Pixels far redder than green or blue: the holiday ink (and today's ring); with a second

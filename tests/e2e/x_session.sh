@@ -7,11 +7,13 @@
 #                      the folder on exit, and starts Xvfb on a free display of its own,
 #                      exported as DISPLAY ($number is its number).
 #   wait_for WHAT COMMAND...  up to 60 s for COMMAND to succeed, a hang check on a loaded
-#                      machine; on failure says WHAT and shows the start of $log, if set.
+#                      machine; on failure calls the run's own `fail WHAT` where it has one,
+#                      else says WHAT and shows the start of $log, if set.
 #   window_shown       the year window is on screen.
 
 x_session_cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
     rm -rf "$dir"
 }
 
@@ -28,7 +30,8 @@ x_session() {
     # sanitizer build's strict string checks take for an overflow in that library; our own
     # code keeps them.
     [[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$dir/display" 2>/dev/null &
+    # -noreset: a run that restarts the program leaves the server without clients a moment.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$dir/display" 2>/dev/null &
     pids+=($!)
     for _ in $(seq 600); do [[ -s $dir/display ]] && break; sleep 0.1; done
     [[ -s $dir/display ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
@@ -40,6 +43,7 @@ wait_for() {
     local what=$1
     shift
     for _ in $(seq 600); do "$@" && return 0; sleep 0.1; done
+    declare -F fail >/dev/null && fail "$what"
     echo "FAIL: $what"
     [[ -n ${log:-} && -f $log ]] && head -n 40 "$log"
     exit 1
