@@ -35,7 +35,8 @@ python=/usr/bin/python3
 for tool in Xvfb dbus-run-session dbus-send $python; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+"$python" -c 'import pyatspi' 2>/dev/null ||
+    { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 [[ -x /usr/libexec/at-spi-bus-launcher ]] ||
     { echo "SKIP: at-spi2-core is not installed"; exit 77; }
 libfaketime=''
@@ -44,15 +45,16 @@ for candidate in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaket
 done
 [[ -n $libfaketime ]] || { echo "SKIP: libfaketime is not installed"; exit 77; }
 
-# Everything below runs in a private session bus, which ends with this script: the
-# accessibility bus it starts on demand ends with it.
+# Everything below runs in a private session bus, which ends with this script, and the
+# accessibility bus started below with it.
 if [[ -z ${SOLVANE_AT_SPI_SESSION:-} ]]; then
     export SOLVANE_AT_SPI_SESSION=1
     unset AT_SPI_BUS_ADDRESS  # a bus of the caller's
     exec dbus-run-session -- "$0" "$@"
 fi
 
-IFS='|' read -r _ summary holiday_cell plain_cell today_cell first_month last_month sunrise sunset <<<"$row"
+IFS='|' read -r _ summary holiday_cell plain_cell today_cell first_month last_month sunrise \
+    sunset <<<"$row"
 
 source "$here/x_session.sh"
 x_session "$binary"
@@ -90,7 +92,11 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
     variant:boolean:true >/dev/null
 
-(cd "$dir" && LD_PRELOAD=$libfaketime FAKETIME='@2026-12-07 10:00:00' \
+# A sanitizer build's runtime must come first among the preloaded libraries.
+preload=$libfaketime
+asan=$(ldd "$binary" 2>/dev/null | awk '/libasan/ { print $3; exit }')
+[[ -n $asan ]] && preload=$asan:$libfaketime
+(cd "$dir" && LD_PRELOAD=$preload FAKETIME='@2026-12-07 10:00:00' \
     FAKETIME_DONT_FAKE_MONOTONIC=1 exec ./solvane --holidays "$dir/holidays.ics") >"$log" 2>&1 &
 pids+=($!)
 
