@@ -26,6 +26,7 @@ packages=(
     radicale                           # a CalDAV server on 127.0.0.1 that the export is uploaded into
     openssl                            # certificates for the subscription tests' HTTPS server
     poppler-utils                      # pdfinfo, pdffonts and pdftotext read the exported year page back
+    dbus at-spi2-core python3-pyatspi  # a private session bus, the accessibility bus and a screen reader's view of the program, for the AT-SPI test
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
