@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "accessibility.h"
+#include "calendars_dialog.h"
 #include "datetext.h"
 #include "fonts.h"
 #include "pictures.h"
@@ -50,6 +51,7 @@ TCalendar::TCalendar(QWidget* parent)
     createDatePanels();
     connectHandlers();
     createShortcuts();
+    createDayMenus();
     createAccessibility();
     FormCreate();
     setUpTimerAndWindowModes();
