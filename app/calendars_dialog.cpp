@@ -88,7 +88,7 @@ void CalendarsDialog::createButtons() {
     addAddress_ = button(this, "CalendarAddUrl", tr("Add &URL..."), tr("Add URL"));
     remove_ = button(this, "CalendarRemove", tr("&Remove"), tr("Remove"));
     rename_ = button(this, "CalendarRename", tr("Rena&me..."), tr("Rename"));
-    colour_ = button(this, "CalendarColour", tr("Co&lour..."), tr("Colour"));
+    colour_ = button(this, "CalendarColour", tr("C&olour..."), tr("Colour"));
     refresh_ = button(this, "CalendarRefresh", tr("Refresh No&w"), tr("Refresh now"));
     shown_ = new QCheckBox(tr("&Shown"), this);
     shown_->setObjectName(QStringLiteral("CalendarShown"));

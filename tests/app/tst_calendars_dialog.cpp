@@ -364,8 +364,8 @@ void TestCalendarsDialog::byKeyboardOnly_data() {
     QTest::addRow("Rename by Alt+M") << ""
                                      << "Alt+M"
                                      << "renamed";
-    QTest::addRow("Colour by Alt+L") << ""
-                                     << "Alt+L"
+    QTest::addRow("Colour by Alt+O") << ""
+                                     << "Alt+O"
                                      << "recoloured";
     QTest::addRow("Shown by Tab") << "CalendarShown"
                                   << ""
