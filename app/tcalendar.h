@@ -215,7 +215,7 @@ private:
 
     // tcalendar_notes.cpp: the day's menu and the note editor.
     void createDayMenus();
-    void popUpDayMenu(TMonthCalendar* month, const QDate& day, const QPoint& globalPos);
+    void popUpDayMenu(const QDate& day, const QPoint& globalPos);
     void openNoteEditor(const QDate& day, const QString& uid);
     // Each true once the notes file holds the change; false, with a message, when not.
     bool saveNote(const QString& uid, const QDate& day, const QString& text, int days);

@@ -24,7 +24,7 @@ namespace {
 // the selected day.
 class DayMenuRequests final : public QObject {
 public:
-    using Open = std::function<void(TMonthCalendar*, const QDate&, const QPoint&)>;
+    using Open = std::function<void(const QDate&, const QPoint&)>;
     DayMenuRequests(TMonthCalendar* month, Open open)
         : QObject(month), month_(month), open_(std::move(open)) {}
 
@@ -41,7 +41,7 @@ protected:
         }
         if (!day.isValid())
             return false;
-        open_(month_, day, month_->mapToGlobal(at));
+        open_(day, month_->mapToGlobal(at));
         return true;
     }
 
@@ -62,9 +62,9 @@ void TCalendar::createDayMenus() {
     dayMenu_->setObjectName(QStringLiteral("DayMenu"));
     for (int k = 1; k <= 12; ++k) {
         TMonthCalendar* month = MonthCalendar(k);
-        month->installEventFilter(new DayMenuRequests(
-            month, [this](TMonthCalendar* m, const QDate& day, const QPoint& at) {
-                guarded([&] { popUpDayMenu(m, day, at); });
+        month->installEventFilter(
+            new DayMenuRequests(month, [this](const QDate& day, const QPoint& at) {
+                guarded([&] { popUpDayMenu(day, at); });
             }));
         // On the month that has the focus only: the letter types nothing anywhere else.
         auto* key =
@@ -76,8 +76,7 @@ void TCalendar::createDayMenus() {
 }
 
 // The menu is rebuilt for each day: its notes, and what can be done with them.
-void TCalendar::popUpDayMenu(TMonthCalendar* month, const QDate& day, const QPoint& globalPos) {
-    (void)month;
+void TCalendar::popUpDayMenu(const QDate& day, const QPoint& globalPos) {
     events::NotesCalendar* notes = calendars_ ? calendars_->notes() : nullptr;
     dayMenu_->clear();
     if (notes) {

@@ -141,6 +141,7 @@ private slots:
     void writeFailureLosesNothing_data();
     void writeFailureLosesNothing();
     void emptyNoteIsNotSaved();
+    void rightButtonNotesTheDayUnderThePointer();
 };
 
 // Add, edit, remove: each through the keys a user presses, each read back from the file by an
@@ -296,6 +297,31 @@ void TestDayNotes::emptyNoteIsNotSaved() {
     QVERIFY(!QFile::exists(user.notesFile()));
     QTest::keyClick(child<QLineEdit>(*editor, QStringLiteral("NoteText")), Qt::Key_Escape);
     QTRY_VERIFY(!user.calendar->noteEditor());
+}
+
+// Not the selected day: the one the right mouse button was pressed on.
+void TestDayNotes::rightButtonNotesTheDayUnderThePointer() {
+    NotesUser user;
+    user.start();
+    QVERIFY(user.selectDay(12, kDay.day()));
+    const QDate christmasEve = kDay.addDays(-1);
+    // As the window system asks for the menu of a right-button press: Qt Test's clicks on the
+    // offscreen platform make none.
+    const QPoint at = user.december()->dayRect(christmasEve).center();
+    QContextMenuEvent press(QContextMenuEvent::Mouse, at, user.december()->mapToGlobal(at));
+    QApplication::sendEvent(user.december(), &press);
+    auto* menu = user.calendar->findChild<QMenu*>(QStringLiteral("DayMenu"));
+    QTRY_VERIFY(menu->isVisible());
+    child<QAction>(*menu, "DayAddNote")->trigger();
+    menu->close();
+    QTRY_VERIFY(user.calendar->noteEditor());
+    NoteEditor* editor = user.calendar->noteEditor();
+    QCOMPARE(editor->day(), christmasEve);
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    NotesUser::type(editor, QStringLiteral("Wrap the presents"));
+    QTRY_VERIFY(!user.calendar->noteEditor());
+    QCOMPARE(readBack(contents(user.notesFile())),
+             QStringList{"all-day 2026-12-24 1 Wrap the presents"});
 }
 
 QTEST_MAIN(TestDayNotes)
