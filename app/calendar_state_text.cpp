@@ -89,6 +89,12 @@ QString CalendarStateText::summary(const calendars::CalendarSource& source,
 QString CalendarStateText::details(const calendars::CalendarSource& source,
                                    const events::CalendarState& state, bool fetching) {
     QStringList lines{summary(source, state, fetching)};
+    // A subscription that failed keeps its last copy in force: what it shows is said too.
+    if (source.lastError.isError() && state.read) {
+        calendars::CalendarSource kept = source;
+        kept.lastError = {};
+        lines << tr("Shown meanwhile: %1").arg(summary(kept, state, false));
+    }
     lines += state.problems;
     return lines.join(QLatin1Char('\n'));
 }

@@ -23,7 +23,8 @@ public:
     // with the last refresh in the locale's short format and local time.
     static QString summary(const calendars::CalendarSource& source,
                            const events::CalendarState& state, bool fetching);
-    // The line and, for a calendar read with losses, what was lost, one problem a line.
+    // The line; for a calendar whose last refresh failed, what is shown meanwhile; and for a
+    // calendar read with losses, what was lost, one problem a line.
     static QString details(const calendars::CalendarSource& source,
                            const events::CalendarState& state, bool fetching);
 };

@@ -97,7 +97,13 @@ void CalendarsDialog::createButtons() {
     holidays_->setObjectName(QStringLiteral("CalendarHolidays"));
     holidays_->setAccessibleName(tr("Holidays"));
     close_ = button(this, "CalendarClose", tr("Close"), tr("Close"));
+    layOut();
+    connectButtons();
+}
 
+// The list on the left with its label and the selected calendar's state under it; the buttons
+// in a column on the right, in the Tab order of reading.
+void CalendarsDialog::layOut() {
     auto* label = new QLabel(tr("&Calendars:"), this);
     label->setBuddy(list_);
     auto* left = new QVBoxLayout;
@@ -118,7 +124,9 @@ void CalendarsDialog::createButtons() {
                               colour_, refresh_, shown_,   holidays_,   close_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
 
+void CalendarsDialog::connectButtons() {
     connect(addFile_, &QPushButton::clicked, this, guard(this, &CalendarsDialog::addFile));
     connect(addAddress_, &QPushButton::clicked, this, guard(this, &CalendarsDialog::addAddress));
     connect(remove_, &QPushButton::clicked, this, guard(this, &CalendarsDialog::removeSelected));

@@ -61,6 +61,8 @@ public:
 private:
     void createList();
     void createButtons();
+    void layOut();
+    void connectButtons();
     void connectList();
     void showRows();
     void showRow(QTreeWidgetItem* item);

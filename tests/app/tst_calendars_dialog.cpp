@@ -283,7 +283,8 @@ void TestCalendarsDialog::stateInWords_data() {
     QTest::addColumn<bool>("read");
     QTest::addColumn<int>("events");
     QTest::addColumn<QDateTime>("lastRefresh");
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("expected");  // the row's line, and what the text under the
+                                            // list adds to it
     const QDateTime never;
     const QDateTime morning(QDate(2026, 12, 7), QTime(9, 30), Qt::UTC);
     QTest::addRow("missing file") << int(Kind::NotFound) << "" << false << false << 0 << never
@@ -292,7 +293,8 @@ void TestCalendarsDialog::stateInWords_data() {
         << int(Kind::Tls) << "The certificate is self-signed, and untrusted" << false << true << 3
         << morning
         << "The server's certificate was refused; nothing was fetched. (The certificate is "
-           "self-signed, and untrusted)";
+           "self-signed, and untrusted)\nShown meanwhile: 3 events read, last refreshed 12/7/26 "
+           "9:30 AM";
     QTest::addRow("server error") << int(Kind::Http) << "500 Internal Server Error" << false
                                   << false << 0 << never
                                   << "The server answered with an error. (500 Internal Server "
@@ -326,7 +328,10 @@ void TestCalendarsDialog::stateInWords() {
     state.known = true;
     state.read = read;
     state.events = events;
+    const QStringList lines = expected.split('\n');
     QCOMPARE(CalendarStateText::summary(source, state, fetching).replace(QChar(0x202f), ' '),
+             lines[0]);
+    QCOMPARE(CalendarStateText::details(source, state, fetching).replace(QChar(0x202f), ' '),
              expected);
 }
 
