@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <algorithm>
 
 #include "guard.h"
 #include "note_editor.h"
@@ -161,8 +162,12 @@ bool TCalendar::saveNote(const QString& uid, const QDate& day, const QString& te
     events::NotesCalendar* notes = calendars_ ? calendars_->notes() : nullptr;
     if (!notes)
         return false;
-    const bool saved = uid.isEmpty() ? !notes->add(day, text, days).isEmpty()
-                                     : notes->change(uid, day, text, days);
+    // A note removed from the day's menu while its editor was open is written again as new.
+    const auto& all = notes->notes();
+    const bool known = std::any_of(all.begin(), all.end(),
+                                   [&](const events::Note& note) { return note.uid == uid; });
+    const bool saved =
+        known ? notes->change(uid, day, text, days) : !notes->add(day, text, days).isEmpty();
     if (!saved) {
         boxes().error(tr("The note could not be saved. %1").arg(notes->error()));
         return false;
