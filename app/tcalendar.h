@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QPoint>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QWidget>
@@ -310,6 +311,8 @@ private:
     void showToday(const QDate& today);
     void centreOnDesktop();
     void watchForTheFrame();
+    // Until the frame is known: gone with the window, before its QWidget part is left alone.
+    QPointer<QObject> frameWatch_;
     void pointToCloseButton();  // the first activation's pointer
     void dateFirstCalendar();
     void dateTwelveMonths();
