@@ -172,6 +172,10 @@ QAccessibleInterface* solvaneInterface(const QString& className, QObject* object
             return new MoonPicture(widget);
         return nullptr;
     }
+    // The year window is a plain widget, which Qt offers as a client area; a screen reader
+    // looks for the application's windows among its frames and announces them by title.
+    if (className == QLatin1String("solvane::TCalendar") && widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("solvane::TMoon"))
         return new MoonControl(widget);
     if (className == QLatin1String("solvane::TPanel"))

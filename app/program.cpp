@@ -23,10 +23,12 @@ Program::Program(QApplication& application) {
     // Without a home folder there is nowhere to keep a list: the view shows no calendars.
     if (const QString config = prefs::configHome(); !config.isEmpty()) {
         const QString cache = prefs::cacheHome();
+        const QString data = prefs::dataHome();
         calendars_ = std::make_unique<UserCalendars>(
             config + QStringLiteral("/solvane/"),
-            cache.isEmpty() ? QString() : cache + QStringLiteral("/solvane/"));
-        calendar_->setEvents(&calendars_->events());
+            cache.isEmpty() ? QString() : cache + QStringLiteral("/solvane/"),
+            data.isEmpty() ? QString() : data + QStringLiteral("/solvane/"));
+        calendar_->setCalendars(calendars_.get());
     }
     calendar_->show();
     // Reading the list and the files waits until the window is up; the events are read on

@@ -82,6 +82,9 @@ void TCalendar::createShortcuts() {
     auto* print = new QShortcut(QKeySequence::Print, this);
     print->setObjectName(QStringLiteral("PrintKey"));
     connect(print, &QShortcut::activated, this, [this] { guarded([&] { printView(); }); });
+    auto* calendars = new QShortcut(QKeySequence(kCalendarsKey), this);
+    calendars->setObjectName(QStringLiteral("CalendarsKey"));
+    connect(calendars, &QShortcut::activated, this, [this] { guarded([&] { showCalendars(); }); });
     for (int k = 1; k <= 12; ++k) {
         connect(MonthCalendar(k), &TMonthCalendar::activated, this,
                 [this, k] { guarded([&] { MonthCalendarClick(k); }); });

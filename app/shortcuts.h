@@ -28,6 +28,12 @@ struct StripShortcut {
 // mnemonics they could clash with.
 std::span<const StripShortcut> stripShortcuts();
 
+// Keys without a strip button, made beside the strip's. The Calendars dialog's: Alt and L, for
+// the list of calendars, as Ctrl+L is the desktop's location key. A note's: N on the selected
+// day of the month that has the focus, and nowhere else (Ctrl+N is the desktop's "new").
+inline constexpr QKeyCombination kCalendarsKey = Qt::ALT | Qt::Key_L;
+inline constexpr QKeyCombination kNoteKey = QKeyCombination(Qt::Key_N);
+
 // "Previous year (PgUp)": the hint followed by the key as the desktop writes it.
 QString hintWithKey(const QString& hint, const QKeySequence& key);
 

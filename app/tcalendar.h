@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QPoint>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QWidget>
@@ -44,6 +45,9 @@ class TJPanelTexture;
 class TumNumberEdit;
 class TMoon;
 class THome;
+class UserCalendars;
+class CalendarsDialog;
+class NoteEditor;
 namespace events {
 class EventsModel;
 }
@@ -80,6 +84,13 @@ public:
     // The user's calendars the days show (tcalendar_events.cpp): the model is told the days in
     // view on every navigation and the zone of the settings in force. Null: none.
     void setEvents(events::EventsModel* events);
+    // The user's calendars: their events on the days, their dialog, and the notes on days
+    // (tcalendar_events.cpp, tcalendar_notes.cpp). Null: none.
+    void setCalendars(UserCalendars* calendars);
+    // The Calendars dialog, made on first use; null without calendars.
+    CalendarsDialog* calendarsDialog();
+    // The editor of a note on a day while it is open, else null.
+    NoteEditor* noteEditor() const { return noteEditor_; }
 
     // The Parameters dialog, made on first use; null without settings.
     THome* parametersDialog();
@@ -119,6 +130,10 @@ public slots:
     void showParameters();
     // Opens the print preview of the months in view (tcalendar_print.cpp).
     void printView();
+    // Opens the Calendars dialog over the window (or over the Parameters dialog).
+    void showCalendars();
+    // Opens the editor of the day's first note, or of a new note when the day has none.
+    void editNote(const QDate& day);
 
 signals:
     // The place numbers the sun computation read from the place texts, in degrees, rounded to
@@ -196,6 +211,18 @@ private:
     void paintPrintedPage(QPrinter& printer);
     // A window of its own, not a child of the year view; made when first opened.
     std::unique_ptr<THome> Home;
+    UserCalendars* calendars_ = nullptr;
+    std::unique_ptr<CalendarsDialog> calendarsDialog_;
+
+    // tcalendar_notes.cpp: the day's menu and the note editor.
+    void createDayMenus();
+    void popUpDayMenu(const QDate& day, const QPoint& globalPos);
+    void openNoteEditor(const QDate& day, const QString& uid);
+    // Each true once the notes file holds the change; false, with a message, when not.
+    bool saveNote(const QString& uid, const QDate& day, const QString& text, int days);
+    bool removeNote(const QString& uid, const QString& text);
+    QMenu* dayMenu_ = nullptr;
+    NoteEditor* noteEditor_ = nullptr;
 
     // --- the tool strip and the year entry box
     TJPanelTexture* JPanelTexture1 = nullptr;
@@ -286,6 +313,8 @@ private:
     void showToday(const QDate& today);
     void centreOnDesktop();
     void watchForTheFrame();
+    // Until the frame is known: gone with the window, before its QWidget part is left alone.
+    QPointer<QObject> frameWatch_;
     void pointToCloseButton();  // the first activation's pointer
     void dateFirstCalendar();
     void dateTwelveMonths();

@@ -8,8 +8,10 @@
 #include <QToolButton>
 
 #include "accessibility.h"
+#include "calendars_dialog.h"
 #include "datetext.h"
 #include "fonts.h"
+#include "note_editor.h"
 #include "pictures.h"
 #include "platform.h"
 #include "tcalendar.h"
@@ -50,12 +52,18 @@ TCalendar::TCalendar(QWidget* parent)
     createDatePanels();
     connectHandlers();
     createShortcuts();
+    createDayMenus();
     createAccessibility();
     FormCreate();
     setUpTimerAndWindowModes();
 }
 
-TCalendar::~TCalendar() = default;
+// The frame's watch and an open note editor call back into this window: they go first, while
+// it is whole, as the QWidget part's destruction (its hide, its children) would reach them.
+TCalendar::~TCalendar() {
+    delete frameWatch_.data();
+    delete noteEditor_;
+}
 
 void TCalendar::FormCreate() {
     // Date texts are written month first, "m/d/yy", by datetext; the hint timings are the

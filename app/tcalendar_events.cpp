@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "calendars_dialog.h"
 #include "event_words.h"
 #include "events_model.h"
 #include "events_zone.h"
@@ -14,7 +15,9 @@
 #include "platform.h"
 #include "settings.h"
 #include "tcalendar.h"
+#include "thome.h"
 #include "tmonthcalendar.h"
+#include "user_calendars.h"
 
 namespace solvane {
 namespace {
@@ -84,6 +87,35 @@ void TCalendar::setEvents(events::EventsModel* events) {
             MonthCalendar(k)->marksChanged();
     });
     tellEventsRange();
+}
+
+void TCalendar::setCalendars(UserCalendars* calendars) {
+    calendarsDialog_.reset();
+    calendars_ = calendars;
+    setEvents(calendars ? &calendars->events() : nullptr);
+}
+
+CalendarsDialog* TCalendar::calendarsDialog() {
+    if (!calendarsDialog_ && calendars_)
+        calendarsDialog_ = std::make_unique<CalendarsDialog>(*calendars_);
+    return calendarsDialog_.get();
+}
+
+// Modal, as the Parameters dialog is: opened from there, it comes over it.
+void TCalendar::showCalendars() {
+    CalendarsDialog* dialog = calendarsDialog();
+    if (!dialog) {
+        boxes().message(
+            tr("Without a home folder Solvane has nowhere to keep a list of "
+               "calendars."));
+        return;
+    }
+    if (dialog->isVisible()) {
+        dialog->raise();
+        dialog->activateWindow();
+        return;
+    }
+    showModally(*dialog);
 }
 
 // A step of the year moves twelve pages: the model hears of the new days once, not twelve

@@ -57,6 +57,7 @@ THome* TCalendar::parametersDialog() {
     Home->showPlaceNumbers(dayFacts_.lastLatitude(), dayFacts_.lastLongitudeNumber());
     connect(Home.get(), &THome::sunSettingsSaved, this, guard(this, &TCalendar::showTodaysSun));
     connect(this, &TCalendar::placeNumbersRead, Home.get(), &THome::showPlaceNumbers);
+    connect(Home.get(), &THome::calendarsRequested, this, guard(this, &TCalendar::showCalendars));
     return Home.get();
 }
 

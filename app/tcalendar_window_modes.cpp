@@ -71,7 +71,7 @@ void TCalendar::watchForTheFrame() {
     QWindow* window = windowHandle();
     if (!window)
         return;
-    new FrameWatch(window, [this] {
+    frameWatch_ = new FrameWatch(window, [this] {
         centreOnDesktop();
         if (FirstActivated) {
             FullPos = pos();

@@ -50,6 +50,8 @@ void TrayIcon::createMenu() {
     showHide_ = menu_->addAction(tr("Show"));
     showHide_->setObjectName(QStringLiteral("TrayShowHide"));
     QAction* parameters = menu_->addAction(tr("Parameters"));
+    QAction* calendars = menu_->addAction(tr("Calendars..."));
+    calendars->setObjectName(QStringLiteral("TrayCalendars"));
     QAction* print = menu_->addAction(tr("Print..."));
     print->setObjectName(QStringLiteral("TrayPrint"));
     parameters->setObjectName(QStringLiteral("TrayParameters"));
@@ -71,6 +73,12 @@ void TrayIcon::createMenu() {
         guarded([&] {
             calendar_.bringToFront();
             calendar_.showParameters();
+        });
+    });
+    connect(calendars, &QAction::triggered, this, [this] {
+        guarded([&] {
+            calendar_.bringToFront();
+            calendar_.showCalendars();
         });
     });
     connect(print, &QAction::triggered, this, [this] {

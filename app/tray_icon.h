@@ -3,9 +3,9 @@
 #pragma once
 
 // What the notification-area icon does beyond being there: a left click brings the window
-// to the front or hides it, its menu offers Show/Hide, Parameters and Exit, its hint tells
-// today's date with today's sunrise and sunset, and a window hidden in the notification area
-// comes back when the notification area goes away.
+// to the front or hides it, its menu offers Show/Hide, Parameters, Calendars, Print and Exit, its
+// hint tells today's date with today's sunrise and sunset, and a window hidden in the notification
+// area comes back when the notification area goes away.
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -14,6 +14,8 @@ QString colourName(quint32 rgb) {
 
 namespace {
 
+constexpr quint32 kNotesColour = 0xc17d11;  // the notes' mark: brown, apart from the list's
+
 // The end-to-end tests' seams, read once at start: an authority of their own to trust besides
 // the system's (their server's certificate is made at test time), and a refresh every few
 // seconds instead of hours. Neither ever turns off a TLS check.
@@ -45,8 +47,14 @@ calendars::SourcesOptions sourcesOptions(const QString& cacheFolder) {
 }  // namespace
 
 UserCalendars::UserCalendars(const QString& configFolder, const QString& cacheFolder,
-                             QObject* parent)
+                             const QString& notesFolder, QObject* parent)
     : QObject(parent), list_(configFolder), sources_(list_, sourcesOptions(cacheFolder)) {
+    if (!notesFolder.isEmpty()) {
+        notes_ = std::make_unique<events::NotesCalendar>(notesFolder);
+        // A note written is on its day at once: the model reads the new bytes.
+        connect(notes_.get(), &events::NotesCalendar::changed, this,
+                [this](const QByteArray& bytes) { events_.setCalendarBytes(notesId(), bytes); });
+    }
     connect(&sources_, &calendars::CalendarSources::contentChanged, this, &UserCalendars::content);
     connect(&list_, &calendars::CalendarList::sourceAdded, this, &UserCalendars::added);
     connect(&list_, &calendars::CalendarList::sourceChanged, this, &UserCalendars::changed);
@@ -62,7 +70,22 @@ void UserCalendars::start() {
     // already has its name, colour and holiday switch.
     for (const calendars::CalendarSource& source : list_.sources())
         added(source.id);
+    showNotes();
     sources_.start();
+}
+
+// The notes are one more calendar of the model, under the name their file gives them. A file
+// that cannot be taken over is still shown; changes are then refused with its error.
+void UserCalendars::showNotes() {
+    if (!notes_)
+        return;
+    notes_->load();
+    events::CalendarInput input;
+    input.id = notesId();
+    input.name = tr("Notes");
+    input.colour = colourName(kNotesColour);
+    input.bytes = notes_->bytes();
+    events_.setCalendar(input);
 }
 
 void UserCalendars::added(const QString& id) {

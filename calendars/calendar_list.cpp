@@ -180,8 +180,11 @@ void CalendarList::save() {
     } else {
         protectFile_ = false;
         QSaveFile file(filePath());
-        if (!file.open(QIODevice::WriteOnly) || file.write(encodeList(sources_)) < 0 ||
-            !file.commit())
+        const QByteArray bytes = encodeList(sources_);
+        // Unbuffered, so that a short write on a full disk shows here: Qt 6.4's commit() of a
+        // buffered write renames a file cut short over the old one and reports success.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            file.write(bytes) != bytes.size() || !file.commit())
             saveError_ = SourceError{Kind::Unwritable, file.errorString()};
     }
     if (saveError_.isError())

@@ -165,7 +165,11 @@ bool NotesCalendar::write(const std::vector<Note>& notes) {
     }
     QSaveFile file(filePath());
     const QByteArray text = calendarText(notes);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    // Unbuffered: a buffered write is only tried at commit(), and Qt 6.4's commit() then
+    // renames a file cut short by a full disk over the old one and reports success. Written
+    // directly, a short write shows here and the old file stays.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(text) != text.size() || !file.commit()) {
         error_ = tr("The notes could not be saved to %1: %2").arg(filePath(), file.errorString());
         return false;
     }

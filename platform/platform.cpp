@@ -32,6 +32,11 @@ public:
         QMessageBox::information(nullptr, QCoreApplication::applicationName(), text,
                                  QMessageBox::Ok);
     }
+    bool question(const QString& text) override {
+        return QMessageBox::question(nullptr, QCoreApplication::applicationName(), text,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    }
 };
 
 class DesktopPointer final : public Pointer {

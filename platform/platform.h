@@ -30,6 +30,12 @@ public:
     virtual void warning(const QString& text) = 0;
     // A plain notice with one OK button.
     virtual void message(const QString& text) = 0;
+    // A question with Yes and No, No the default: true for Yes. Boxes that cannot ask answer
+    // No, so that nothing is done unasked.
+    virtual bool question(const QString& text) {
+        (void)text;
+        return false;
+    }
 };
 
 class Pointer {

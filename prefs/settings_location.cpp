@@ -118,6 +118,15 @@ QString cacheHome() {
     return cacheHome(qgetenv("XDG_CACHE_HOME"), qgetenv("HOME"), accountHome());
 }
 
+QString dataHome(const QByteArray& xdgDataHome, const QByteArray& home,
+                 const QByteArray& homeInAccount) {
+    return baseFolder(xdgDataHome, home, homeInAccount, ".local/share");
+}
+
+QString dataHome() {
+    return dataHome(qgetenv("XDG_DATA_HOME"), qgetenv("HOME"), accountHome());
+}
+
 bool settingsBesideProgram(const QString& programDir, CanWrite writable) {
     const QString beside = programDir + u'/' + kFileName;
     const bool besideExists = QFileInfo::exists(beside) || QFileInfo(beside).isSymLink();

@@ -30,6 +30,12 @@ QString cacheHome();
 QString cacheHome(const QByteArray& xdgCacheHome, const QByteArray& home,
                   const QByteArray& homeInAccount);
 
+// The same for the user's own data (the notes): $XDG_DATA_HOME when absolute, otherwise
+// ~/.local/share.
+QString dataHome();
+QString dataHome(const QByteArray& xdgDataHome, const QByteArray& home,
+                 const QByteArray& homeInAccount);
+
 // Whether the settings are the prefs.cal beside a program in `programDir`: it can be written,
 // or created there.
 bool settingsBesideProgram(const QString& programDir, CanWrite writable = canWrite);

@@ -20,6 +20,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QToolButton;
 
 namespace solvane {
@@ -63,6 +64,8 @@ signals:
     // Save wrote a place text, offset or 24-hour switch that was changed since the dialog
     // opened: today's sun is to be shown again with them.
     void sunSettingsSaved();
+    // The "Calendars..." button: the user's calendars are to be shown over this dialog.
+    void calendarsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -92,6 +95,8 @@ private:
     void createSwitches();
     void createColourGroup();
     void createSaveButton();
+    void createCalendarsButton();
+    void placeCalendarsButton();  // beside the Save frame, wherever the note moves it
     void createZoneSwitch();
     void connectHandlers();
     void createKeyboardAccess();  // thome_keys.cpp
@@ -148,6 +153,7 @@ private:
     TPanel* Panel2 = nullptr;
     TPanel* Panel1 = nullptr;
     QToolButton* SpeedButton54 = nullptr;
+    QPushButton* CalendarsButton = nullptr;
 
     QWidget* yearView_;
 };

@@ -12,6 +12,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "tcolorcombobox.h"
@@ -72,7 +73,7 @@ void THome::createKeyboardAccess() {
     QWidget* const readingOrder[] = {Edit1,       Edit2,       CurrencyEditGMT3, ComboBox1,
                                      CheckBox1,   CheckBox2,   CheckBox3,        colorBox(1),
                                      colorBox(2), colorBox(3), colorBox(4),      colorBox(5),
-                                     colorBox(6), Panel2};
+                                     colorBox(6), Panel2,      CalendarsButton};
     for (QWidget* control : readingOrder)
         control->setFocusPolicy(Qt::StrongFocus);
     for (size_t i = 1; i < std::size(readingOrder); ++i)

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyleOptionButton>
 #include <QToolButton>
 #include <algorithm>
@@ -96,6 +97,7 @@ THome::THome(prefs::Settings& settings, QWidget* yearView, QWidget* parent)
     createPlaceGroup();
     createColourGroup();
     createSaveButton();
+    createCalendarsButton();
     connectHandlers();
     createKeyboardAccess();
     showSettings();
@@ -260,6 +262,27 @@ void THome::createSaveButton() {
     setTabOrder(Panel2, colorBox(1));
     for (int k = 1; k < kColourCount; ++k)
         setTabOrder(colorBox(k), colorBox(k + 1));
+}
+
+// The user's calendars are kept apart from the ten settings; their dialog is a button away,
+// in the room right of the Save frame.
+void THome::createCalendarsButton() {
+    CalendarsButton = new QPushButton(tr("&Calendars..."), this);
+    CalendarsButton->setObjectName(QStringLiteral("CalendarsButton"));
+    CalendarsButton->setAccessibleName(tr("Calendars"));
+    CalendarsButton->setAutoDefault(false);
+    setTextColour(CalendarsButton, cl::Navy);
+    placeCalendarsButton();
+    connect(CalendarsButton, &QPushButton::clicked, this, &THome::calendarsRequested);
+}
+
+void THome::placeCalendarsButton() {
+    constexpr int kMargin = 4;
+    const int left = Panel2->geometry().right() + 1 + kMargin;
+    const int width =
+        std::max(CalendarsButton->sizeHint().width(), kClientSize.width() - kMargin - left);
+    CalendarsButton->setGeometry(std::min(left, kClientSize.width() - kMargin - width),
+                                 Panel2->y() + 2, width, 23);
 }
 
 void THome::connectHandlers() {

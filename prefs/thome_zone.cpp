@@ -137,6 +137,7 @@ void THome::showFirstStartNote(const QString& note) {
     const int noteHeight = note.isEmpty() ? 0 : Label12->heightForWidth(Label12->width()) + 4;
     Label12->resize(Label12->width(), std::max(noteHeight - 4, 0));
     Panel2->move(Panel2->x(), Label12->y() + noteHeight);
+    placeCalendarsButton();
     setFixedSize(width(), Panel2->y() + Panel2->height() + 2);
 }
 

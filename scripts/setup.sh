@@ -28,6 +28,7 @@ packages=(
     poppler-utils                      # pdfinfo, pdffonts and pdftotext read the exported year page back
     qt6-l10n-tools qt6-tools-dev       # lupdate and lrelease, and CMake's Qt6LinguistTools for the .ts files
     qt6-translations-l10n              # Qt's own texts (print and file dialogs) in the desktop's language
+    dbus at-spi2-core python3-pyatspi  # a private session bus, the accessibility bus and a screen reader's view of the program, for the AT-SPI test
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>CalendarStateText</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>Soubor tam není.</translation>
+    </message>
+    <message>
+        <source>The link leads to a file that is not there.</source>
+        <translation>Odkaz vede na soubor, který tam není.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a calendar file.</source>
+        <translation>Jde o složku, ne o soubor kalendáře.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a pipe or a device); it is not read.</source>
+        <translation>Nejde o běžný soubor (jde o rouru nebo zařízení); nečte se.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large to be read.</source>
+        <translation>Kalendář je příliš velký na přečtení.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Soubor nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>The address is not an http, https or webcal address.</source>
+        <translation>Adresa není adresou http, https ani webcal.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Server je nedostupný.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused; nothing was fetched.</source>
+        <translation>Certifikát serveru byl odmítnut; nic se nestáhlo.</translation>
+    </message>
+    <message>
+        <source>The server answered with an error.</source>
+        <translation>Server odpověděl chybou.</translation>
+    </message>
+    <message>
+        <source>The server sent something that is not a calendar.</source>
+        <translation>Server poslal něco, co není kalendář.</translation>
+    </message>
+    <message>
+        <source>The server took too long.</source>
+        <translation>Server odpovídal příliš dlouho.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending.</source>
+        <translation>Server přestal posílat data.</translation>
+    </message>
+    <message>
+        <source>The server redirected too many times.</source>
+        <translation>Server přesměroval příliš mnohokrát.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s redirects lead in a circle.</source>
+        <translation>Přesměrování serveru vedou v kruhu.</translation>
+    </message>
+    <message>
+        <source>The https address redirected to plain http; refused.</source>
+        <translation>Adresa https přesměrovala na nešifrované http; odmítnuto.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be read.</source>
+        <translation>Seznam kalendářů nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be saved.</source>
+        <translation>Seznam kalendářů nelze uložit.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fetching...</source>
+        <translation>Stahování…</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Čtení…</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>Zatím nepřečteno</translation>
+    </message>
+    <message>
+        <source>1 event read</source>
+        <translation>Načtena 1 událost</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events read</source>
+        <translation>
+            <numerusform>Načtena %n událost</numerusform>
+            <numerusform>Načteny %n události</numerusform>
+            <numerusform>Načteno %n událostí</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, last refreshed %2</source>
+        <translation>%1, naposledy obnoveno %2</translation>
+    </message>
+    <message>
+        <source>Shown meanwhile: %1</source>
+        <translation>Mezitím zobrazeno: %1</translation>
+    </message>
+</context>
+<context>
     <name>EventWords</name>
     <message>
         <source>Untitled event</source>
@@ -324,6 +435,200 @@
     </message>
 </context>
 <context>
+    <name>solvane::CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalendáře</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendář</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Svátky</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>State of the selected calendar</source>
+        <translation>Stav vybraného kalendáře</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Přidat &amp;soubor…</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Přidat soubor</translation>
+    </message>
+    <message>
+        <source>Add &amp;URL...</source>
+        <translation>Přidat &amp;URL…</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Přidat URL</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Odebrat</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odebrat</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me...</source>
+        <translation>Pře&amp;jmenovat…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Přejmenovat</translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation>&amp;Barva…</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Barva</translation>
+    </message>
+    <message>
+        <source>Refresh No&amp;w</source>
+        <translation>Obnovit &amp;nyní</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Obnovit nyní</translation>
+    </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Zobrazený</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Zobrazený</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>S&amp;vátky</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Kalendáře:</translation>
+    </message>
+    <message>
+        <source>%1, colour %2</source>
+        <translation>%1, barva %2</translation>
+    </message>
+    <message>
+        <source>No calendars yet: add a calendar file or the address of one.</source>
+        <translation>Zatím žádné kalendáře: přidejte soubor kalendáře nebo adresu kalendáře.</translation>
+    </message>
+    <message>
+        <source>Add a Calendar File</source>
+        <translation>Přidat soubor kalendáře</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb);;All files (*)</source>
+        <translation>Kalendáře (*.ics *.ical *.icalendar *.ifb);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <translation>Odebírat kalendář</translation>
+    </message>
+    <message>
+        <source>Address (http, https or webcal):</source>
+        <translation>Adresa (http, https nebo webcal):</translation>
+    </message>
+    <message>
+        <source>Rename Calendar</source>
+        <translation>Přejmenovat kalendář</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Název:</translation>
+    </message>
+    <message>
+        <source>Calendar Colour</source>
+        <translation>Barva kalendáře</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be added: give the whole path of a calendar file.</source>
+        <translation>„%1“ nelze přidat: zadejte celou cestu k souboru kalendáře.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 už v seznamu je.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address Solvane can subscribe to. Give an address that begins with http://, https:// or webcal://.</source>
+        <translation>„%1“ není adresa, kterou může Solvane odebírat. Zadejte adresu, která začíná http://, https:// nebo webcal://.</translation>
+    </message>
+    <message>
+        <source>Remove the calendar &quot;%1&quot; from the list? Its events are no longer shown; the file or the subscription itself is left as it is.</source>
+        <translation>Odebrat kalendář „%1“ ze seznamu? Jeho události se přestanou zobrazovat; samotný soubor nebo odběr zůstanou beze změny.</translation>
+    </message>
+    <message>
+        <source>The list of calendars could not be saved to %1. %2</source>
+        <translation>Seznam kalendářů nelze uložit do %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::NoteEditor</name>
+    <message>
+        <source>Edit Note</source>
+        <translation>Upravit poznámku</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Přidat poznámku</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dny</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Poznámka:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Dny:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Uložit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Odebrat</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odebrat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>solvane::TCalendar</name>
     <message>
         <source>Sunrise</source>
@@ -460,6 +765,46 @@
     <message>
         <source>There is no notification area on this desktop, so Solvane stays visible.</source>
         <translation>Toto pracovní prostředí nemá oznamovací oblast, proto Solvane zůstane viditelný.</translation>
+    </message>
+    <message>
+        <source>Without a home folder Solvane has nowhere to keep a list of calendars.</source>
+        <translation>Bez domovské složky nemá Solvane kam uložit seznam kalendářů.</translation>
+    </message>
+    <message>
+        <source>Add Note...</source>
+        <translation>Přidat poznámku…</translation>
+    </message>
+    <message>
+        <source>Edit Note &quot;%1&quot;...</source>
+        <translation>Upravit poznámku „%1“…</translation>
+    </message>
+    <message>
+        <source>Edit Note...</source>
+        <translation>Upravit poznámku…</translation>
+    </message>
+    <message>
+        <source>Remove Note &quot;%1&quot;</source>
+        <translation>Odebrat poznámku „%1“</translation>
+    </message>
+    <message>
+        <source>Remove Note</source>
+        <translation>Odebrat poznámku</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Kalendáře…</translation>
+    </message>
+    <message>
+        <source>The note could not be saved. %1</source>
+        <translation>Poznámku nelze uložit. %1</translation>
+    </message>
+    <message>
+        <source>Remove the note &quot;%1&quot;?</source>
+        <translation>Odebrat poznámku „%1“?</translation>
+    </message>
+    <message>
+        <source>The note could not be removed. %1</source>
+        <translation>Poznámku nelze odebrat. %1</translation>
     </message>
 </context>
 <context>
@@ -621,6 +966,14 @@
         <source>On until you save a place</source>
         <translation>Zapnuto, dokud neuložíte místo</translation>
     </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Kalendáře…</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalendáře</translation>
+    </message>
 </context>
 <context>
     <name>solvane::TMonthCalendar</name>
@@ -694,6 +1047,17 @@
     <message>
         <source>Sunrise %1, sunset %2</source>
         <translation>Východ slunce %1, západ %2</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Kalendáře…</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::UserCalendars</name>
+    <message>
+        <source>Notes</source>
+        <translation>Poznámky</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CalendarStateText</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>Die Datei ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>The link leads to a file that is not there.</source>
+        <translation>Die Verknüpfung führt zu einer Datei, die nicht vorhanden ist.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a calendar file.</source>
+        <translation>Dies ist ein Ordner, keine Kalenderdatei.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a pipe or a device); it is not read.</source>
+        <translation>Dies ist keine reguläre Datei (sondern eine Pipe oder ein Gerät); sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large to be read.</source>
+        <translation>Der Kalender ist zu groß, um gelesen zu werden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The address is not an http, https or webcal address.</source>
+        <translation>Die Adresse ist keine http-, https- oder webcal-Adresse.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Der Server ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused; nothing was fetched.</source>
+        <translation>Das Zertifikat des Servers wurde abgelehnt; nichts wurde abgerufen.</translation>
+    </message>
+    <message>
+        <source>The server answered with an error.</source>
+        <translation>Der Server hat mit einem Fehler geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server sent something that is not a calendar.</source>
+        <translation>Der Server hat etwas gesendet, das kein Kalender ist.</translation>
+    </message>
+    <message>
+        <source>The server took too long.</source>
+        <translation>Der Server hat zu lange gebraucht.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending.</source>
+        <translation>Der Server hat aufgehört zu senden.</translation>
+    </message>
+    <message>
+        <source>The server redirected too many times.</source>
+        <translation>Der Server hat zu oft weitergeleitet.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s redirects lead in a circle.</source>
+        <translation>Die Weiterleitungen des Servers führen im Kreis.</translation>
+    </message>
+    <message>
+        <source>The https address redirected to plain http; refused.</source>
+        <translation>Die https-Adresse hat auf unverschlüsseltes http weitergeleitet; abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be read.</source>
+        <translation>Die Liste der Kalender kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be saved.</source>
+        <translation>Die Liste der Kalender kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fetching...</source>
+        <translation>Wird abgerufen …</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>Noch nicht gelesen</translation>
+    </message>
+    <message>
+        <source>1 event read</source>
+        <translation>1 Termin gelesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events read</source>
+        <translation>
+            <numerusform>%n Termin gelesen</numerusform>
+            <numerusform>%n Termine gelesen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, last refreshed %2</source>
+        <translation>%1, zuletzt aktualisiert %2</translation>
+    </message>
+    <message>
+        <source>Shown meanwhile: %1</source>
+        <translation>Bis dahin angezeigt: %1</translation>
+    </message>
+</context>
+<context>
     <name>EventWords</name>
     <message>
         <source>Untitled event</source>
@@ -322,6 +432,200 @@
     </message>
 </context>
 <context>
+    <name>solvane::CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>State of the selected calendar</source>
+        <translation>Zustand des ausgewählten Kalenders</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>&amp;Datei hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;URL...</source>
+        <translation>&amp;Adresse hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Adresse hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me...</source>
+        <translation>&amp;Umbenennen …</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation>&amp;Farbe …</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Refresh No&amp;w</source>
+        <translation>&amp;Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>An&amp;gezeigt</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Angezeigt</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>Feier&amp;tage</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Kalender:</translation>
+    </message>
+    <message>
+        <source>%1, colour %2</source>
+        <translation>%1, Farbe %2</translation>
+    </message>
+    <message>
+        <source>No calendars yet: add a calendar file or the address of one.</source>
+        <translation>Noch keine Kalender: Fügen Sie eine Kalenderdatei oder die Adresse eines Kalenders hinzu.</translation>
+    </message>
+    <message>
+        <source>Add a Calendar File</source>
+        <translation>Kalenderdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb);;All files (*)</source>
+        <translation>Kalender (*.ics *.ical *.icalendar *.ifb);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <translation>Kalender abonnieren</translation>
+    </message>
+    <message>
+        <source>Address (http, https or webcal):</source>
+        <translation>Adresse (http, https oder webcal):</translation>
+    </message>
+    <message>
+        <source>Rename Calendar</source>
+        <translation>Kalender umbenennen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Calendar Colour</source>
+        <translation>Kalenderfarbe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be added: give the whole path of a calendar file.</source>
+        <translation>„%1“ kann nicht hinzugefügt werden: Geben Sie den vollständigen Pfad einer Kalenderdatei an.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 ist bereits in der Liste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address Solvane can subscribe to. Give an address that begins with http://, https:// or webcal://.</source>
+        <translation>„%1“ ist keine Adresse, die Solvane abonnieren kann. Geben Sie eine Adresse an, die mit http://, https:// oder webcal:// beginnt.</translation>
+    </message>
+    <message>
+        <source>Remove the calendar &quot;%1&quot; from the list? Its events are no longer shown; the file or the subscription itself is left as it is.</source>
+        <translation>Den Kalender „%1“ aus der Liste entfernen? Seine Termine werden nicht mehr angezeigt; die Datei oder das Abonnement selbst bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>The list of calendars could not be saved to %1. %2</source>
+        <translation>Die Liste der Kalender konnte nicht in %1 gespeichert werden. %2</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::NoteEditor</name>
+    <message>
+        <source>Edit Note</source>
+        <translation>Notiz bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Notiz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Tage:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>solvane::TCalendar</name>
     <message>
         <source>Sunrise</source>
@@ -458,6 +762,46 @@
     <message>
         <source>There is no notification area on this desktop, so Solvane stays visible.</source>
         <translation>Diese Arbeitsumgebung hat keinen Systemabschnitt der Kontrollleiste, daher bleibt Solvane sichtbar.</translation>
+    </message>
+    <message>
+        <source>Without a home folder Solvane has nowhere to keep a list of calendars.</source>
+        <translation>Ohne persönlichen Ordner kann Solvane keine Liste von Kalendern aufbewahren.</translation>
+    </message>
+    <message>
+        <source>Add Note...</source>
+        <translation>Notiz hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Edit Note &quot;%1&quot;...</source>
+        <translation>Notiz „%1“ bearbeiten …</translation>
+    </message>
+    <message>
+        <source>Edit Note...</source>
+        <translation>Notiz bearbeiten …</translation>
+    </message>
+    <message>
+        <source>Remove Note &quot;%1&quot;</source>
+        <translation>Notiz „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Note</source>
+        <translation>Notiz entfernen</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Kalender …</translation>
+    </message>
+    <message>
+        <source>The note could not be saved. %1</source>
+        <translation>Die Notiz konnte nicht gespeichert werden. %1</translation>
+    </message>
+    <message>
+        <source>Remove the note &quot;%1&quot;?</source>
+        <translation>Die Notiz „%1“ entfernen?</translation>
+    </message>
+    <message>
+        <source>The note could not be removed. %1</source>
+        <translation>Die Notiz konnte nicht entfernt werden. %1</translation>
     </message>
 </context>
 <context>
@@ -619,6 +963,14 @@
         <source>On until you save a place</source>
         <translation>An, bis Sie einen Ort speichern</translation>
     </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Kalender …</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalender</translation>
+    </message>
 </context>
 <context>
     <name>solvane::TMonthCalendar</name>
@@ -692,6 +1044,17 @@
     <message>
         <source>Sunrise %1, sunset %2</source>
         <translation>Sonnenaufgang %1, Sonnenuntergang %2</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Kalender …</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::UserCalendars</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>

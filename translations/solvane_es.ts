@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CalendarStateText</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>El archivo no está.</translation>
+    </message>
+    <message>
+        <source>The link leads to a file that is not there.</source>
+        <translation>El enlace lleva a un archivo que no está.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a calendar file.</source>
+        <translation>Es una carpeta, no un archivo de calendario.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a pipe or a device); it is not read.</source>
+        <translation>No es un archivo normal (es una tubería o un dispositivo); no se lee.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large to be read.</source>
+        <translation>El calendario es demasiado grande para leerlo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The address is not an http, https or webcal address.</source>
+        <translation>La dirección no es una dirección http, https ni webcal.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>No se puede contactar con el servidor.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused; nothing was fetched.</source>
+        <translation>Se rechazó el certificado del servidor; no se descargó nada.</translation>
+    </message>
+    <message>
+        <source>The server answered with an error.</source>
+        <translation>El servidor respondió con un error.</translation>
+    </message>
+    <message>
+        <source>The server sent something that is not a calendar.</source>
+        <translation>El servidor envió algo que no es un calendario.</translation>
+    </message>
+    <message>
+        <source>The server took too long.</source>
+        <translation>El servidor tardó demasiado.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending.</source>
+        <translation>El servidor dejó de enviar.</translation>
+    </message>
+    <message>
+        <source>The server redirected too many times.</source>
+        <translation>El servidor redirigió demasiadas veces.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s redirects lead in a circle.</source>
+        <translation>Las redirecciones del servidor forman un círculo.</translation>
+    </message>
+    <message>
+        <source>The https address redirected to plain http; refused.</source>
+        <translation>La dirección https redirigió a http sin cifrar; rechazado.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be read.</source>
+        <translation>No se puede leer la lista de calendarios.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be saved.</source>
+        <translation>No se puede guardar la lista de calendarios.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fetching...</source>
+        <translation>Descargando…</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Leyendo…</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>Aún no leído</translation>
+    </message>
+    <message>
+        <source>1 event read</source>
+        <translation>1 evento leído</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events read</source>
+        <translation>
+            <numerusform>%n evento leído</numerusform>
+            <numerusform>%n eventos leídos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, last refreshed %2</source>
+        <translation>%1, última actualización %2</translation>
+    </message>
+    <message>
+        <source>Shown meanwhile: %1</source>
+        <translation>Mostrado mientras tanto: %1</translation>
+    </message>
+</context>
+<context>
     <name>EventWords</name>
     <message>
         <source>Untitled event</source>
@@ -322,6 +432,200 @@
     </message>
 </context>
 <context>
+    <name>solvane::CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendarios</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Festivos</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>State of the selected calendar</source>
+        <translation>Estado del calendario seleccionado</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Añadir &amp;archivo…</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Añadir archivo</translation>
+    </message>
+    <message>
+        <source>Add &amp;URL...</source>
+        <translation>Añadir &amp;URL…</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Añadir URL</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me...</source>
+        <translation>Re&amp;nombrar…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation>Co&amp;lor…</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Refresh No&amp;w</source>
+        <translation>Actualizar a&amp;hora</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Festivos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Calendarios:</translation>
+    </message>
+    <message>
+        <source>%1, colour %2</source>
+        <translation>%1, color %2</translation>
+    </message>
+    <message>
+        <source>No calendars yet: add a calendar file or the address of one.</source>
+        <translation>Aún no hay calendarios: añada un archivo de calendario o la dirección de uno.</translation>
+    </message>
+    <message>
+        <source>Add a Calendar File</source>
+        <translation>Añadir un archivo de calendario</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb);;All files (*)</source>
+        <translation>Calendarios (*.ics *.ical *.icalendar *.ifb);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <translation>Suscribirse a un calendario</translation>
+    </message>
+    <message>
+        <source>Address (http, https or webcal):</source>
+        <translation>Dirección (http, https o webcal):</translation>
+    </message>
+    <message>
+        <source>Rename Calendar</source>
+        <translation>Renombrar el calendario</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Calendar Colour</source>
+        <translation>Color del calendario</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be added: give the whole path of a calendar file.</source>
+        <translation>No se puede añadir «%1»: indique la ruta completa de un archivo de calendario.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 ya está en la lista.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address Solvane can subscribe to. Give an address that begins with http://, https:// or webcal://.</source>
+        <translation>«%1» no es una dirección a la que Solvane pueda suscribirse. Indique una dirección que empiece por http://, https:// o webcal://.</translation>
+    </message>
+    <message>
+        <source>Remove the calendar &quot;%1&quot; from the list? Its events are no longer shown; the file or the subscription itself is left as it is.</source>
+        <translation>¿Quitar el calendario «%1» de la lista? Sus eventos dejarán de mostrarse; el archivo o la suscripción en sí se dejan como están.</translation>
+    </message>
+    <message>
+        <source>The list of calendars could not be saved to %1. %2</source>
+        <translation>No se pudo guardar la lista de calendarios en %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::NoteEditor</name>
+    <message>
+        <source>Edit Note</source>
+        <translation>Editar la nota</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Añadir una nota</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Días:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>solvane::TCalendar</name>
     <message>
         <source>Sunrise</source>
@@ -458,6 +762,46 @@
     <message>
         <source>There is no notification area on this desktop, so Solvane stays visible.</source>
         <translation>Este escritorio no tiene área de notificación, así que Solvane sigue visible.</translation>
+    </message>
+    <message>
+        <source>Without a home folder Solvane has nowhere to keep a list of calendars.</source>
+        <translation>Sin una carpeta personal, Solvane no tiene dónde guardar una lista de calendarios.</translation>
+    </message>
+    <message>
+        <source>Add Note...</source>
+        <translation>Añadir una nota…</translation>
+    </message>
+    <message>
+        <source>Edit Note &quot;%1&quot;...</source>
+        <translation>Editar la nota «%1»…</translation>
+    </message>
+    <message>
+        <source>Edit Note...</source>
+        <translation>Editar la nota…</translation>
+    </message>
+    <message>
+        <source>Remove Note &quot;%1&quot;</source>
+        <translation>Eliminar la nota «%1»</translation>
+    </message>
+    <message>
+        <source>Remove Note</source>
+        <translation>Eliminar la nota</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Calendarios…</translation>
+    </message>
+    <message>
+        <source>The note could not be saved. %1</source>
+        <translation>No se pudo guardar la nota. %1</translation>
+    </message>
+    <message>
+        <source>Remove the note &quot;%1&quot;?</source>
+        <translation>¿Eliminar la nota «%1»?</translation>
+    </message>
+    <message>
+        <source>The note could not be removed. %1</source>
+        <translation>No se pudo eliminar la nota. %1</translation>
     </message>
 </context>
 <context>
@@ -619,6 +963,14 @@
         <source>On until you save a place</source>
         <translation>Activado hasta que guarde un lugar</translation>
     </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Calendarios…</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendarios</translation>
+    </message>
 </context>
 <context>
     <name>solvane::TMonthCalendar</name>
@@ -692,6 +1044,17 @@
     <message>
         <source>Sunrise %1, sunset %2</source>
         <translation>Salida del sol %1, puesta %2</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Calendarios…</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::UserCalendars</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CalendarStateText</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>Le fichier est absent.</translation>
+    </message>
+    <message>
+        <source>The link leads to a file that is not there.</source>
+        <translation>Le lien mène à un fichier absent.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a calendar file.</source>
+        <translation>C’est un dossier, pas un fichier de calendrier.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a pipe or a device); it is not read.</source>
+        <translation>Ce n’est pas un fichier ordinaire (c’est un tube ou un périphérique) ; il n’est pas lu.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large to be read.</source>
+        <translation>Le calendrier est trop volumineux pour être lu.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The address is not an http, https or webcal address.</source>
+        <translation>L’adresse n’est pas une adresse http, https ou webcal.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Le serveur est injoignable.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused; nothing was fetched.</source>
+        <translation>Le certificat du serveur a été refusé ; rien n’a été récupéré.</translation>
+    </message>
+    <message>
+        <source>The server answered with an error.</source>
+        <translation>Le serveur a répondu par une erreur.</translation>
+    </message>
+    <message>
+        <source>The server sent something that is not a calendar.</source>
+        <translation>Le serveur a envoyé autre chose qu’un calendrier.</translation>
+    </message>
+    <message>
+        <source>The server took too long.</source>
+        <translation>Le serveur a mis trop de temps.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending.</source>
+        <translation>Le serveur a cessé d’envoyer.</translation>
+    </message>
+    <message>
+        <source>The server redirected too many times.</source>
+        <translation>Le serveur a redirigé trop de fois.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s redirects lead in a circle.</source>
+        <translation>Les redirections du serveur tournent en rond.</translation>
+    </message>
+    <message>
+        <source>The https address redirected to plain http; refused.</source>
+        <translation>L’adresse https a redirigé vers du http non chiffré ; refusé.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be read.</source>
+        <translation>La liste des calendriers ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be saved.</source>
+        <translation>La liste des calendriers ne peut pas être enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fetching...</source>
+        <translation>Récupération…</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lecture…</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>Pas encore lu</translation>
+    </message>
+    <message>
+        <source>1 event read</source>
+        <translation>1 évènement lu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events read</source>
+        <translation>
+            <numerusform>%n évènement lu</numerusform>
+            <numerusform>%n évènements lus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, last refreshed %2</source>
+        <translation>%1, dernière actualisation %2</translation>
+    </message>
+    <message>
+        <source>Shown meanwhile: %1</source>
+        <translation>Affiché en attendant : %1</translation>
+    </message>
+</context>
+<context>
     <name>EventWords</name>
     <message>
         <source>Untitled event</source>
@@ -322,6 +432,200 @@
     </message>
 </context>
 <context>
+    <name>solvane::CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendriers</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>State of the selected calendar</source>
+        <translation>État du calendrier sélectionné</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Ajouter un &amp;fichier…</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>Add &amp;URL...</source>
+        <translation>Ajouter une &amp;adresse…</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Ajouter une adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me...</source>
+        <translation>Reno&amp;mmer…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation>Co&amp;uleur…</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Refresh No&amp;w</source>
+        <translation>Ac&amp;tualiser maintenant</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Actualiser maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Jours fériés</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Calendriers :</translation>
+    </message>
+    <message>
+        <source>%1, colour %2</source>
+        <translation>%1, couleur %2</translation>
+    </message>
+    <message>
+        <source>No calendars yet: add a calendar file or the address of one.</source>
+        <translation>Aucun calendrier pour l’instant : ajoutez un fichier de calendrier ou l’adresse d’un calendrier.</translation>
+    </message>
+    <message>
+        <source>Add a Calendar File</source>
+        <translation>Ajouter un fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb);;All files (*)</source>
+        <translation>Calendriers (*.ics *.ical *.icalendar *.ifb);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <translation>S’abonner à un calendrier</translation>
+    </message>
+    <message>
+        <source>Address (http, https or webcal):</source>
+        <translation>Adresse (http, https ou webcal) :</translation>
+    </message>
+    <message>
+        <source>Rename Calendar</source>
+        <translation>Renommer le calendrier</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Calendar Colour</source>
+        <translation>Couleur du calendrier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be added: give the whole path of a calendar file.</source>
+        <translation>« %1 » ne peut pas être ajouté : indiquez le chemin complet d’un fichier de calendrier.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address Solvane can subscribe to. Give an address that begins with http://, https:// or webcal://.</source>
+        <translation>« %1 » n’est pas une adresse à laquelle Solvane peut s’abonner. Indiquez une adresse qui commence par http://, https:// ou webcal://.</translation>
+    </message>
+    <message>
+        <source>Remove the calendar &quot;%1&quot; from the list? Its events are no longer shown; the file or the subscription itself is left as it is.</source>
+        <translation>Retirer le calendrier « %1 » de la liste ? Ses évènements ne seront plus affichés ; le fichier ou l’abonnement lui-même est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The list of calendars could not be saved to %1. %2</source>
+        <translation>La liste des calendriers n’a pas pu être enregistrée dans %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::NoteEditor</name>
+    <message>
+        <source>Edit Note</source>
+        <translation>Modifier la note</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Ajouter une note</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Jours :</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>solvane::TCalendar</name>
     <message>
         <source>Sunrise</source>
@@ -458,6 +762,46 @@
     <message>
         <source>There is no notification area on this desktop, so Solvane stays visible.</source>
         <translation>Ce bureau n’a pas de zone de notification, Solvane reste donc visible.</translation>
+    </message>
+    <message>
+        <source>Without a home folder Solvane has nowhere to keep a list of calendars.</source>
+        <translation>Sans dossier personnel, Solvane n’a nulle part où garder une liste de calendriers.</translation>
+    </message>
+    <message>
+        <source>Add Note...</source>
+        <translation>Ajouter une note…</translation>
+    </message>
+    <message>
+        <source>Edit Note &quot;%1&quot;...</source>
+        <translation>Modifier la note « %1 »…</translation>
+    </message>
+    <message>
+        <source>Edit Note...</source>
+        <translation>Modifier la note…</translation>
+    </message>
+    <message>
+        <source>Remove Note &quot;%1&quot;</source>
+        <translation>Supprimer la note « %1 »</translation>
+    </message>
+    <message>
+        <source>Remove Note</source>
+        <translation>Supprimer la note</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Calendriers…</translation>
+    </message>
+    <message>
+        <source>The note could not be saved. %1</source>
+        <translation>La note n’a pas pu être enregistrée. %1</translation>
+    </message>
+    <message>
+        <source>Remove the note &quot;%1&quot;?</source>
+        <translation>Supprimer la note « %1 » ?</translation>
+    </message>
+    <message>
+        <source>The note could not be removed. %1</source>
+        <translation>La note n’a pas pu être supprimée. %1</translation>
     </message>
 </context>
 <context>
@@ -619,6 +963,14 @@
         <source>On until you save a place</source>
         <translation>Coché tant qu’aucun lieu n’est enregistré</translation>
     </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Calendriers…</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendriers</translation>
+    </message>
 </context>
 <context>
     <name>solvane::TMonthCalendar</name>
@@ -692,6 +1044,17 @@
     <message>
         <source>Sunrise %1, sunset %2</source>
         <translation>Lever du soleil %1, coucher %2</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Calendriers…</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::UserCalendars</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>

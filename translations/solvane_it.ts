@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CalendarStateText</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>Il file non c’è.</translation>
+    </message>
+    <message>
+        <source>The link leads to a file that is not there.</source>
+        <translation>Il collegamento porta a un file che non c’è.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a calendar file.</source>
+        <translation>È una cartella, non un file di calendario.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a pipe or a device); it is not read.</source>
+        <translation>Non è un file regolare (è una pipe o un dispositivo); non viene letto.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large to be read.</source>
+        <translation>Il calendario è troppo grande per essere letto.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The address is not an http, https or webcal address.</source>
+        <translation>L’indirizzo non è un indirizzo http, https o webcal.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Il server non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused; nothing was fetched.</source>
+        <translation>Il certificato del server è stato rifiutato; non è stato scaricato nulla.</translation>
+    </message>
+    <message>
+        <source>The server answered with an error.</source>
+        <translation>Il server ha risposto con un errore.</translation>
+    </message>
+    <message>
+        <source>The server sent something that is not a calendar.</source>
+        <translation>Il server ha inviato qualcosa che non è un calendario.</translation>
+    </message>
+    <message>
+        <source>The server took too long.</source>
+        <translation>Il server ha impiegato troppo tempo.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending.</source>
+        <translation>Il server ha smesso di inviare.</translation>
+    </message>
+    <message>
+        <source>The server redirected too many times.</source>
+        <translation>Il server ha reindirizzato troppe volte.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s redirects lead in a circle.</source>
+        <translation>I reindirizzamenti del server girano in tondo.</translation>
+    </message>
+    <message>
+        <source>The https address redirected to plain http; refused.</source>
+        <translation>L’indirizzo https ha reindirizzato a http non cifrato; rifiutato.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be read.</source>
+        <translation>Impossibile leggere l’elenco dei calendari.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be saved.</source>
+        <translation>Impossibile salvare l’elenco dei calendari.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fetching...</source>
+        <translation>Scaricamento…</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lettura…</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>Non ancora letto</translation>
+    </message>
+    <message>
+        <source>1 event read</source>
+        <translation>1 evento letto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events read</source>
+        <translation>
+            <numerusform>%n evento letto</numerusform>
+            <numerusform>%n eventi letti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, last refreshed %2</source>
+        <translation>%1, ultimo aggiornamento %2</translation>
+    </message>
+    <message>
+        <source>Shown meanwhile: %1</source>
+        <translation>Mostrato nel frattempo: %1</translation>
+    </message>
+</context>
+<context>
     <name>EventWords</name>
     <message>
         <source>Untitled event</source>
@@ -322,6 +432,200 @@
     </message>
 </context>
 <context>
+    <name>solvane::CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendari</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Festività</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>State of the selected calendar</source>
+        <translation>Stato del calendario selezionato</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Aggiungi &amp;file…</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Add &amp;URL...</source>
+        <translation>Aggiungi &amp;URL…</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Aggiungi URL</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me...</source>
+        <translation>Rino&amp;mina…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation>C&amp;olore…</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Refresh No&amp;w</source>
+        <translation>Aggior&amp;na ora</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Aggiorna ora</translation>
+    </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Visibile</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>Fes&amp;tività</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Calendari:</translation>
+    </message>
+    <message>
+        <source>%1, colour %2</source>
+        <translation>%1, colore %2</translation>
+    </message>
+    <message>
+        <source>No calendars yet: add a calendar file or the address of one.</source>
+        <translation>Ancora nessun calendario: aggiungi un file di calendario o l’indirizzo di uno.</translation>
+    </message>
+    <message>
+        <source>Add a Calendar File</source>
+        <translation>Aggiungi un file di calendario</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb);;All files (*)</source>
+        <translation>Calendari (*.ics *.ical *.icalendar *.ifb);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <translation>Abbonati a un calendario</translation>
+    </message>
+    <message>
+        <source>Address (http, https or webcal):</source>
+        <translation>Indirizzo (http, https o webcal):</translation>
+    </message>
+    <message>
+        <source>Rename Calendar</source>
+        <translation>Rinomina il calendario</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Calendar Colour</source>
+        <translation>Colore del calendario</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be added: give the whole path of a calendar file.</source>
+        <translation>Impossibile aggiungere «%1»: indica il percorso completo di un file di calendario.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 è già nell’elenco.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address Solvane can subscribe to. Give an address that begins with http://, https:// or webcal://.</source>
+        <translation>«%1» non è un indirizzo a cui Solvane possa abbonarsi. Indica un indirizzo che inizi con http://, https:// o webcal://.</translation>
+    </message>
+    <message>
+        <source>Remove the calendar &quot;%1&quot; from the list? Its events are no longer shown; the file or the subscription itself is left as it is.</source>
+        <translation>Rimuovere il calendario «%1» dall’elenco? I suoi eventi non verranno più mostrati; il file o l’abbonamento restano come sono.</translation>
+    </message>
+    <message>
+        <source>The list of calendars could not be saved to %1. %2</source>
+        <translation>Impossibile salvare l’elenco dei calendari in %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::NoteEditor</name>
+    <message>
+        <source>Edit Note</source>
+        <translation>Modifica la nota</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Aggiungi una nota</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Giorni:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>solvane::TCalendar</name>
     <message>
         <source>Sunrise</source>
@@ -458,6 +762,46 @@
     <message>
         <source>There is no notification area on this desktop, so Solvane stays visible.</source>
         <translation>Questo desktop non ha un’area di notifica, quindi Solvane resta visibile.</translation>
+    </message>
+    <message>
+        <source>Without a home folder Solvane has nowhere to keep a list of calendars.</source>
+        <translation>Senza una cartella home Solvane non ha dove tenere un elenco di calendari.</translation>
+    </message>
+    <message>
+        <source>Add Note...</source>
+        <translation>Aggiungi una nota…</translation>
+    </message>
+    <message>
+        <source>Edit Note &quot;%1&quot;...</source>
+        <translation>Modifica la nota «%1»…</translation>
+    </message>
+    <message>
+        <source>Edit Note...</source>
+        <translation>Modifica la nota…</translation>
+    </message>
+    <message>
+        <source>Remove Note &quot;%1&quot;</source>
+        <translation>Rimuovi la nota «%1»</translation>
+    </message>
+    <message>
+        <source>Remove Note</source>
+        <translation>Rimuovi la nota</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Calendari…</translation>
+    </message>
+    <message>
+        <source>The note could not be saved. %1</source>
+        <translation>Impossibile salvare la nota. %1</translation>
+    </message>
+    <message>
+        <source>Remove the note &quot;%1&quot;?</source>
+        <translation>Rimuovere la nota «%1»?</translation>
+    </message>
+    <message>
+        <source>The note could not be removed. %1</source>
+        <translation>Impossibile rimuovere la nota. %1</translation>
     </message>
 </context>
 <context>
@@ -619,6 +963,14 @@
         <source>On until you save a place</source>
         <translation>Attivo finché non salvi un luogo</translation>
     </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Calendari…</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendari</translation>
+    </message>
 </context>
 <context>
     <name>solvane::TMonthCalendar</name>
@@ -692,6 +1044,17 @@
     <message>
         <source>Sunrise %1, sunset %2</source>
         <translation>Alba %1, tramonto %2</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Calendari…</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::UserCalendars</name>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>

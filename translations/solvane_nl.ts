@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CalendarStateText</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>Het bestand is er niet.</translation>
+    </message>
+    <message>
+        <source>The link leads to a file that is not there.</source>
+        <translation>De koppeling verwijst naar een bestand dat er niet is.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a calendar file.</source>
+        <translation>Dit is een map, geen agendabestand.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a pipe or a device); it is not read.</source>
+        <translation>Dit is geen gewoon bestand (maar een pipe of apparaat); het wordt niet gelezen.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large to be read.</source>
+        <translation>De agenda is te groot om te lezen.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Het bestand kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The address is not an http, https or webcal address.</source>
+        <translation>Het adres is geen http-, https- of webcal-adres.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>De server is niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused; nothing was fetched.</source>
+        <translation>Het certificaat van de server is geweigerd; er is niets opgehaald.</translation>
+    </message>
+    <message>
+        <source>The server answered with an error.</source>
+        <translation>De server antwoordde met een fout.</translation>
+    </message>
+    <message>
+        <source>The server sent something that is not a calendar.</source>
+        <translation>De server stuurde iets wat geen agenda is.</translation>
+    </message>
+    <message>
+        <source>The server took too long.</source>
+        <translation>De server deed er te lang over.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending.</source>
+        <translation>De server stopte met verzenden.</translation>
+    </message>
+    <message>
+        <source>The server redirected too many times.</source>
+        <translation>De server stuurde te vaak door.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s redirects lead in a circle.</source>
+        <translation>De doorverwijzingen van de server lopen in een kringetje.</translation>
+    </message>
+    <message>
+        <source>The https address redirected to plain http; refused.</source>
+        <translation>Het https-adres verwees door naar onversleuteld http; geweigerd.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be read.</source>
+        <translation>De lijst met agenda’s kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be saved.</source>
+        <translation>De lijst met agenda’s kan niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fetching...</source>
+        <translation>Ophalen…</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lezen…</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>Nog niet gelezen</translation>
+    </message>
+    <message>
+        <source>1 event read</source>
+        <translation>1 afspraak gelezen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events read</source>
+        <translation>
+            <numerusform>%n afspraak gelezen</numerusform>
+            <numerusform>%n afspraken gelezen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, last refreshed %2</source>
+        <translation>%1, laatst vernieuwd %2</translation>
+    </message>
+    <message>
+        <source>Shown meanwhile: %1</source>
+        <translation>Intussen getoond: %1</translation>
+    </message>
+</context>
+<context>
     <name>EventWords</name>
     <message>
         <source>Untitled event</source>
@@ -322,6 +432,200 @@
     </message>
 </context>
 <context>
+    <name>solvane::CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation>Agenda’s</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feestdagen</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>State of the selected calendar</source>
+        <translation>Status van de geselecteerde agenda</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>&amp;Bestand toevoegen…</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Bestand toevoegen</translation>
+    </message>
+    <message>
+        <source>Add &amp;URL...</source>
+        <translation>&amp;URL toevoegen…</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>URL toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me...</source>
+        <translation>&amp;Hernoemen…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Hernoemen</translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation>&amp;Kleur…</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Refresh No&amp;w</source>
+        <translation>Nu ver&amp;nieuwen</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Nu vernieuwen</translation>
+    </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Zichtbaar</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Zichtbaar</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Feestdagen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Agenda’s:</translation>
+    </message>
+    <message>
+        <source>%1, colour %2</source>
+        <translation>%1, kleur %2</translation>
+    </message>
+    <message>
+        <source>No calendars yet: add a calendar file or the address of one.</source>
+        <translation>Nog geen agenda’s: voeg een agendabestand of het adres van een agenda toe.</translation>
+    </message>
+    <message>
+        <source>Add a Calendar File</source>
+        <translation>Agendabestand toevoegen</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb);;All files (*)</source>
+        <translation>Agenda’s (*.ics *.ical *.icalendar *.ifb);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <translation>Abonneren op een agenda</translation>
+    </message>
+    <message>
+        <source>Address (http, https or webcal):</source>
+        <translation>Adres (http, https of webcal):</translation>
+    </message>
+    <message>
+        <source>Rename Calendar</source>
+        <translation>Agenda hernoemen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Calendar Colour</source>
+        <translation>Agendakleur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be added: give the whole path of a calendar file.</source>
+        <translation>‘%1’ kan niet worden toegevoegd: geef het volledige pad van een agendabestand.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 staat al in de lijst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address Solvane can subscribe to. Give an address that begins with http://, https:// or webcal://.</source>
+        <translation>‘%1’ is geen adres waarop Solvane zich kan abonneren. Geef een adres dat begint met http://, https:// of webcal://.</translation>
+    </message>
+    <message>
+        <source>Remove the calendar &quot;%1&quot; from the list? Its events are no longer shown; the file or the subscription itself is left as it is.</source>
+        <translation>De agenda ‘%1’ uit de lijst verwijderen? De afspraken ervan worden niet meer getoond; het bestand of het abonnement zelf blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>The list of calendars could not be saved to %1. %2</source>
+        <translation>De lijst met agenda’s kon niet worden opgeslagen in %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::NoteEditor</name>
+    <message>
+        <source>Edit Note</source>
+        <translation>Notitie bewerken</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Notitie toevoegen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notitie</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dagen</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notitie:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Dagen:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>solvane::TCalendar</name>
     <message>
         <source>Sunrise</source>
@@ -458,6 +762,46 @@
     <message>
         <source>There is no notification area on this desktop, so Solvane stays visible.</source>
         <translation>Dit bureaublad heeft geen systeemvak, dus Solvane blijft zichtbaar.</translation>
+    </message>
+    <message>
+        <source>Without a home folder Solvane has nowhere to keep a list of calendars.</source>
+        <translation>Zonder persoonlijke map kan Solvane nergens een lijst met agenda’s bewaren.</translation>
+    </message>
+    <message>
+        <source>Add Note...</source>
+        <translation>Notitie toevoegen…</translation>
+    </message>
+    <message>
+        <source>Edit Note &quot;%1&quot;...</source>
+        <translation>Notitie ‘%1’ bewerken…</translation>
+    </message>
+    <message>
+        <source>Edit Note...</source>
+        <translation>Notitie bewerken…</translation>
+    </message>
+    <message>
+        <source>Remove Note &quot;%1&quot;</source>
+        <translation>Notitie ‘%1’ verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove Note</source>
+        <translation>Notitie verwijderen</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Agenda’s…</translation>
+    </message>
+    <message>
+        <source>The note could not be saved. %1</source>
+        <translation>De notitie kon niet worden opgeslagen. %1</translation>
+    </message>
+    <message>
+        <source>Remove the note &quot;%1&quot;?</source>
+        <translation>De notitie ‘%1’ verwijderen?</translation>
+    </message>
+    <message>
+        <source>The note could not be removed. %1</source>
+        <translation>De notitie kon niet worden verwijderd. %1</translation>
     </message>
 </context>
 <context>
@@ -619,6 +963,14 @@
         <source>On until you save a place</source>
         <translation>Aan totdat u een plaats opslaat</translation>
     </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Agenda’s…</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Agenda’s</translation>
+    </message>
 </context>
 <context>
     <name>solvane::TMonthCalendar</name>
@@ -692,6 +1044,17 @@
     <message>
         <source>Sunrise %1, sunset %2</source>
         <translation>Zonsopkomst %1, zonsondergang %2</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Agenda’s…</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::UserCalendars</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>CalendarStateText</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>Pliku nie ma.</translation>
+    </message>
+    <message>
+        <source>The link leads to a file that is not there.</source>
+        <translation>Dowiązanie prowadzi do pliku, którego nie ma.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a calendar file.</source>
+        <translation>To katalog, a nie plik kalendarza.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a pipe or a device); it is not read.</source>
+        <translation>To nie jest zwykły plik (to potok lub urządzenie); nie jest odczytywany.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large to be read.</source>
+        <translation>Kalendarz jest zbyt duży, aby go odczytać.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Nie można odczytać pliku.</translation>
+    </message>
+    <message>
+        <source>The address is not an http, https or webcal address.</source>
+        <translation>Adres nie jest adresem http, https ani webcal.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Nie można połączyć się z serwerem.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused; nothing was fetched.</source>
+        <translation>Certyfikat serwera został odrzucony; niczego nie pobrano.</translation>
+    </message>
+    <message>
+        <source>The server answered with an error.</source>
+        <translation>Serwer odpowiedział błędem.</translation>
+    </message>
+    <message>
+        <source>The server sent something that is not a calendar.</source>
+        <translation>Serwer przysłał coś, co nie jest kalendarzem.</translation>
+    </message>
+    <message>
+        <source>The server took too long.</source>
+        <translation>Serwer odpowiadał zbyt długo.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending.</source>
+        <translation>Serwer przestał wysyłać dane.</translation>
+    </message>
+    <message>
+        <source>The server redirected too many times.</source>
+        <translation>Serwer przekierował zbyt wiele razy.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s redirects lead in a circle.</source>
+        <translation>Przekierowania serwera tworzą pętlę.</translation>
+    </message>
+    <message>
+        <source>The https address redirected to plain http; refused.</source>
+        <translation>Adres https przekierował na nieszyfrowany http; odrzucono.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be read.</source>
+        <translation>Nie można odczytać listy kalendarzy.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be saved.</source>
+        <translation>Nie można zapisać listy kalendarzy.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fetching...</source>
+        <translation>Pobieranie…</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Odczytywanie…</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>Jeszcze nie odczytano</translation>
+    </message>
+    <message>
+        <source>1 event read</source>
+        <translation>Odczytano 1 wydarzenie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events read</source>
+        <translation>
+            <numerusform>Odczytano %n wydarzenie</numerusform>
+            <numerusform>Odczytano %n wydarzenia</numerusform>
+            <numerusform>Odczytano %n wydarzeń</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, last refreshed %2</source>
+        <translation>%1, ostatnio odświeżono %2</translation>
+    </message>
+    <message>
+        <source>Shown meanwhile: %1</source>
+        <translation>Tymczasem pokazywane: %1</translation>
+    </message>
+</context>
+<context>
     <name>EventWords</name>
     <message>
         <source>Untitled event</source>
@@ -324,6 +435,200 @@
     </message>
 </context>
 <context>
+    <name>solvane::CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalendarze</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendarz</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Święta</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>State of the selected calendar</source>
+        <translation>Stan zaznaczonego kalendarza</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Dodaj &amp;plik…</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Dodaj plik</translation>
+    </message>
+    <message>
+        <source>Add &amp;URL...</source>
+        <translation>Dodaj &amp;adres URL…</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Dodaj adres URL</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me...</source>
+        <translation>Zmień &amp;nazwę…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation>&amp;Kolor…</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Refresh No&amp;w</source>
+        <translation>&amp;Odśwież teraz</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Odśwież teraz</translation>
+    </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Widoczny</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Widoczny</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>Świę&amp;ta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>Ka&amp;lendarze:</translation>
+    </message>
+    <message>
+        <source>%1, colour %2</source>
+        <translation>%1, kolor %2</translation>
+    </message>
+    <message>
+        <source>No calendars yet: add a calendar file or the address of one.</source>
+        <translation>Brak kalendarzy: dodaj plik kalendarza lub jego adres.</translation>
+    </message>
+    <message>
+        <source>Add a Calendar File</source>
+        <translation>Dodaj plik kalendarza</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb);;All files (*)</source>
+        <translation>Kalendarze (*.ics *.ical *.icalendar *.ifb);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <translation>Subskrybuj kalendarz</translation>
+    </message>
+    <message>
+        <source>Address (http, https or webcal):</source>
+        <translation>Adres (http, https lub webcal):</translation>
+    </message>
+    <message>
+        <source>Rename Calendar</source>
+        <translation>Zmień nazwę kalendarza</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Calendar Colour</source>
+        <translation>Kolor kalendarza</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be added: give the whole path of a calendar file.</source>
+        <translation>Nie można dodać „%1”: podaj pełną ścieżkę pliku kalendarza.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 jest już na liście.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address Solvane can subscribe to. Give an address that begins with http://, https:// or webcal://.</source>
+        <translation>„%1” nie jest adresem, który Solvane może subskrybować. Podaj adres zaczynający się od http://, https:// lub webcal://.</translation>
+    </message>
+    <message>
+        <source>Remove the calendar &quot;%1&quot; from the list? Its events are no longer shown; the file or the subscription itself is left as it is.</source>
+        <translation>Usunąć kalendarz „%1” z listy? Jego wydarzenia nie będą już pokazywane; sam plik lub subskrypcja pozostaną bez zmian.</translation>
+    </message>
+    <message>
+        <source>The list of calendars could not be saved to %1. %2</source>
+        <translation>Nie można zapisać listy kalendarzy w %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::NoteEditor</name>
+    <message>
+        <source>Edit Note</source>
+        <translation>Edytuj notatkę</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Dodaj notatkę</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notatka</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dni</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notatka:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Dni:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>solvane::TCalendar</name>
     <message>
         <source>Sunrise</source>
@@ -460,6 +765,46 @@
     <message>
         <source>There is no notification area on this desktop, so Solvane stays visible.</source>
         <translation>Ten pulpit nie ma zasobnika systemowego, więc Solvane pozostaje widoczny.</translation>
+    </message>
+    <message>
+        <source>Without a home folder Solvane has nowhere to keep a list of calendars.</source>
+        <translation>Bez katalogu domowego Solvane nie ma gdzie przechowywać listy kalendarzy.</translation>
+    </message>
+    <message>
+        <source>Add Note...</source>
+        <translation>Dodaj notatkę…</translation>
+    </message>
+    <message>
+        <source>Edit Note &quot;%1&quot;...</source>
+        <translation>Edytuj notatkę „%1”…</translation>
+    </message>
+    <message>
+        <source>Edit Note...</source>
+        <translation>Edytuj notatkę…</translation>
+    </message>
+    <message>
+        <source>Remove Note &quot;%1&quot;</source>
+        <translation>Usuń notatkę „%1”</translation>
+    </message>
+    <message>
+        <source>Remove Note</source>
+        <translation>Usuń notatkę</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Kalendarze…</translation>
+    </message>
+    <message>
+        <source>The note could not be saved. %1</source>
+        <translation>Nie można zapisać notatki. %1</translation>
+    </message>
+    <message>
+        <source>Remove the note &quot;%1&quot;?</source>
+        <translation>Usunąć notatkę „%1”?</translation>
+    </message>
+    <message>
+        <source>The note could not be removed. %1</source>
+        <translation>Nie można usunąć notatki. %1</translation>
     </message>
 </context>
 <context>
@@ -621,6 +966,14 @@
         <source>On until you save a place</source>
         <translation>Włączone do czasu zapisania miejsca</translation>
     </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Kalendarze…</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Kalendarze</translation>
+    </message>
 </context>
 <context>
     <name>solvane::TMonthCalendar</name>
@@ -694,6 +1047,17 @@
     <message>
         <source>Sunrise %1, sunset %2</source>
         <translation>Wschód słońca %1, zachód %2</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Kalendarze…</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::UserCalendars</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
     </message>
 </context>
 <context>

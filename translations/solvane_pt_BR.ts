@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CalendarStateText</name>
+    <message>
+        <source>The file is not there.</source>
+        <translation>O arquivo não está lá.</translation>
+    </message>
+    <message>
+        <source>The link leads to a file that is not there.</source>
+        <translation>O link leva a um arquivo que não está lá.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a calendar file.</source>
+        <translation>É uma pasta, não um arquivo de calendário.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file (a pipe or a device); it is not read.</source>
+        <translation>Não é um arquivo comum (é um pipe ou um dispositivo); não é lido.</translation>
+    </message>
+    <message>
+        <source>The calendar is too large to be read.</source>
+        <translation>O calendário é grande demais para ser lido.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Não é possível ler o arquivo.</translation>
+    </message>
+    <message>
+        <source>The address is not an http, https or webcal address.</source>
+        <translation>O endereço não é um endereço http, https ou webcal.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Não é possível alcançar o servidor.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused; nothing was fetched.</source>
+        <translation>O certificado do servidor foi recusado; nada foi baixado.</translation>
+    </message>
+    <message>
+        <source>The server answered with an error.</source>
+        <translation>O servidor respondeu com um erro.</translation>
+    </message>
+    <message>
+        <source>The server sent something that is not a calendar.</source>
+        <translation>O servidor enviou algo que não é um calendário.</translation>
+    </message>
+    <message>
+        <source>The server took too long.</source>
+        <translation>O servidor demorou demais.</translation>
+    </message>
+    <message>
+        <source>The server stopped sending.</source>
+        <translation>O servidor parou de enviar.</translation>
+    </message>
+    <message>
+        <source>The server redirected too many times.</source>
+        <translation>O servidor redirecionou vezes demais.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s redirects lead in a circle.</source>
+        <translation>Os redirecionamentos do servidor andam em círculo.</translation>
+    </message>
+    <message>
+        <source>The https address redirected to plain http; refused.</source>
+        <translation>O endereço https redirecionou para http sem criptografia; recusado.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be read.</source>
+        <translation>Não é possível ler a lista de calendários.</translation>
+    </message>
+    <message>
+        <source>The list of calendars cannot be saved.</source>
+        <translation>Não é possível salvar a lista de calendários.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Fetching...</source>
+        <translation>Baixando…</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lendo…</translation>
+    </message>
+    <message>
+        <source>Not read yet</source>
+        <translation>Ainda não lido</translation>
+    </message>
+    <message>
+        <source>1 event read</source>
+        <translation>1 evento lido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events read</source>
+        <translation>
+            <numerusform>%n evento lido</numerusform>
+            <numerusform>%n eventos lidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, last refreshed %2</source>
+        <translation>%1, última atualização %2</translation>
+    </message>
+    <message>
+        <source>Shown meanwhile: %1</source>
+        <translation>Mostrado enquanto isso: %1</translation>
+    </message>
+</context>
+<context>
     <name>EventWords</name>
     <message>
         <source>Untitled event</source>
@@ -322,6 +432,200 @@
     </message>
 </context>
 <context>
+    <name>solvane::CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendários</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendário</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feriados</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>State of the selected calendar</source>
+        <translation>Estado do calendário selecionado</translation>
+    </message>
+    <message>
+        <source>Add &amp;File...</source>
+        <translation>Adicionar &amp;arquivo…</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Adicionar arquivo</translation>
+    </message>
+    <message>
+        <source>Add &amp;URL...</source>
+        <translation>Adicionar &amp;URL…</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>Adicionar URL</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me...</source>
+        <translation>Reno&amp;mear…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation>C&amp;or…</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Refresh No&amp;w</source>
+        <translation>A&amp;tualizar agora</translation>
+    </message>
+    <message>
+        <source>Refresh now</source>
+        <translation>Atualizar agora</translation>
+    </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays</source>
+        <translation>&amp;Feriados</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Calendars:</source>
+        <translation>&amp;Calendários:</translation>
+    </message>
+    <message>
+        <source>%1, colour %2</source>
+        <translation>%1, cor %2</translation>
+    </message>
+    <message>
+        <source>No calendars yet: add a calendar file or the address of one.</source>
+        <translation>Ainda não há calendários: adicione um arquivo de calendário ou o endereço de um.</translation>
+    </message>
+    <message>
+        <source>Add a Calendar File</source>
+        <translation>Adicionar um arquivo de calendário</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb);;All files (*)</source>
+        <translation>Calendários (*.ics *.ical *.icalendar *.ifb);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Subscribe to a Calendar</source>
+        <translation>Assinar um calendário</translation>
+    </message>
+    <message>
+        <source>Address (http, https or webcal):</source>
+        <translation>Endereço (http, https ou webcal):</translation>
+    </message>
+    <message>
+        <source>Rename Calendar</source>
+        <translation>Renomear o calendário</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Calendar Colour</source>
+        <translation>Cor do calendário</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be added: give the whole path of a calendar file.</source>
+        <translation>Não é possível adicionar “%1”: informe o caminho completo de um arquivo de calendário.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 já está na lista.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an address Solvane can subscribe to. Give an address that begins with http://, https:// or webcal://.</source>
+        <translation>“%1” não é um endereço que o Solvane possa assinar. Informe um endereço que comece com http://, https:// ou webcal://.</translation>
+    </message>
+    <message>
+        <source>Remove the calendar &quot;%1&quot; from the list? Its events are no longer shown; the file or the subscription itself is left as it is.</source>
+        <translation>Remover o calendário “%1” da lista? Seus eventos deixam de ser mostrados; o arquivo ou a assinatura em si ficam como estão.</translation>
+    </message>
+    <message>
+        <source>The list of calendars could not be saved to %1. %2</source>
+        <translation>Não foi possível salvar a lista de calendários em %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::NoteEditor</name>
+    <message>
+        <source>Edit Note</source>
+        <translation>Editar a nota</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Adicionar uma nota</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Dias:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>solvane::TCalendar</name>
     <message>
         <source>Sunrise</source>
@@ -458,6 +762,46 @@
     <message>
         <source>There is no notification area on this desktop, so Solvane stays visible.</source>
         <translation>Esta área de trabalho não tem área de notificação, por isso o Solvane continua visível.</translation>
+    </message>
+    <message>
+        <source>Without a home folder Solvane has nowhere to keep a list of calendars.</source>
+        <translation>Sem uma pasta pessoal o Solvane não tem onde guardar uma lista de calendários.</translation>
+    </message>
+    <message>
+        <source>Add Note...</source>
+        <translation>Adicionar uma nota…</translation>
+    </message>
+    <message>
+        <source>Edit Note &quot;%1&quot;...</source>
+        <translation>Editar a nota “%1”…</translation>
+    </message>
+    <message>
+        <source>Edit Note...</source>
+        <translation>Editar a nota…</translation>
+    </message>
+    <message>
+        <source>Remove Note &quot;%1&quot;</source>
+        <translation>Remover a nota “%1”</translation>
+    </message>
+    <message>
+        <source>Remove Note</source>
+        <translation>Remover a nota</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Calendários…</translation>
+    </message>
+    <message>
+        <source>The note could not be saved. %1</source>
+        <translation>Não foi possível salvar a nota. %1</translation>
+    </message>
+    <message>
+        <source>Remove the note &quot;%1&quot;?</source>
+        <translation>Remover a nota “%1”?</translation>
+    </message>
+    <message>
+        <source>The note could not be removed. %1</source>
+        <translation>Não foi possível remover a nota. %1</translation>
     </message>
 </context>
 <context>
@@ -619,6 +963,14 @@
         <source>On until you save a place</source>
         <translation>Ligado até você salvar um local</translation>
     </message>
+    <message>
+        <source>&amp;Calendars...</source>
+        <translation>&amp;Calendários…</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation>Calendários</translation>
+    </message>
 </context>
 <context>
     <name>solvane::TMonthCalendar</name>
@@ -692,6 +1044,17 @@
     <message>
         <source>Sunrise %1, sunset %2</source>
         <translation>Nascer do sol %1, pôr do sol %2</translation>
+    </message>
+    <message>
+        <source>Calendars...</source>
+        <translation>Calendários…</translation>
+    </message>
+</context>
+<context>
+    <name>solvane::UserCalendars</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,7 @@ private slots:
     void everythingSeenHasAName_data();
     void everythingSeenHasAName();
     void hiddenPartsAreNotExposed();
+    void yearWindowIsAWindow();
     void dayCellsNameTheirDate();
     void buttonsBeyondTheNarrowWindowAreNotExposed();
     void sunTimesAreRead();
@@ -118,6 +119,16 @@ void TestAccessibility::hiddenPartsAreNotExposed() {
         };
         QVERIFY2(std::none_of(paths.begin(), paths.end(), endsThere), hidden);
     }
+}
+
+// Screen readers find an application's windows among its frames, and read their titles.
+void TestAccessibility::yearWindowIsAWindow() {
+    KeyboardUser user(kNewYork);
+    QVERIFY(QTest::qWaitForWindowActive(user.calendar.get()));
+    QAccessibleInterface* window = accessible(user.calendar.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QVERIFY(window->text(QAccessible::Name).contains(QStringLiteral("Julian")));
+    QCOMPARE(window->parent()->role(), QAccessible::Application);
 }
 
 // The one-month window cuts the strip short: what lies past its edge is not offered, and its

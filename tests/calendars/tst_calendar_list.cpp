@@ -5,6 +5,8 @@
 // write nothing, list files that cannot be read (refused without loss), refused additions and
 // the addresses a subscription is fetched from.
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <QDir>
 #include <QFile>
@@ -56,6 +58,7 @@ private slots:
     void noChangeNoWrite_data();
     void noChangeNoWrite();
     void stateKept();
+    void fullDiskKeepsTheFile();
     void unreadableFile_data();
     void unreadableFile();
     void refusedAdditions_data();
@@ -186,6 +189,30 @@ void TestCalendarList::stateKept() {
     next.load();
     QCOMPARE(next.source(id)->lastRefresh, kWhen);
     QCOMPARE(next.source(id)->lastError, error);
+}
+
+// A disk that fills up during a save: the file on disk keeps the list it held, and the failure
+// is reported. RLIMIT_FSIZE makes the write fail for root as well.
+void TestCalendarList::fullDiskKeepsTheFile() {
+    CalendarList list(folder_);
+    list.load();
+    const QString id = list.addFile(QStringLiteral("/home/u/a.ics"), QStringLiteral("A"), 0);
+    const QByteArray before = bytesOf(list.filePath());
+    QVERIFY(!before.isEmpty());
+    QSignalSpy failed(&list, &CalendarList::saveFailed);
+    rlimit previous{};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = previous;
+    full.rlim_cur = rlim_t(before.size());
+    ::setrlimit(RLIMIT_FSIZE, &full);
+    const bool renamed = list.rename(id, QStringLiteral("A name much longer than the old one"));
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    QVERIFY(renamed);
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(list.saveError().kind, Kind::Unwritable);
+    QCOMPARE(bytesOf(list.filePath()), before);
+    QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{"calendars.json"});
 }
 
 void TestCalendarList::unreadableFile_data() {

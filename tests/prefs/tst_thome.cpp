@@ -122,10 +122,10 @@ void TestTHome::everyVisibleFieldIsATabStop() {
         }
     }
     tabStops.sort();
-    QCOMPARE(tabStops,
-             (QStringList{"CheckBox1", "CheckBox2", "CheckBox3", "ColorComboBox1", "ColorComboBox2",
-                          "ColorComboBox3", "ColorComboBox4", "ColorComboBox5", "ColorComboBox6",
-                          "ComboBox1", "CurrencyEditGMT3", "Edit1", "Edit2", "Panel2"}));
+    QCOMPARE(tabStops, (QStringList{"CalendarsButton", "CheckBox1", "CheckBox2", "CheckBox3",
+                                    "ColorComboBox1", "ColorComboBox2", "ColorComboBox3",
+                                    "ColorComboBox4", "ColorComboBox5", "ColorComboBox6",
+                                    "ComboBox1", "CurrencyEditGMT3", "Edit1", "Edit2", "Panel2"}));
 }
 
 void TestTHome::offsetListSetsTheOffset_data() {

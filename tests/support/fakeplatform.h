@@ -15,7 +15,7 @@
 namespace solvane::test {
 
 struct Box {
-    enum Kind { Error, Warning, Message } kind;
+    enum Kind { Error, Warning, Message, Question } kind;
     QString text;
     bool operator==(const Box&) const = default;
 };
@@ -33,6 +33,12 @@ public:
     void error(const QString& text) override { boxes.append({Box::Error, text}); }
     void warning(const QString& text) override { boxes.append({Box::Warning, text}); }
     void message(const QString& text) override { boxes.append({Box::Message, text}); }
+    // Recorded, and answered with `answer`.
+    bool question(const QString& text) override {
+        boxes.append({Box::Question, text});
+        return answer;
+    }
+    bool answer = false;
 
     void moveTo(QPoint point) override { pointerMoves.append(point); }
     QSize desktopSize() const override { return QSize(1920, 1080); }

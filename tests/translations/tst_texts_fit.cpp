@@ -13,13 +13,17 @@
 #include <QMessageBox>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "app_fixture.h"
+#include "calendars_dialog.h"
 #include "language.h"
+#include "note_editor.h"
 #include "system_zone_for_test.h"
 #include "thome.h"
+#include "user_calendars.h"
 
 using namespace solvane;
 using namespace solvane::test;
@@ -61,11 +65,25 @@ int roomForText(const QWidget* widget) {
     return -1;
 }
 
+// A text as drawn: the mnemonic's "&" is an underline, "&&" an ampersand.
+QString withoutMnemonic(const QString& text) {
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
 QString shownText(const QWidget* widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->textFormat() == Qt::RichText ? QString() : label->text();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->textFormat() == Qt::RichText)
+            return {};
+        return label->buddy() ? withoutMnemonic(label->text()) : label->text();
+    }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return QString(button->text()).remove(u'&');
+        return withoutMnemonic(button->text());
     return {};
 }
 
@@ -206,6 +224,26 @@ void TestTextsFit::everyWindow() {
         note->show();
         QVERIFY(QTest::qWaitForWindowExposed(note));
         check(QStringLiteral("Parameters at a first start"), note);
+    }
+
+    {
+        // The Calendars dialog over an empty list, and the editor of a note on a day.
+        QTemporaryDir home;
+        UserCalendars calendars(home.filePath(QStringLiteral("config/")),
+                                home.filePath(QStringLiteral("cache/")),
+                                home.filePath(QStringLiteral("data/")));
+        AppFixture withCalendars;
+        withCalendars.calendar->setCalendars(&calendars);
+        CalendarsDialog* dialog = withCalendars.calendar->calendarsDialog();
+        QVERIFY(dialog);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        check(QStringLiteral("Calendars"), dialog);
+        dialog->hide();
+        NoteEditor editor(QDate(2026, 12, 25), QStringLiteral("Christmas"), 1, true);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        check(QStringLiteral("note editor"), &editor);
     }
 
     auto* menu = child<QMenu>(*app.calendar, QStringLiteral("TrayMenu"));

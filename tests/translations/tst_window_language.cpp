@@ -46,21 +46,21 @@ void TestWindowLanguage::windowSpeaksTheLanguage_data() {
     QTest::addRow("English") << QString()
                              << "Solvane     Today:  (12) Dec 07, 2026     Julian: 26.341"
                              << "Always on top (Alt+T)"
-                             << "Latitude"
-                             << QStringList{"Hide", "Parameters", "Print...", "", "Exit"}
+                             << "Latitude" << QStringList{"Hide",     "Parameters", "Calendars...",
+                                                          "Print...", "",           "Exit"}
                              << "Parameters";
     QTest::addRow("German") << "de"
                             << "Solvane     Heute:  (12) Dec 07, 2026     Ordinaldatum: 26.341"
                             << "Immer im Vordergrund (Alt+T)"
                             << "Breitengrad"
-                            << QStringList{"Ausblenden", "Einstellungen", "Drucken …", "",
-                                           "Beenden"}
+                            << QStringList{"Ausblenden", "Einstellungen", "Kalender …", "Drucken …",
+                                           "",           "Beenden"}
                             << "Einstellungen";
     QTest::addRow("French") << "fr"
                             << "Solvane     Aujourd’hui :  (12) Dec 07, 2026     Quantième : 26.341"
                             << "Toujours au premier plan (Alt+T)"
-                            << "Latitude"
-                            << QStringList{"Masquer", "Paramètres", "Imprimer…", "", "Quitter"}
+                            << "Latitude" << QStringList{"Masquer",   "Paramètres", "Calendriers…",
+                                                         "Imprimer…", "",           "Quitter"}
                             << "Paramètres";
 }
 
