@@ -36,6 +36,7 @@ Program::Program(QApplication& application) {
         QTimer::singleShot(0, calendars_.get(), [this] {
             qCInfo(lcTiming, "calendars start at %lld ms", monotonicMs());
             calendars_->start();
+            qCInfo(lcTiming, "calendars started at %lld ms", monotonicMs());
             calendarsStarted_ = true;
             addCalendars(std::exchange(pendingCalendars_, {}));
         });
