@@ -30,6 +30,10 @@ MarksTiming::MarksTiming(std::vector<QWidget*> pages, std::function<bool()> hasM
     ticker_.setTimerType(Qt::PreciseTimer);
     connect(&ticker_, &QTimer::timeout, this, &MarksTiming::tick);
     ticker_.start(1);
+    // Counted from the first turn of the event loop, whose posted work (the activation, the
+    // start of the calendars) runs before any timer can fire.
+    QMetaObject::invokeMethod(
+        this, [this] { sinceTick_.start(); }, Qt::QueuedConnection);
     // A calendar without events never ends the watch: a minute is enough for any start.
     QTimer::singleShot(60'000, this, [this] {
         marksPainted_ = idle_ = true;

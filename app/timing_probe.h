@@ -50,7 +50,7 @@ private:
     std::function<bool()> hasMarks_;
     QTimer ticker_;
     QElapsedTimer sinceTick_;
-    qint64 longestNs_ = 0;            // the longest turn since the first
+    qint64 longestNs_ = 0;            // the longest turn since the first began
     qint64 longestAfterShownNs_ = 0;  // the same, counted from the window's first paint
     bool shown_ = false;              // a page has painted once
     bool armed_ = false;              // marks are answered: the next paint shows them
