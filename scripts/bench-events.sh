@@ -197,8 +197,10 @@ run_libical() {
 }
 
 run_model() {
-    "$model_exe" "$calendar" "$first_day" "$last_day" Europe/Berlin |
-        sed -n 's/.*longest_stall_ms=\([0-9.]*\).*/\1/p' >>"$work/model-stall"
+    local line
+    line=$("$model_exe" "$calendar" "$first_day" "$last_day" Europe/Berlin)
+    sed -n 's/.*longest_stall_ms=\([0-9.]*\).*/\1/p' <<<"$line" >>"$work/model-stall"
+    sed -n 's/.*load_ms=\([0-9.]*\).*/\1/p' <<<"$line" >>"$work/model-load"
 }
 
 # A first launch, not counted, learns the days and brings the files into the page cache.
@@ -228,6 +230,7 @@ printf '  %-44s %s\n' \
     "calendars begin to be read, to marks" "$(summary <"$work/start-to-marks")" \
     "launch to marks, minus launch to first window" "$(summary <"$work/marks-after-map")" \
     "libical parse + expansion, same days" "$(summary <"$work/libical")" \
+    "bench-events-model, bytes to index" "$(summary <"$work/model-load")" \
     "first window: with the calendar" "$(summary <"$work/map-with")" \
     "first window: with it, timing logged" "$(summary <"$work/map-timed")" \
     "first window: no calendar" "$(summary <"$work/map-without")" \
@@ -244,6 +247,7 @@ printf '  %-44s %s MiB\n' \
 libical=$(median <"$work/libical")
 check "calendar read to marks / libical" "$(ratio "$(median <"$work/start-to-marks")" "$libical")" 1.3 x
 check "marks after first window / libical" "$(ratio "$(median <"$work/marks-after-map")" "$libical")" 1.3 x
+printf '  %-44s %10s x\n' "bench-events-model / libical" "$(ratio "$(median <"$work/model-load")" "$libical")"
 check "first window with calendar / empty frames" \
     "$(ratio "$(median <"$work/map-with")" "$(median <"$work/map-frames")")" 1.1 x
 printf '  %-44s %10s x\n' "first window without calendar / empty frames" \
@@ -257,8 +261,10 @@ printf '  %-44s %10s MiB\n' "memory the calendar adds" \
 # Idle with the calendar read, as bench-idle.sh measures it: the wall clock set by libfaketime
 # (the monotonic clock left alone), the window left to settle, then CPU time and wake-ups.
 if [[ -z ${SKIP_IDLE:-} ]]; then
-    in_home with env LD_PRELOAD="$libfaketime" FAKETIME="@$ordinary_day" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        "$work/solvane" >>"$work/app.log" 2>&1 &
+    # Through env, which becomes the program: $! is the program's own id.
+    env XDG_CONFIG_HOME="$work/with/config" XDG_CACHE_HOME="$work/with/cache" \
+        XDG_DATA_HOME="$work/with/data" LD_PRELOAD="$libfaketime" FAKETIME="@$ordinary_day" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 "$work/solvane" >>"$work/app.log" 2>&1 &
     app_pid=$!
     xdotool search --sync --onlyvisible --name Solvane >/dev/null
     sleep "$settle_seconds"
