@@ -11,6 +11,7 @@
 #include "settings.h"
 #include "settings_location.h"
 #include "tcalendar.h"
+#include "timing_probe.h"
 #include "user_calendars.h"
 
 namespace solvane {
@@ -35,7 +36,9 @@ Program::Program(QApplication& application) {
     // the model's worker and fetched in the background.
     if (calendars_)
         QTimer::singleShot(0, calendars_.get(), [this] {
+            qCInfo(lcTiming, "calendars start at %lld ms", monotonicMs());
             calendars_->start();
+            qCInfo(lcTiming, "calendars started at %lld ms", monotonicMs());
             calendarsStarted_ = true;
             addCalendars(std::exchange(pendingCalendars_, {}));
         });

@@ -16,6 +16,7 @@
 #include "settings.h"
 #include "tcalendar.h"
 #include "thome.h"
+#include "timing_probe.h"
 #include "tmonthcalendar.h"
 #include "user_calendars.h"
 
@@ -55,6 +56,18 @@ DayTextsSource dayTexts(const events::EventsModel& model) {
     };
 }
 
+// Some day of the months in view has an event: its page draws a mark.
+bool anyMarks(const events::EventsModel& model, const std::vector<QWidget*>& pages) {
+    for (const QWidget* widget : pages) {
+        const auto* page = static_cast<const TMonthCalendar*>(widget);
+        const QDate month(page->yearShown(), page->monthShown(), 1);
+        for (QDate day = month; day.isValid() && day.month() == month.month(); day = day.addDays(1))
+            if (model.hasEvents(day))
+                return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void TCalendar::setEvents(events::EventsModel* events) {
@@ -79,6 +92,15 @@ void TCalendar::setEvents(events::EventsModel* events) {
         if (settings_) {
             connect(settings_, &prefs::Settings::loaded, this,
                     guard(this, &TCalendar::scheduleEventsRange));
+        }
+        if (lcTiming().isInfoEnabled()) {
+            std::vector<QWidget*> pages;
+            for (int k = 1; k <= 12; ++k)
+                pages.push_back(MonthCalendar(k));
+            auto* probe = new MarksTiming(
+                pages, [events = events_, pages] { return anyMarks(*events, pages); }, this);
+            connect(events_, &events::EventsModel::daysChanged, probe, &MarksTiming::daysChanged);
+            connect(events_, &events::EventsModel::idle, probe, &MarksTiming::idle);
         }
     }
     // Repainted only when the answers change: an idle model costs nothing.
@@ -145,6 +167,8 @@ void TCalendar::tellEventsRange() {
     if (!first.isValid())
         return;
     events_->setLocalZone(eventsZone(preferences(), clock().now().toSecsSinceEpoch()));
+    qCInfo(lcTiming, "days %s to %s", qPrintable(first.toString(Qt::ISODate)),
+           qPrintable(last.addMonths(1).addDays(-1).toString(Qt::ISODate)));
     events_->setRange(first, last.addMonths(1).addDays(-1));
 }
 

@@ -3,8 +3,6 @@
 
 #include "calendar_sources.h"
 
-#include <QCryptographicHash>
-
 #include "subscription_url.h"
 
 namespace solvane::calendars {
@@ -14,10 +12,6 @@ using Kind = SourceError::Kind;
 using std::chrono::milliseconds;
 
 constexpr qint64 kMaxTimer = 24LL * 3600 * 1000;  // ms; a longer wait is re-armed on waking
-
-QByteArray hashOf(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
 
 }  // namespace
 
@@ -115,7 +109,7 @@ void CalendarSources::readFile(const CalendarSource& source) {
     const FileRead read = options_.readFile(source.location);
     if (read.error.isError()) {
         // The file is gone or refused: when it comes back its bytes are new again.
-        states_[source.id].hash.clear();
+        states_[source.id].handedOut.reset();
         report(source.id, read.error);
         return;
     }
@@ -153,7 +147,7 @@ void CalendarSources::fetch(const CalendarSource& source) {
     // A copy that is not being shown (none was handed out) must not be revalidated: a 304
     // would leave the calendar empty.
     std::optional<CachedCopy> known;
-    if (!state.hash.isEmpty())
+    if (state.handedOut)
         known = cache_.validators(url);
     if (!manager_)
         manager_ = std::make_unique<QNetworkAccessManager>();
@@ -185,10 +179,9 @@ void CalendarSources::fetched(const QString& id, const QUrl& url, const FetchRes
 
 void CalendarSources::handOut(const QString& id, const QByteArray& bytes) {
     const auto it = states_.find(id);  // gone when a slot removed the calendar meanwhile
-    const QByteArray hash = hashOf(bytes);
-    if (it == states_.end() || it->hash == hash)
+    if (it == states_.end() || (it->handedOut && *it->handedOut == bytes))
         return;
-    it->hash = hash;
+    it->handedOut = bytes;
     emit contentChanged(id, bytes);
 }
 

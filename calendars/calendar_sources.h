@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "calendar_list.h"
 #include "fetch.h"
@@ -67,7 +68,9 @@ signals:
 
 private:
     struct State {
-        QByteArray hash;  // of the bytes last handed out
+        // The bytes last handed out, shared with those who read them: comparing them with
+        // new ones costs a pass of memcmp, where a hash of a large file held up the window.
+        std::optional<QByteArray> handedOut;
         QDateTime lastAttempt;
         bool lastFailed = false;
         Fetch* fetch = nullptr;

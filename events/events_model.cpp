@@ -17,6 +17,7 @@ struct EventsModel::Calendar {
     // Numbers are never reused, not even by a calendar removed and added again.
     std::shared_ptr<std::atomic<quint64>> generation = std::make_shared<std::atomic<quint64>>(0);
     bool reading = false;
+    bool queued = false;  // a reading is asked for and begins at the next turn
 };
 
 namespace {
@@ -131,14 +132,38 @@ void EventsModel::readAll() {
         read(*calendar);
 }
 
+// The reading begins at the next turn of the event loop, with what is known by then: at start
+// the calendars, the zone and the days in view come one after the other, and a reading begun
+// at the first of them would keep the one worker busy with days nobody looks at.
 void EventsModel::read(Calendar& calendar) {
-    const quint64 generation = ++readings_;
-    calendar.generation->store(generation);
+    calendar.generation->store(++readings_);
     if (!calendar.reading) {
         calendar.reading = true;
         ++pending_;
     }
+    calendar.queued = true;
     emit stateChanged(calendar.input.id);
+    if (beginPending_)
+        return;
+    beginPending_ = true;
+    QMetaObject::invokeMethod(this, &EventsModel::beginReadings, Qt::QueuedConnection);
+}
+
+void EventsModel::beginReadings() {
+    beginPending_ = false;
+    // Looked for afresh each time: a slot of accept() may add or remove calendars.
+    for (;;) {
+        const auto queued = std::find_if(calendars_.begin(), calendars_.end(),
+                                         [](const auto& calendar) { return calendar->queued; });
+        if (queued == calendars_.end())
+            return;
+        (*queued)->queued = false;
+        begin(**queued);
+    }
+}
+
+void EventsModel::begin(Calendar& calendar) {
+    const quint64 generation = calendar.generation->load();
     if (!first_.isValid() || !last_.isValid() || last_ < first_) {
         // No days in view: nothing to read, and nothing on any day.
         accept(calendar.input.id, generation, std::make_shared<DayIndex>());

@@ -72,6 +72,8 @@ private:
     const Calendar* find(const QString& id) const;
     void read(Calendar& calendar);
     void readAll();
+    void beginReadings();
+    void begin(Calendar& calendar);
     void accept(const QString& id, quint64 generation, std::shared_ptr<const DayIndex> index);
 
     std::vector<std::unique_ptr<Calendar>> calendars_;  // in the order they were added
@@ -80,7 +82,8 @@ private:
     ical::Limits limits_;
     QDate first_, last_;
     int pending_ = 0;
-    quint64 readings_ = 0;  // readings asked for so far
+    bool beginPending_ = false;  // beginReadings() is queued
+    quint64 readings_ = 0;       // readings asked for so far
     // One worker: readings take turns at libical anyway, and in order they come back in order.
     QThreadPool pool_;
 };

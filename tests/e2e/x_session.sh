@@ -13,7 +13,8 @@
 
 x_session_cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    # Only what the run started and stopped: a helper of the session's own may outlive it.
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     rm -rf "$dir"
 }
 

@@ -15,6 +15,8 @@ class TestDayIndex : public QObject {
 private slots:
     void datesCovered_data();
     void datesCovered();
+    void datesAcrossZoneChanges_data();
+    void datesAcrossZoneChanges();
 };
 
 void TestDayIndex::datesCovered_data() {
@@ -111,6 +113,101 @@ void TestDayIndex::datesCovered() {
         QCOMPARE(found.size(), 31);
         return;
     }
+    QCOMPARE(found.join(' '), dates);
+}
+
+// Timed occurrences around the zone's changes of offset, with the range March to October 2026:
+// the local date of an end, and whether it is a local midnight, must follow the offset in
+// force at that instant. Given as UTC instants so that the expectation is independent of the
+// reader: the start's local date is the reader's, the end's the index's.
+void TestDayIndex::datesAcrossZoneChanges_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("dates");
+
+    // Berlin: CET until 2026-03-29 01:00 UTC, CEST until 2026-10-25 01:00 UTC.
+    QTest::addRow("Berlin, ends at local midnight before summer time") << "20260328T220000Z"
+                                                                       << "20260328T230000Z"
+                                                                       << "Europe/Berlin"
+                                                                       << "2026-03-28";
+    QTest::addRow("Berlin, ends at local midnight in summer time") << "20260329T200000Z"
+                                                                   << "20260329T220000Z"
+                                                                   << "Europe/Berlin"
+                                                                   << "2026-03-29";
+    QTest::addRow("Berlin, 23:00 UTC is already the next day in summer") << "20260329T200000Z"
+                                                                         << "20260329T230000Z"
+                                                                         << "Europe/Berlin"
+                                                                         << "2026-03-29 2026-03-30";
+    QTest::addRow("Berlin, across the change back, in the repeated hour") << "20261025T003000Z"
+                                                                          << "20261025T013000Z"
+                                                                          << "Europe/Berlin"
+                                                                          << "2026-10-25";
+    QTest::addRow("Berlin, ends at local midnight after the change back") << "20261025T210000Z"
+                                                                          << "20261025T230000Z"
+                                                                          << "Europe/Berlin"
+                                                                          << "2026-10-25";
+    QTest::addRow("Berlin, the last second before the change back") << "20261024T200000Z"
+                                                                    << "20261024T215959Z"
+                                                                    << "Europe/Berlin"
+                                                                    << "2026-10-24";
+    // New York: EST until 2026-03-08 07:00 UTC, then EDT.
+    QTest::addRow("New York, ends at local midnight after the change") << "20260309T020000Z"
+                                                                       << "20260309T040000Z"
+                                                                       << "America/New_York"
+                                                                       << "2026-03-08";
+    QTest::addRow("New York, 04:00 UTC was the same day's 23:00 before it") << "20260307T020000Z"
+                                                                            << "20260307T040000Z"
+                                                                            << "America/New_York"
+                                                                            << "2026-03-06";
+    // Lord Howe Island: +11 until 2026-04-05 02:00 local, then +10:30.
+    QTest::addRow("Lord Howe, half an hour of change, ends at local midnight")
+        << "20260405T123000Z"
+        << "20260405T133000Z"
+        << "Australia/Lord_Howe"
+        << "2026-04-05";
+    QTest::addRow("fixed offset +5:30, ends at local midnight") << "20260601T173000Z"
+                                                                << "20260601T183000Z"
+                                                                << "19800"
+                                                                << "2026-06-01";
+    QTest::addRow("ends after the range: clipped to its last day") << "20261031T100000Z"
+                                                                   << "20270601T000000Z"
+                                                                   << "Europe/Berlin"
+                                                                   << "2026-10-31";
+    QTest::addRow("began years before the range, ends on its first day") << "20200101T000000Z"
+                                                                         << "20260301T120000Z"
+                                                                         << "Europe/Berlin"
+                                                                         << "2026-03-01";
+}
+
+void TestDayIndex::datesAcrossZoneChanges() {
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(QString, zone);
+    QFETCH(QString, dates);
+
+    bool isOffset = false;
+    const int offset = zone.toInt(&isOffset);
+    const ical::LocalZone local{isOffset ? "" : zone.toStdString(), isOffset ? offset : 0};
+    const QTimeZone qt = qtZone(local);
+    const auto instant = [](const QString& text) {
+        return QDateTime::fromString(text, "yyyyMMdd'T'HHmmss'Z'").toUTC();
+    };
+    const QDateTime begins(instant(start).date(), instant(start).time(), Qt::UTC);
+    const QDateTime ends(instant(end).date(), instant(end).time(), Qt::UTC);
+    QVERIFY(begins.isValid() && ends.isValid());
+    ical::ReadResult result;
+    ical::Occurrence occurrence;
+    const QDate startDay = begins.toTimeZone(qt).date();
+    occurrence.startDate = {startDay.year(), startDay.month(), startDay.day()};
+    occurrence.start = begins.toSecsSinceEpoch();
+    occurrence.end = ends.toSecsSinceEpoch();
+    result.occurrences.push_back(occurrence);
+    const DayIndex index = indexByDate(result, qt, QDate(2026, 3, 1), QDate(2026, 11, 1));
+
+    QStringList found;
+    for (const auto& [day, occurrences] : index.days)
+        found.append(day.toString(Qt::ISODate));
     QCOMPARE(found.join(' '), dates);
 }
 

@@ -67,6 +67,8 @@ private slots:
     void dayOrderAndFields();
     void newBytesReadAgain();
     void staleReadingDropped();
+    void oneTurnOfChangesReadOnce_data();
+    void oneTurnOfChangesReadOnce();
     void bombDoesNotBlockQueries();
     void notesFeedTheModel();
     void problemsInWords();
@@ -109,6 +111,32 @@ void TestEventsModel::holidaysAndShown() {
     QCOMPARE(changed.size(), 1);
     QVERIFY(!model.busy());
     QCOMPARE(model.hasEvents(kChristmas), !shown);
+}
+
+// At start the calendars come before the zone and the days in view: each calendar is read
+// once, for the days and zone known at the end of the turn, and the view repaints once for it.
+void TestEventsModel::oneTurnOfChangesReadOnce_data() {
+    QTest::addColumn<bool>("twoCalendars");
+    QTest::addRow("a calendar, then the zone and the days") << false;
+    QTest::addRow("two calendars, then the zone and the days") << true;
+}
+
+void TestEventsModel::oneTurnOfChangesReadOnce() {
+    QFETCH(bool, twoCalendars);
+    EventsModel model;
+    QSignalSpy changed(&model, &EventsModel::daysChanged);
+    model.setCalendar(input("h", holidays(), true));
+    if (twoCalendars)
+        model.setCalendar({"m", "Mine", "#3050c0", false, true, appointments()});
+    prepare(model);
+    QVERIFY(model.busy());
+    QCOMPARE(changed.size(), 0);  // nothing answered from a reading of no days
+    waitIdle(model);
+    QCOMPARE(changed.size(), twoCalendars ? 2 : 1);
+    QVERIFY(model.isHoliday(kChristmas));
+    QCOMPARE(summaries(model.events(kChristmas)),
+             twoCalendars ? QStringList({"Trip", "Christmas Day", "Walk", "Lunch"})
+                          : QStringList{"Christmas Day"});
 }
 
 void TestEventsModel::dayOrderAndFields() {

@@ -5,12 +5,14 @@
 // page or its own rectangle, every month and its holidays are there, the glyphs stand on their
 // days; and the page written as a PDF.
 
+#include <sys/resource.h>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 #include "year_page.h"
 
@@ -263,11 +265,25 @@ private slots:
         const YearPageInput input = sample(QLocale(QLocale::English), true, false, 2);
         const QString file = dir.filePath(QStringLiteral("year.pdf"));
         QVERIFY(writeYearPdf(file, input, page));
-        QFile written(file);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.read(5) == "%PDF-");
+        const auto bytesOf = [](const QString& path) {
+            QFile in(path);
+            return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+        };
+        QVERIFY(bytesOf(file).startsWith("%PDF-"));
         QVERIFY(
             !writeYearPdf(dir.filePath(QStringLiteral("no/such/folder/year.pdf")), input, page));
+        // A full disk (a file size limit stops root too): refused, and the old page stays.
+        QFile::copy(file, file + QStringLiteral(".before"));
+        rlimit previous{};
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = previous;
+        full.rlim_cur = 1000;
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        const bool written = writeYearPdf(file, input, page);
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        QVERIFY(!written);
+        QCOMPARE(bytesOf(file), bytesOf(file + QStringLiteral(".before")));
     }
 };
 

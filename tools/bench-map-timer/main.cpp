@@ -3,7 +3,9 @@
 //
 // Starts a program and prints the milliseconds until the X server maps its first window with
 // the given title, then the program's process id; the program is left running, writing to
-// this program's standard error. The map is
+// this program's standard error. A second line, "launched_monotonic_ms=T", gives the moment of
+// the start on the monotonic clock (steady_clock on Linux), so that moments the program
+// itself logs on that clock can be counted from its launch. The map is
 // seen as the server's own notification, so the figure is as fine as the clock, where polling
 // with xdotool would add several milliseconds of its own at random.
 //
@@ -106,7 +108,9 @@ int main(int argc, char* argv[]) {
             const auto elapsed = Clock::now() - start;
             if (windowTitle(connection, window).rfind(title, 0) == 0) {
                 const double ms = std::chrono::duration<double, std::milli>(elapsed).count();
-                std::printf("%.2f %d\n", ms, int(pid));
+                const double launched =
+                    std::chrono::duration<double, std::milli>(start.time_since_epoch()).count();
+                std::printf("%.2f %d\nlaunched_monotonic_ms=%.3f\n", ms, int(pid), launched);
                 return 0;
             }
         }
