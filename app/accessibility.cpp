@@ -51,7 +51,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return QStringLiteral("Moon phase");
+            return TCalendar::tr("Moon phase");
         if (kind == QAccessible::Description)
             return static_cast<const TMoon*>(widget())->PhaseDescription();
         return QAccessibleWidget::text(kind);

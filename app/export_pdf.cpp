@@ -22,9 +22,10 @@
 namespace solvane {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ExportPdf", text);
-}
+// The messages of the command line, in a context of their own.
+struct ExportPdf {
+    Q_DECLARE_TR_FUNCTIONS(ExportPdf)
+};
 
 const char kOption[] = "--export-pdf";
 
@@ -64,11 +65,12 @@ std::variant<Request, QString> parse(const QStringList& arguments) {
             bool ok = false;
             request.year = arguments[++i].toInt(&ok);
             if (!ok || request.year < 1 || request.year > 9999)
-                return tr("The year %1 is not a year from 1 to 9999.").arg(arguments[i]);
+                return ExportPdf::tr("The year %1 is not a year from 1 to 9999.").arg(arguments[i]);
         } else if (argument == QLatin1String("--paper") && hasValue) {
             const std::optional<QPageSize::PageSizeId> paper = paperNamed(arguments[++i]);
             if (!paper)
-                return tr("The paper %1 is not one of a4, a3, letter and legal.").arg(arguments[i]);
+                return ExportPdf::tr("The paper %1 is not one of a4, a3, letter and legal.")
+                    .arg(arguments[i]);
             request.paper = *paper;
         } else if (argument == QLatin1String("--portrait")) {
             request.orientation = QPageLayout::Portrait;
@@ -77,11 +79,11 @@ std::variant<Request, QString> parse(const QStringList& arguments) {
         } else if (argument == QLatin1String("--day-of-year")) {
             request.dayOfYear = true;
         } else {
-            return tr("The argument %1 is not understood.").arg(argument);
+            return ExportPdf::tr("The argument %1 is not understood.").arg(argument);
         }
     }
     if (request.file.isEmpty())
-        return tr("The option --export-pdf needs the name of the file to write.");
+        return ExportPdf::tr("The option --export-pdf needs the name of the file to write.");
     return request;
 }
 
@@ -123,15 +125,15 @@ int exportPdf(const QStringList& arguments) {
                 holidays, folders,
                 eventsZone(settings.preferences(), clock().now().toSecsSinceEpoch()),
                 QDate(request.year, 1, 1), QDate(request.year, 12, 31)))
-            complain(
-                tr("The holiday calendars took too long to read; the page has what was read."));
+            complain(ExportPdf::tr(
+                "The holiday calendars took too long to read; the page has what was read."));
     }
     print::YearPageInput input =
         yearPageInput(request.year, &settings, QLocale(), request.weekNumbers, &holidays);
     input.dayOfYear = request.dayOfYear;
     const QPageLayout page(QPageSize(request.paper), request.orientation, QMarginsF());
     if (!print::writeYearPdf(request.file, input, page)) {
-        complain(tr("The file %1 cannot be written.").arg(request.file));
+        complain(ExportPdf::tr("The file %1 cannot be written.").arg(request.file));
         return 2;
     }
     return 0;

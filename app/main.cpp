@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "export_pdf.h"
+#include "language.h"
 #include "launch_calendars.h"
 #include "program.h"
 #include "single_instance.h"
@@ -42,6 +43,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Solvane"));
     // Wayland's app_id: what desktops match to the launcher and the icon.
     QApplication::setDesktopFileName(QStringLiteral("org.solvane.Solvane"));
+    // Before any text is made: the page and the windows speak the desktop's language.
+    solvane::translations::installForDesktop();
     if (pdf)
         return solvane::exportPdf(QApplication::arguments());
     // Calendars given to open, from the command line or a file manager.

@@ -25,17 +25,27 @@ namespace {
 constexpr const char* kBeyondEdge = "solvaneBeyondEdge";
 
 constexpr StripShortcut kStripShortcuts[] = {
-    {"SpeedButton11", Qt::Key_PageUp, "Previous year", "Previous month"},
-    {"SpeedButton9", Qt::Key_PageDown, "Next year", "Next month"},
-    {"SpeedButton10", Qt::Key_Home, "Current year", nullptr},
-    {"SpeedButton6", Qt::ALT | Qt::Key_Y, "Enter a year", nullptr},
-    {"SpeedButton8", Qt::ALT | Qt::Key_C, "Compact view", "Full year"},
-    {"SpeedButton7", Qt::ALT | Qt::Key_W, "Compact width", nullptr},
-    {"SpeedButton5", Qt::ALT | Qt::Key_N, "Display week number", nullptr},
-    {"SpeedButton1", Qt::ALT | Qt::Key_T, "Always on top", nullptr},
-    {"SpeedButton2", Qt::ALT | Qt::Key_H, "Tray", nullptr},
-    {"SpeedButton4", Qt::CTRL | Qt::Key_Comma, "Parameters", nullptr},
-    {"SpeedButton3", Qt::CTRL | Qt::Key_Q, "Exit", nullptr},
+    {"SpeedButton11", Qt::Key_PageUp, QT_TRANSLATE_NOOP("solvane::TCalendar", "Previous year"),
+     QT_TRANSLATE_NOOP("solvane::TCalendar", "Previous month")},
+    {"SpeedButton9", Qt::Key_PageDown, QT_TRANSLATE_NOOP("solvane::TCalendar", "Next year"),
+     QT_TRANSLATE_NOOP("solvane::TCalendar", "Next month")},
+    {"SpeedButton10", Qt::Key_Home, QT_TRANSLATE_NOOP("solvane::TCalendar", "Current year"),
+     nullptr},
+    {"SpeedButton6", Qt::ALT | Qt::Key_Y, QT_TRANSLATE_NOOP("solvane::TCalendar", "Enter a year"),
+     nullptr},
+    {"SpeedButton8", Qt::ALT | Qt::Key_C, QT_TRANSLATE_NOOP("solvane::TCalendar", "Compact view"),
+     QT_TRANSLATE_NOOP("solvane::TCalendar", "Full year")},
+    {"SpeedButton7", Qt::ALT | Qt::Key_W, QT_TRANSLATE_NOOP("solvane::TCalendar", "Compact width"),
+     nullptr},
+    {"SpeedButton5", Qt::ALT | Qt::Key_N,
+     QT_TRANSLATE_NOOP("solvane::TCalendar", "Display week number"), nullptr},
+    {"SpeedButton1", Qt::ALT | Qt::Key_T, QT_TRANSLATE_NOOP("solvane::TCalendar", "Always on top"),
+     nullptr},
+    {"SpeedButton2", Qt::ALT | Qt::Key_H, QT_TRANSLATE_NOOP("solvane::TCalendar", "Tray"), nullptr},
+    {"SpeedButton4", Qt::CTRL | Qt::Key_Comma,
+     QT_TRANSLATE_NOOP("solvane::TCalendar", "Parameters"), nullptr},
+    {"SpeedButton3", Qt::CTRL | Qt::Key_Q, QT_TRANSLATE_NOOP("solvane::TCalendar", "Exit"),
+     nullptr},
 };
 
 }  // namespace

@@ -307,6 +307,8 @@ private:
     // tcalendar_create.cpp, tcalendar_activate.cpp
     // The caption with today's date and the ordinal date of the day last asked about.
     QString plainCaption(const QDate& today) const;
+    // The caption's sentence in the program's language.
+    static std::string captionPattern();
     // Writes the new date into the caption's "Today:" and the year into the year button.
     void showToday(const QDate& today);
     void centreOnDesktop();

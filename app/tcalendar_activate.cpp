@@ -114,8 +114,9 @@ void TCalendar::dateTwelveMonths() {
 }
 
 void TCalendar::CalcJulianDate(const QDate& date) {
-    const std::string caption = Julian.CalcJulianDate(toAstro(date), toAstro(clock().today()),
-                                                      FirstActivated, localeMonthNames());
+    const std::string caption =
+        Julian.CalcJulianDate(toAstro(date), toAstro(clock().today()), FirstActivated,
+                              localeMonthNames(), captionPattern());
     if (!caption.empty())
         setWindowTitle(QString::fromStdString(caption));
 }

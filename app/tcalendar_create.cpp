@@ -84,8 +84,14 @@ void TCalendar::FormCreate() {
 }
 
 QString TCalendar::plainCaption(const QDate& today) const {
-    return QString::fromStdString(
-        astro::plainCaption(toAstro(today), Julian.YearText, Julian.DayOfYear, localeMonthNames()));
+    return QString::fromStdString(astro::plainCaption(
+        toAstro(today), Julian.YearText, Julian.DayOfYear, localeMonthNames(), captionPattern()));
+}
+
+std::string TCalendar::captionPattern() {
+    //: The window title: %1 is today's date, "(12) Dec 07, 2026", %2 the ordinal ("Julian")
+    //: date, year.day of the year, of the day last clicked. Keep the wide spaces.
+    return tr("Solvane     Today:  %1     Julian: %2").toStdString();
 }
 
 void TCalendar::showToday(const QDate& today) {

@@ -283,6 +283,7 @@ void TCalendar::createSpeedButtons() {
     SpeedButton4 = button("SpeedButton4", 0, 29, "parameters", tr("Parameters"));
     SpeedButton1 = button("SpeedButton1", 0, 29, "ontop", tr("Always on top"));
     setHint(SpeedButton1, tr("Always on top"));
+    //: The button that hides the window to the notification area (system tray)
     SpeedButton2 = button("SpeedButton2", 0, 29, "tray", tr("Tray"));
     setHint(SpeedButton2, tr("Tray"));
 }
@@ -314,6 +315,7 @@ void TCalendar::createYearEntry() {
     box->hide();
     panels_[25] = box;
 
+    //: "Year:", before the field where a year is typed; a short word or abbreviation
     Label1 = new QLabel(tr("YR:"), box);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(4, 10);
@@ -343,6 +345,9 @@ void TCalendar::createYearEntry() {
     setTextColour(SpeedButton54, cl::Navy);
 
     Label1->adjustSize();
+    // A word longer than "YR:" takes room from the field, which is wide for four digits.
+    if (const int labelRight = Label1->x() + Label1->width(); labelRight > 28)
+        umNumberEdit1->setGeometry(labelRight + 2, 7, 148 - labelRight - 2, 21);
     // Centred on the outer size the window was laid out for.
     box->move(window::kFullOuterWidth / 2 - box->width() / 2,
               window::kFullOuterHeight / 2 - box->height() / 2);

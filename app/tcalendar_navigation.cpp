@@ -18,7 +18,7 @@ namespace solvane {
 // A step that would bring a month outside the calendars' range into view is refused as the
 // calendars refuse such a date, before anything has moved: the view stays whole.
 void TCalendar::refuseViewOutsideRange() const {
-    throw Error(QStringLiteral("Failed to set calendar date or time"));
+    throw Error(tr("Failed to set calendar date or time"));
 }
 
 // The compact row's number boxes show nothing, yet the first takes the focus that no
@@ -40,7 +40,8 @@ void TCalendar::showYearButton() {
             SpeedButton10->setText(year);
             break;
         case YearButtonText::JanuaryOfYear:
-            SpeedButton10->setText(QStringLiteral("Jan ") + year);
+            //: the year button in the compact view, "Jan 2027"; the button is narrow
+            SpeedButton10->setText(tr("Jan %1").arg(year));
             break;
         case YearButtonText::MonthOfYear:
             SpeedButton10->setText(locale.standaloneMonthName(today.month(), QLocale::ShortFormat) +

@@ -128,8 +128,7 @@ void TCalendar::hideToTray() {
         keepRunningWhileHidden_ = std::make_shared<QEventLoopLocker>();
         return;
     }
-    boxes().message(
-        QStringLiteral("There is no notification area on this desktop, so Solvane stays visible."));
+    boxes().message(tr("There is no notification area on this desktop, so Solvane stays visible."));
 }
 
 void TCalendar::RxTrayIcon1Click() {

@@ -14,9 +14,10 @@
 namespace solvane {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("YearPage", text);
-}
+// The page's texts, all in one context with those of the page itself.
+struct YearPage {
+    Q_DECLARE_TR_FUNCTIONS(YearPage)
+};
 
 print::MoonPhase pagePhase(astro::PrincipalPhase phase) {
     switch (phase) {
@@ -36,10 +37,11 @@ QString placeText(const Facts& facts, const QLocale& locale) {
     if (facts.zoneCity)
         return QString::fromStdString(facts.zoneCity->city);
     const double east = -facts.longitudeNumber;
-    return tr("%1\u00b0 %2, %3\u00b0 %4")
+    return YearPage::tr("%1\u00b0 %2, %3\u00b0 %4")
         .arg(locale.toString(std::fabs(facts.latitude), 'f', 2),
-             facts.latitude < 0 ? tr("S") : tr("N"), locale.toString(std::fabs(east), 'f', 2),
-             east < 0 ? tr("W") : tr("E"));
+             facts.latitude < 0 ? YearPage::tr("S", "south") : YearPage::tr("N", "north"),
+             locale.toString(std::fabs(east), 'f', 2),
+             east < 0 ? YearPage::tr("W", "west") : YearPage::tr("E", "east"));
 }
 
 }  // namespace

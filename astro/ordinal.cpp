@@ -18,13 +18,24 @@ long long inclusiveDaySpan(const Date& first, const Date& second) {
 }
 
 std::string plainCaption(const Date& today, std::string_view yearText, int dayOfYear,
-                         const MonthNames& names) {
-    return "Solvane     Today:  " + formatDate(today, "(m) mmm dd, yyyy", names) +
-           "     Julian: " + ordinalText(yearText, dayOfYear);
+                         const MonthNames& names, std::string_view pattern) {
+    const std::string arguments[2] = {formatDate(today, "(m) mmm dd, yyyy", names),
+                                      ordinalText(yearText, dayOfYear)};
+    // One pass, so that a month name holding "%2" is not read as a place for an argument.
+    std::string caption;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() &&
+            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            caption += arguments[pattern[++i] - '1'];
+        } else {
+            caption += pattern[i];
+        }
+    }
+    return caption;
 }
 
 std::string OrdinalDates::CalcJulianDate(const Date& date, const Date& today, bool writeCaption,
-                                         const MonthNames& names) {
+                                         const MonthNames& names, std::string_view pattern) {
     LastDateText = shortDateText(date);
     YearText = yearText(date);
     MonthDays[1] = isLeapYear(date.year) ? 29 : 28;
@@ -33,7 +44,7 @@ std::string OrdinalDates::CalcJulianDate(const Date& date, const Date& today, bo
     if (!writeCaption) {
         return {};  // start-up's call before the first activation leaves the span alone
     }
-    const std::string caption = plainCaption(today, YearText, DayOfYear, names);
+    const std::string caption = plainCaption(today, YearText, DayOfYear, names, pattern);
     if (SpanStartText.empty()) {
         SpanStartText = LastDateText;
         spanStart_ = date;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "dates.h"
 
@@ -20,9 +21,14 @@ std::string yearText(const Date& date);
 // Days from one date to the other, both ends included, in either order.
 long long inclusiveDaySpan(const Date& first, const Date& second);
 
+// The caption's sentence in English: %1 is today's date, %2 the ordinal date. A window that
+// speaks another language passes its own.
+inline constexpr std::string_view kCaptionPattern = "Solvane     Today:  %1     Julian: %2";
+
 // "Solvane     Today:  (12) Dec 07, 2026     Julian: 26.341"
 std::string plainCaption(const Date& today, std::string_view yearText, int dayOfYear,
-                         const MonthNames& names = MonthNames::english());
+                         const MonthNames& names = MonthNames::english(),
+                         std::string_view pattern = kCaptionPattern);
 
 // The caption's state: the last date asked about and a span that opens with one click and
 // closes with the next.
@@ -31,7 +37,8 @@ public:
     // Computes DayOfYear and YearText for `date`. When `writeCaption` is true it also opens
     // or closes a span and returns the new caption; otherwise it returns an empty text.
     std::string CalcJulianDate(const Date& date, const Date& today, bool writeCaption,
-                               const MonthNames& names = MonthNames::english());
+                               const MonthNames& names = MonthNames::english(),
+                               std::string_view pattern = kCaptionPattern);
 
     int DayOfYear = 0;
     std::string YearText;

@@ -43,7 +43,8 @@ QByteArray calendarText(const std::vector<Note>& notes) {
     QByteArray text =
         "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Solvane//Notes//EN\r\n"
         "CALSCALE:GREGORIAN\r\n";
-    text += foldedLine(QStringLiteral("X-WR-CALNAME:") + escapedText(NotesCalendar::tr("Notes")));
+    // What the file says stays English in every language, as Solvane's other files do.
+    text += foldedLine(QStringLiteral("X-WR-CALNAME:Notes"));
     for (const Note& note : notes)
         text += eventText(note);
     text += "END:VCALENDAR\r\n";

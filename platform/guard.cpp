@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "guard.h"
 
+#include <QCoreApplication>
+
 namespace solvane {
 
 void reportError(const std::exception& e) {
@@ -13,7 +15,7 @@ void reportError(const std::exception& e) {
 }
 
 void reportUnknownError() {
-    boxes().error(QStringLiteral("Unknown error"));
+    boxes().error(QCoreApplication::translate("Guard", "Unknown error"));
 }
 
 }  // namespace solvane

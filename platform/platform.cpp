@@ -25,7 +25,8 @@ public:
         QMessageBox::critical(nullptr, QCoreApplication::applicationName(), text, QMessageBox::Ok);
     }
     void warning(const QString& text) override {
-        QMessageBox::warning(nullptr, QStringLiteral("Warning"), text, QMessageBox::Ok);
+        QMessageBox::warning(nullptr, QCoreApplication::translate("MessageBoxes", "Warning"), text,
+                             QMessageBox::Ok);
     }
     void message(const QString& text) override {
         QMessageBox::information(nullptr, QCoreApplication::applicationName(), text,

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "preferences.h"
 
+#include <QCoreApplication>
+
 #include "place.h"
 #include "prefs_file.h"
 
@@ -69,20 +71,21 @@ Reading readPreferences(const QString& path, const Preferences& base) {
 std::optional<QString> placeTextRefusal(const QString& text, const QString& fieldName,
                                         bool latitude) {
     if (text.size() > kMaxPlaceTextLength) {
-        return QStringLiteral("The %1 text cannot be saved: it is longer than %2 characters.")
+        return QCoreApplication::translate(
+                   "Preferences", "The %1 text cannot be saved: it is longer than %2 characters.")
             .arg(fieldName, QString::number(kMaxPlaceTextLength));
     }
     if (!isLatin1(text)) {
-        return QStringLiteral(
-                   "The %1 text \"%2\" cannot be saved: prefs.cal holds only Western "
-                   "European (Latin-1) characters.")
+        return QCoreApplication::translate("Preferences",
+                                           "The %1 text \"%2\" cannot be saved: prefs.cal holds "
+                                           "only Western European (Latin-1) characters.")
             .arg(fieldName, quoted(text));
     }
     const std::string utf8 = text.toUtf8().toStdString();
     if (latitude && !astro::latitudeFromText(utf8))
-        return QString::fromLatin1(astro::kInvalidLatitude);
+        return QCoreApplication::translate("Preferences", "Invalid N/S degrees in preferences.");
     if (!latitude && !astro::longitudeNumberFromText(utf8))
-        return QString::fromLatin1(astro::kInvalidLongitude);
+        return QCoreApplication::translate("Preferences", "Invalid W/E degrees in preferences.");
     return std::nullopt;
 }
 

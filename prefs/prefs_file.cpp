@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "prefs_file.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <limits>
@@ -21,7 +22,8 @@ QString filePath() {
     const QString programDir = executableDir();
     // An empty folder would make "/prefs.cal" of it, a file at the root of the system.
     if (programDir.isEmpty())
-        throw Error(QStringLiteral("Cannot find the folder of the program"));
+        throw Error(
+            QCoreApplication::translate("PrefsFile", "Cannot find the folder of the program"));
     // The configuration folder is looked for only when it is needed.
     return settingsFile(programDir, settingsBesideProgram(programDir) ? QString() : configHome());
 }
@@ -98,7 +100,8 @@ std::optional<TColor> parseColour(const QString& text) {
 TColor readColour(const QString& line) {
     if (const auto colour = parseColour(line))
         return *colour;
-    throw Error(QStringLiteral("'%1' is not a valid integer value").arg(quoted(line)));
+    throw Error(QCoreApplication::translate("PrefsFile", "'%1' is not a valid integer value")
+                    .arg(quoted(line)));
 }
 
 double readOffset(const QString& line) {

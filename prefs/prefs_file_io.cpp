@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -50,18 +51,25 @@ QString systemReason(int error) {
 }
 
 [[noreturn]] void cannotOpen(const QString& path, const QString& reason = QString()) {
-    QString text = QStringLiteral("Cannot open file %1").arg(shown(path));
-    if (!reason.isEmpty())
-        text += QStringLiteral(": ") + reason;
-    throw Error(text);
+    throw Error(
+        reason.isEmpty()
+            ? QCoreApplication::translate("PrefsFile", "Cannot open file %1").arg(shown(path))
+            : QCoreApplication::translate("PrefsFile", "Cannot open file %1: %2")
+                  .arg(shown(path), reason));
 }
 
 [[noreturn]] void cannotCreate(const QString& path, const QString& reason) {
-    throw Error(QStringLiteral("Cannot create file %1: %2").arg(shown(path), reason));
+    throw Error(QCoreApplication::translate("PrefsFile", "Cannot create file %1: %2")
+                    .arg(shown(path), reason));
 }
 
-const QString kNotRegular = QStringLiteral("it is not a regular file");
-const QString kTooLarge = QStringLiteral("it is larger than 1 MiB");
+// Reasons, after "Cannot open file %1:" or "Cannot create file %1:".
+QString notRegular() {
+    return QCoreApplication::translate("PrefsFile", "it is not a regular file");
+}
+QString tooLarge() {
+    return QCoreApplication::translate("PrefsFile", "it is larger than 1 MiB");
+}
 
 // Closes the descriptor when the scope ends, however it ends.
 struct Descriptor {
@@ -85,7 +93,7 @@ QByteArray readAllOf(int fd, const QString& path) {
             return bytes;
         bytes.append(buffer, n);
         if (bytes.size() > kMaxFileSize)  // it grew since it was looked at
-            cannotOpen(path, kTooLarge);
+            cannotOpen(path, tooLarge());
     }
 }
 
@@ -107,12 +115,15 @@ QByteArray saveTarget(const QString& path) {
     if (S_ISREG(entry.st_mode))
         return native;
     if (!S_ISLNK(entry.st_mode))
-        cannotCreate(path, kNotRegular);
+        cannotCreate(path, notRegular());
     struct stat target;
     if (::stat(native.constData(), &target) != 0)
-        cannotCreate(path, QStringLiteral("it is a link to a missing file"));
+        cannotCreate(path,
+                     QCoreApplication::translate("PrefsFile", "it is a link to a missing file"));
     if (!S_ISREG(target.st_mode))
-        cannotCreate(path, QStringLiteral("it is a link to something that is not a regular file"));
+        cannotCreate(path,
+                     QCoreApplication::translate(
+                         "PrefsFile", "it is a link to something that is not a regular file"));
     char resolved[PATH_MAX];
     if (!::realpath(native.constData(), resolved))
         cannotCreate(path, systemReason(errno));
@@ -193,15 +204,15 @@ QByteArray readBytes(const QString& path) {
     if (::stat(native.constData(), &info) != 0)
         cannotOpen(path);
     if (!S_ISREG(info.st_mode))
-        cannotOpen(path, kNotRegular);
+        cannotOpen(path, notRegular());
     if (info.st_size > kMaxFileSize)
-        cannotOpen(path, kTooLarge);
+        cannotOpen(path, tooLarge());
     // Non-blocking, and checked again on the open file, in case the path changed meanwhile.
     Descriptor file{::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
     if (file.fd < 0)
         cannotOpen(path);
     if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
-        cannotOpen(path, kNotRegular);
+        cannotOpen(path, notRegular());
     return readAllOf(file.fd, path);
 }
 

@@ -5,6 +5,7 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,10 +138,10 @@ QString settingsFile(const QString& programDir, const QString& configHome, CanWr
     if (settingsBesideProgram(programDir, writable))
         return beside;
     if (configHome.isEmpty()) {
-        throw Error(
-            QStringLiteral("Cannot find the folder for the settings: the program's folder "
-                           "cannot be written, and neither HOME nor the user's account "
-                           "names a home folder"));
+        throw Error(QCoreApplication::translate(
+            "PrefsFile",
+            "Cannot find the folder for the settings: the program's folder cannot be written, "
+            "and neither HOME nor the user's account names a home folder"));
     }
     const QString inConfig = configHome + QStringLiteral("/solvane/") + kFileName;
     if (!QFileInfo::exists(inConfig) && !QFileInfo(inConfig).isSymLink())

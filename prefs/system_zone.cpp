@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "system_zone.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <string>
 #include <vector>
@@ -130,14 +131,16 @@ SunClock sunClock(const Preferences& settings, const SystemZone* zone) {
 }
 
 QString firstStartNote(const astro::ZonePlace& city) {
-    return QStringLiteral("Times for %1 (%2); set your place in Parameters")
+    return QCoreApplication::translate("SystemZone",
+                                       "Times for %1 (%2); set your place in Parameters")
         .arg(QString::fromStdString(city.city), QString::fromStdString(city.zone));
 }
 
 QString firstStartNoteInParameters(const astro::ZonePlace& city) {
-    return QStringLiteral(
-               "Times for %1 (%2) until you save a place here. Until then they "
-               "follow the system time zone, so its switch stays on.")
+    return QCoreApplication::translate("SystemZone",
+                                       "Times for %1 (%2) until you save a place here. Until "
+                                       "then they follow the system time zone, so its switch "
+                                       "stays on.")
         .arg(QString::fromStdString(city.city), QString::fromStdString(city.zone));
 }
 

@@ -128,8 +128,7 @@ void THome::SpeedButton54Click() {
     if (RestartNeeded == 1) {
         const QSize desktop = pointer().desktopSize();
         pointer().moveTo(QPoint(desktop.width() / 2 + 10, desktop.height() / 2 + 30));
-        boxes().warning(
-            QStringLiteral("The program must be restarted for this option to take effect."));
+        boxes().warning(tr("The program must be restarted for this option to take effect."));
     }
     accept();
 }

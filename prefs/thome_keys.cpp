@@ -83,9 +83,9 @@ void THome::createKeyboardAccess() {
     CurrencyEditGMT3->installEventFilter(new OffsetFieldByTab(CurrencyEditGMT3));
     Panel2->installEventFilter(new SaveFrameKeys(Panel2, SpeedButton54));
 
-    Panel3->setAccessibleName(QStringLiteral("Place and time"));
-    Panel4->setAccessibleName(QStringLiteral("Colours"));
-    Panel1->setAccessibleName(QStringLiteral("Save"));
+    Panel3->setAccessibleName(tr("Place and time"));
+    Panel4->setAccessibleName(tr("Colours"));
+    Panel1->setAccessibleName(tr("Save"));
     ComboBox1->lineEdit()->setAccessibleName(ComboBox1->accessibleName());
     keepFieldsReadable();
 }

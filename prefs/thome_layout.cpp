@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QToolButton>
 #include <algorithm>
 
@@ -88,7 +89,7 @@ THome::THome(prefs::Settings& settings, QWidget* yearView, QWidget* parent)
       settings_(settings),
       yearView_(yearView) {
     setObjectName(QStringLiteral("Home"));
-    setWindowTitle(QStringLiteral("Parameters"));
+    setWindowTitle(tr("Parameters"));
     setFixedSize(kClientSize);
     setBackground(this, kParchment);
     setFont(classicSansFont());
@@ -127,11 +128,11 @@ void THome::createPlaceTexts() {
 
     Label2 = makeLabel(Panel3, "Label2", {22, 12}, QStringLiteral("N°'/ S°'"));
     Edit1 = make<QLineEdit>(Panel3, "Edit1", {63, 8, 121, 21});
-    Edit1->setAccessibleName(QStringLiteral("Latitude"));
+    Edit1->setAccessibleName(tr("Latitude"));
     Label2->setBuddy(Edit1);
     Label1 = makeLabel(Panel3, "Label1", {20, 36}, QStringLiteral("W°'/ E°'"));
     Edit2 = make<QLineEdit>(Panel3, "Edit2", {63, 32, 121, 21});
-    Edit2->setAccessibleName(QStringLiteral("Longitude"));
+    Edit2->setAccessibleName(tr("Longitude"));
     Label1->setBuddy(Edit2);
     // One character more than a save takes: a longer paste, which the field cuts, is then
     // refused on Save instead of being saved cut without a word.
@@ -140,13 +141,13 @@ void THome::createPlaceTexts() {
 }
 
 void THome::createOffsetControls() {
-    Label3 = makeLabel(Panel3, "Label3", {5, 61}, QStringLiteral("GMT Offset"));
+    Label3 = makeLabel(Panel3, "Label3", {5, 61}, tr("GMT Offset"));
     CurrencyEditGMT3 = makeNumberEdit(Panel3, "CurrencyEditGMT3", {63, 57, 121, 21}, "0");
     CurrencyEditGMT3->setRange(-24, 24);
-    CurrencyEditGMT3->setAccessibleName(QStringLiteral("GMT Offset"));
+    CurrencyEditGMT3->setAccessibleName(tr("GMT Offset"));
     Label3->setBuddy(CurrencyEditGMT3);
 
-    Label4 = makeLabel(Panel3, "Label4", {13, 85}, QStringLiteral("Offset List"));
+    Label4 = makeLabel(Panel3, "Label4", {13, 85}, tr("Offset List"));
     ComboBox1 = make<QComboBox>(Panel3, "ComboBox1", {63, 81, 121, 21});
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
@@ -155,7 +156,7 @@ void THome::createOffsetControls() {
     ComboBox1->setCurrentIndex(-1);
     // The entries are much wider than the field; the open list shows them whole.
     ComboBox1->view()->setMinimumWidth(ComboBox1->view()->sizeHintForColumn(0));
-    ComboBox1->setAccessibleName(QStringLiteral("Offset List"));
+    ComboBox1->setAccessibleName(tr("Offset List"));
     setTextColour(ComboBox1, cl::Navy);
     Label4->setBuddy(ComboBox1);
     // A chosen entry shows from its start, as the list does.
@@ -165,22 +166,37 @@ void THome::createOffsetControls() {
 
 void THome::createSwitches() {
     CheckBox1 = make<QCheckBox>(Panel3, "CheckBox1", {7, 107, 109, 17});
-    CheckBox1->setText(QStringLiteral("Display military time"));
+    //: 24-hour clock; the box is narrow
+    CheckBox1->setText(tr("Display military time"));
     setTextColour(CheckBox1, cl::Navy);
     // The style's check mark may be wider than the desktop's own; the text then takes the
     // room up to the Hints box rather than being cut.
     constexpr int kRoomBeforeHints = 139 - 7 - 3;
     CheckBox1->resize(std::clamp(CheckBox1->sizeHint().width(), 109, kRoomBeforeHints), 17);
     CheckBox2 = make<QCheckBox>(Panel3, "CheckBox2", {139, 107, 45, 17});
-    CheckBox2->setText(QStringLiteral("Hints"));
+    //: Tooltips on or off; the box has room for about eight letters
+    CheckBox2->setText(tr("Hints"));
     setTextColour(CheckBox2, cl::Navy);
+    // A word longer than the box has room for takes the room left of it, up to the clock's
+    // switch; the right edge stays where it is.
+    QStyleOptionButton option;
+    option.initFrom(CheckBox2);
+    const int room =
+        CheckBox2->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, CheckBox2).width();
+    if (const int more = CheckBox2->fontMetrics().horizontalAdvance(CheckBox2->text()) - room;
+        more > 0) {
+        constexpr int kHintsRight = 139 + 45;
+        const int width =
+            std::min(45 + more, kHintsRight - (CheckBox1->x() + CheckBox1->width()) - 3);
+        CheckBox2->setGeometry(kHintsRight - width, 107, width, 17);
+    }
 }
 
 // The zone switch takes a row of its own under the other two; the note under both groups
 // shows only while a first start has no place of its own.
 void THome::createZoneSwitch() {
     CheckBox3 = make<QCheckBox>(Panel3, "CheckBox3", {7, 129, 177, 17});
-    CheckBox3->setText(QStringLiteral("Use the system time zone"));
+    CheckBox3->setText(tr("Use the system time zone"));
     CheckBox3->setChecked(settings_.preferences().useSystemZone);
     setTextColour(CheckBox3, cl::Navy);
     Label12 = makeLabel(this, "Label12", {8, 158}, QString());
@@ -200,16 +216,17 @@ void THome::createColourGroup() {
     };
     // Colour box k is named ColorComboBox<k>; its label's names skip Label7.
     static constexpr Row rows[kColourCount] = {
-        {"Label5", {7, 4}, "Title Bar Color", {7, 20}},
-        {"Label6", {7, 45}, "Title Text Color", {7, 61}},
-        {"Label8", {7, 86}, " Backgnd Color", {7, 102}},
-        {"Label9", {103, 4}, "Text Color", {103, 20}},
-        {"Label10", {103, 45}, "Trail Text Color", {103, 61}},
-        {"Label11", {104, 86}, "Outline Color", {103, 102}},
+        {"Label5", {7, 4}, QT_TR_NOOP("Title Bar Color"), {7, 20}},
+        {"Label6", {7, 45}, QT_TR_NOOP("Title Text Color"), {7, 61}},
+        {"Label8", {7, 86}, QT_TR_NOOP(" Backgnd Color"), {7, 102}},
+        {"Label9", {103, 4}, QT_TR_NOOP("Text Color"), {103, 20}},
+        // Trail text: the days of the months before and after, in each month's grid.
+        {"Label10", {103, 45}, QT_TR_NOOP("Trail Text Color"), {103, 61}},
+        {"Label11", {104, 86}, QT_TR_NOOP("Outline Color"), {103, 102}},
     };
     for (int k = 1; k <= kColourCount; ++k) {
         const Row& row = rows[k - 1];
-        const QString text = QLatin1String(row.text);
+        const QString text = tr(row.text);
         QLabel* label = makeLabel(Panel4, row.labelName, row.labelPlace, text);
         const QByteArray boxName = "ColorComboBox" + QByteArray::number(k);
         auto* box =
@@ -221,20 +238,25 @@ void THome::createColourGroup() {
         colourLabels_[size_t(k - 1)] = label;
         colourBoxes_[size_t(k - 1)] = box;
     }
+    // A colour's name longer than the boxes were drawn for widens them into the columns'
+    // margins; the English names fit as they are.
+    const int boxWidth = colorBox(1)->widthForEveryName();
+    for (TColorComboBox* box : colourBoxes_)
+        box->resize(boxWidth, box->height());
 }
 
 void THome::createSaveButton() {
     Panel2 =
         makePanel(this, "Panel2", {110, 158, 182, 26}, TPanel::bvNone, TPanel::bvNone, kParchment);
     Panel2->setFocusPolicy(Qt::StrongFocus);
-    Panel2->setAccessibleName(QStringLiteral("Save"));
+    Panel2->setAccessibleName(tr("Save"));
     Panel1 =
         makePanel(Panel2, "Panel1", {60, 2, 62, 23}, TPanel::bvNone, TPanel::bvNone, kButtonFrame);
     SpeedButton54 = make<QToolButton>(Panel1, "SpeedButton54", {0, 0, 62, 23});
-    SpeedButton54->setText(QStringLiteral("Save"));
+    SpeedButton54->setText(tr("Save"));
     SpeedButton54->setAutoRaise(true);
     SpeedButton54->setFocusPolicy(Qt::NoFocus);
-    SpeedButton54->setAccessibleName(QStringLiteral("Save"));
+    SpeedButton54->setAccessibleName(tr("Save"));
     setTextColour(SpeedButton54, cl::Navy);
 
     setTabOrder(Panel2, colorBox(1));

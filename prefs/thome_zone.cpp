@@ -78,8 +78,8 @@ void THome::showZoneInForce() {
     const bool noZone = prefs::systemZone() == nullptr;
     CheckBox3->setEnabled(!noZone && !firstStart);
     setShowHint(CheckBox3, true);  // a greyed switch says why when pointed at
-    setHint(CheckBox3, noZone       ? QStringLiteral("The system names no time zone")
-                       : firstStart ? QStringLiteral("On until you save a place")
+    setHint(CheckBox3, noZone       ? tr("The system names no time zone")
+                       : firstStart ? tr("On until you save a place")
                                     : QString());
     showFirstStartNote(firstStart ? prefs::firstStartNoteInParameters(*sunClock.city) : QString());
     // The empty place fields show, greyed, the place the times are for.

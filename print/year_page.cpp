@@ -38,9 +38,10 @@ QRectF points(const QRect& units) {
                   units.height() * scale);
 }
 
-QString tr(const char* text, const char* comment = nullptr, int n = -1) {
-    return QCoreApplication::translate("YearPage", text, comment, n);
-}
+// The page's texts, in one context with the place text the window gives it.
+struct YearPage {
+    Q_DECLARE_TR_FUNCTIONS(YearPage)
+};
 
 // Fonts are measured on an image of 72 dots per inch, where a point is a pixel, as on the
 // page: widths measured on the screen would follow its resolution and hinting.
@@ -112,7 +113,7 @@ public:
 
 private:
     QString titleText() const {
-        return tr("%1 \u2014 %2 (%3)").arg(input_.year).arg(input_.place, input_.zone);
+        return YearPage::tr("%1 \u2014 %2 (%3)").arg(input_.year).arg(input_.place, input_.zone);
     }
 
     QFont font(double size, bool bold = false) const {
@@ -217,13 +218,13 @@ private:
         if (sun) {
             const SunOfDay& on1st = input_.sun[index];
             const SunOfDay& on15th = input_.sun[index + count];
-            addText(
-                QRectF(block.left(), y, block.width(), unit),
-                tr("1st: sunrise %1, sunset %2").arg(orDash(on1st.sunrise), orDash(on1st.sunset)),
-                font(textSize * 0.85), input_.ink, Qt::AlignLeft | Qt::AlignVCenter);
+            addText(QRectF(block.left(), y, block.width(), unit),
+                    YearPage::tr("1st: sunrise %1, sunset %2")
+                        .arg(orDash(on1st.sunrise), orDash(on1st.sunset)),
+                    font(textSize * 0.85), input_.ink, Qt::AlignLeft | Qt::AlignVCenter);
             y += unit;
             addText(QRectF(block.left(), y, block.width(), unit),
-                    tr("15th: sunrise %1, sunset %2")
+                    YearPage::tr("15th: sunrise %1, sunset %2")
                         .arg(orDash(on15th.sunrise), orDash(on15th.sunset)),
                     font(textSize * 0.85), input_.ink, Qt::AlignLeft | Qt::AlignVCenter);
             y += unit * 1.1;
@@ -235,7 +236,7 @@ private:
         for (int line = 0; line < shown; ++line) {
             const QFont lineFont = font(textSize * 0.85);
             const QString text =
-                tr("%1 %2", "the day of the month and the holiday's name")
+                YearPage::tr("%1 %2", "the day of the month and the holiday's name")
                     .arg(input_.locale.toString(holidays[line].date.day()), holidays[line].name);
             addText(QRectF(block.left(), y, block.width(), unit),
                     measure_.elided(lineFont, text, block.width()), lineFont, input_.holidayInk,
@@ -243,9 +244,10 @@ private:
             y += unit;
         }
         if (shown < int(holidays.size()))
-            addText(QRectF(block.left(), y, block.width(), unit),
-                    tr("and %n more", "holidays not listed", int(holidays.size()) - shown),
-                    font(textSize * 0.85), input_.holidayInk, Qt::AlignLeft | Qt::AlignVCenter);
+            addText(
+                QRectF(block.left(), y, block.width(), unit),
+                YearPage::tr("and %n more", "holidays not listed", int(holidays.size()) - shown),
+                font(textSize * 0.85), input_.holidayInk, Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     // The weekday row and the six weeks in `area`, each row as tall as a week, laid out by the
@@ -356,7 +358,7 @@ QByteArray yearPdf(const YearPageInput& input, const QPageLayout& page) {
         full.setMargins(QMarginsF());
         writer.setPageLayout(full);
         writer.setCreator(QStringLiteral("Solvane"));
-        writer.setTitle(tr("The year %1").arg(input.year));
+        writer.setTitle(YearPage::tr("The year %1").arg(input.year));
         QPainter painter(&writer);
         paintYearPage(painter, layOutYearPage(input, full.fullRect(QPageLayout::Point).size()));
     }

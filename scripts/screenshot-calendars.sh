@@ -62,10 +62,18 @@ xvfb_pid=$!
 export DISPLAY=":$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
+# SOLVANE_SCREENSHOT_LANG=de_DE.UTF-8 photographs the dialog in that language, into
+# docs/calendars-dialog-de.png.
+language=${SOLVANE_SCREENSHOT_LANG:-}
+locale=${language:-C.UTF-8}
+suffix=${language%%.*}
+suffix=${suffix%_[A-Z][A-Z]}
+picture=docs/calendars-dialog${suffix:+-$suffix}.png
+
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
 (cd "$work" && LD_PRELOAD=$faketime_lib FAKETIME='@2026-12-07 10:00:00' FAKETIME_DONT_FAKE_MONOTONIC=1 \
     XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
-    LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC exec ./solvane 2>/dev/null) &
+    LANG=$locale LC_ALL=$locale LANGUAGE= TZ=UTC exec ./solvane 2>/dev/null) &
 app_pid=$!
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvane' | head -n 1)
@@ -73,9 +81,15 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvane' | head
 sleep 3
 xdotool windowfocus --sync "$window"
 xdotool key alt+l
-dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Calendars$' | head -n 1)
+# The dialog by its title in English, else as the program's other window.
+if [ -z "$language" ]; then
+    dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Calendars$' | head -n 1)
+else
+    sleep 2
+    dialog=$(xdotool search --onlyvisible --pid "$app_pid" | grep -vx "$window" | tail -n 1)
+fi
 [ -n "$dialog" ] || { echo "screenshot-calendars.sh: the dialog did not appear" >&2; exit 1; }
 sleep 2
 mkdir -p docs
-import -window "$dialog" docs/calendars-dialog.png
-echo docs/calendars-dialog.png
+import -window "$dialog" "$picture"
+echo "$picture"

@@ -7,6 +7,10 @@
 # Parameters dialog. The buttons are clicked with xdotool where a user would click them.
 # Writes docs/screenshot-full.png, docs/screenshot-compact-1.png .. -3.png and
 # docs/screenshot-parameters.png.
+#
+# With a language, SOLVANE_SCREENSHOT_LANG=de_DE.UTF-8 scripts/screenshots.sh, it photographs
+# the full year, the Parameters dialog and Qt's print preview in that language: docs/year-de.png,
+# docs/parameters-de.png and docs/print-de.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${SOLVANE_BUILD_DIR:-build}
@@ -25,6 +29,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+language=${SOLVANE_SCREENSHOT_LANG:-}
+locale=${language:-C.UTF-8}
+suffix=${language%%.*}
+suffix=${suffix%_[A-Z][A-Z]}
+
 cp "$build/app/solvane" "$work/solvane"
 printf '00\r\nW\xb073.99\r\nN\xb040.75\r\n-5\r\n16711680\r\n65535\r\n16777215\r\n8388608\r\n12632256\r\n12632256\r\n' \
     >"$work/prefs.cal"
@@ -41,7 +50,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # libfaketime is preloaded directly, so that the process started is the program itself.
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
 (cd "$work" && LD_PRELOAD=$faketime_lib FAKETIME='@2026-12-07 10:00:00' FAKETIME_DONT_FAKE_MONOTONIC=1 \
-    LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ=UTC exec ./solvane 2>/dev/null) &
+    LANG=$locale LC_ALL=$locale LANGUAGE= TZ=UTC exec ./solvane 2>/dev/null) &
 app_pid=$!
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Solvane' | head -n 1)
@@ -60,6 +69,21 @@ shoot() { import -window "$1" "docs/$2"; echo "docs/$2"; }
 mkdir -p docs
 xdotool mousemove 1279 799
 sleep 0.5
+if [ -n "$language" ]; then
+    shoot "$window" "year-$suffix.png"
+    click 683 440 # Parameters, whatever its title says in this language
+    dialog=$(xdotool search --onlyvisible --pid "$app_pid" | grep -vx "$window" | tail -n 1)
+    shoot "$dialog" "parameters-$suffix.png"
+    # Qt's own print preview, in the language of Qt's translations.
+    xdotool mousemove --window "$dialog" 201 171 click 1 # Save, which closes the dialog
+    sleep 1.5
+    xdotool mousemove --window "$window" 2 2 click 1 # the window takes the keyboard
+    xdotool key ctrl+p
+    sleep 5
+    preview=$(xdotool search --onlyvisible --pid "$app_pid" | grep -vx "$window" | tail -n 1)
+    shoot "$preview" "print-$suffix.png"
+    exit 0
+fi
 shoot "$window" screenshot-full.png
 # The tool strip lies at y 431 in the full window and 145 in the compact one; x is the left
 # edge of each button plus half its width (see the compact layout of each width).

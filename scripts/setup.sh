@@ -26,6 +26,8 @@ packages=(
     radicale                           # a CalDAV server on 127.0.0.1 that the export is uploaded into
     openssl                            # certificates for the subscription tests' HTTPS server
     poppler-utils                      # pdfinfo, pdffonts and pdftotext read the exported year page back
+    qt6-l10n-tools qt6-tools-dev       # lupdate and lrelease, and CMake's Qt6LinguistTools for the .ts files
+    qt6-translations-l10n              # Qt's own texts (print and file dialogs) in the desktop's language
     dbus at-spi2-core python3-pyatspi  # a private session bus, the accessibility bus and a screen reader's view of the program, for the AT-SPI test
 )
 

@@ -3,6 +3,7 @@
 #include "month_calendar_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <array>
 
@@ -16,14 +17,22 @@ namespace {
 constexpr int kCells = MonthGrid::kWeeks * MonthGrid::kDays;
 
 QString dayName(const TMonthCalendar& calendar, QDate date) {
-    QString name = calendar.locale().toString(date, QStringLiteral("dddd d MMMM yyyy"));
+    //: How a screen reader names a day: a QLocale date format (dddd weekday, d day, MMMM
+    //: month, yyyy year)
+    QString name = calendar.locale().toString(
+        date, QCoreApplication::translate("MonthCalendar", "dddd d MMMM yyyy"));
     // The day's events follow its date: "Friday 25 December 2026, Christmas Day".
     if (const QString events = calendar.dayTexts(date).spoken; !events.isEmpty())
-        name += QStringLiteral(", ") + events;
-    if (date == clock().today())
-        name += QStringLiteral(", today");
-    if (date == calendar.Date())
-        name += QStringLiteral(", selected");
+        //: A day's name as a screen reader says it, then what happens on that day
+        name = QCoreApplication::translate("MonthCalendar", "%1, %2").arg(name, events);
+    const bool today = date == clock().today();
+    const bool selected = date == calendar.Date();
+    if (today && selected)
+        return QCoreApplication::translate("MonthCalendar", "%1, today, selected").arg(name);
+    if (today)
+        return QCoreApplication::translate("MonthCalendar", "%1, today").arg(name);
+    if (selected)
+        return QCoreApplication::translate("MonthCalendar", "%1, selected").arg(name);
     return name;
 }
 
@@ -172,7 +181,8 @@ public:
     }
     // The week's ISO number, as the week-number column shows it.
     QString rowDescription(int row) const override {
-        return QStringLiteral("Week %1").arg(calendar()->grid().weekNumber(row));
+        return QCoreApplication::translate("MonthCalendar", "Week %1")
+            .arg(calendar()->grid().weekNumber(row));
     }
     int columnCount() const override { return MonthGrid::kDays; }
     int rowCount() const override { return MonthGrid::kWeeks; }

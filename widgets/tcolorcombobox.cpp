@@ -4,6 +4,8 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 #include "guard.h"
 
@@ -16,10 +18,23 @@ struct NamedColour {
 };
 
 constexpr NamedColour kColours[] = {
-    {"Black", cl::Black},   {"Maroon", cl::Maroon},   {"Green", cl::Green}, {"Olive", cl::Olive},
-    {"Navy", cl::Navy},     {"Purple", cl::Purple},   {"Teal", cl::Teal},   {"Gray", cl::Gray},
-    {"Silver", cl::Silver}, {"Red", cl::Red},         {"Lime", cl::Lime},   {"Yellow", cl::Yellow},
-    {"Blue", cl::Blue},     {"Fuchsia", cl::Fuchsia}, {"Aqua", cl::Aqua},   {"White", cl::White},
+    //: Colour names in a box with room for about seven letters
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Black"), cl::Black},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Maroon"), cl::Maroon},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Green"), cl::Green},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Olive"), cl::Olive},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Navy"), cl::Navy},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Purple"), cl::Purple},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Teal"), cl::Teal},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Gray"), cl::Gray},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Silver"), cl::Silver},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Red"), cl::Red},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Lime"), cl::Lime},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Yellow"), cl::Yellow},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Blue"), cl::Blue},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Fuchsia"), cl::Fuchsia},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "Aqua"), cl::Aqua},
+    {QT_TRANSLATE_NOOP("solvane::TColorComboBox", "White"), cl::White},
 };
 
 QIcon swatch(TColor colour, const QSize& size) {
@@ -39,7 +54,7 @@ TColorComboBox::TColorComboBox(QWidget* parent) : QComboBox(parent) {
     // A square swatch leaves the dialog's 85-pixel box room for its longest name, "Fuchsia".
     setIconSize(QSize(12, 12));
     for (const NamedColour& colour : kColours)
-        addItem(swatch(colour.value, iconSize()), QString::fromLatin1(colour.name), colour.value);
+        addItem(swatch(colour.value, iconSize()), tr(colour.name), colour.value);
     setCurrentIndex(findData(value_));
     // Only a pick by the user raises OnChange here; writes of ColorValue raise it themselves.
     connect(this, &QComboBox::activated, this, [this](int index) {
@@ -48,6 +63,19 @@ TColorComboBox::TColorComboBox(QWidget* parent) : QComboBox(parent) {
             emit OnChange();
         });
     });
+}
+
+int TColorComboBox::widthForEveryName() const {
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // The style draws the swatch at the field's left, then a gap of 4, then the name.
+    const int room = field.width() - iconSize().width() - 4;
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(itemText(i)));
+    return width() + std::max(0, widest - room);
 }
 
 void TColorComboBox::setColorValue(TColor colour) {

@@ -20,6 +20,10 @@ public:
     TColor ColorValue() const { return value_; }
     void setColorValue(TColor colour);
 
+    // The width at which every colour's name shows whole in the field, at least the width the
+    // box has: names in other languages may be longer than the English ones it was drawn for.
+    int widthForEveryName() const;
+
 signals:
     // When the user picks a colour, and when ColorValue is written with a value other than
     // the current one or while no item is selected.

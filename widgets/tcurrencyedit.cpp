@@ -168,7 +168,7 @@ void TCurrencyEdit::setText(const QString& text) {
     bool ok = false;
     const double value = numberLocale().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
-        throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(quoted(text)));
+        throw Error(tr("'%1' is not a valid floating point value").arg(quoted(text)));
     setValue(value);
 }
 

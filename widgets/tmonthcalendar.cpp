@@ -37,7 +37,7 @@ TMonthCalendar::TMonthCalendar(QWidget* parent)
 
 void TMonthCalendar::setDate(QDate date) {
     if (!date.isValid() || date < minimumDate() || date > maximumDate())
-        throw Error(QStringLiteral("Failed to set calendar date or time"));
+        throw Error(tr("Failed to set calendar date or time"));
     const QDate page = firstOfMonth(date);
     const bool paged = page != shown_;
     shown_ = page;

@@ -225,17 +225,19 @@ void TMoon::Paint(double phase) {
 
 QString TMoon::PhaseName(double angle) {
     static const char* const names[] = {
-        "new moon",  "waxing crescent", "first quarter", "waxing gibbous",
-        "full moon", "waning gibbous",  "last quarter",  "waning crescent",
+        QT_TR_NOOP("new moon"),       QT_TR_NOOP("waxing crescent"), QT_TR_NOOP("first quarter"),
+        QT_TR_NOOP("waxing gibbous"), QT_TR_NOOP("full moon"),       QT_TR_NOOP("waning gibbous"),
+        QT_TR_NOOP("last quarter"),   QT_TR_NOOP("waning crescent"),
     };
     const double turn = withoutTurns(angle) + (angle < 0 ? kTwoPi : 0);
     // Shifting by a sixteenth of a turn centres each name on its angle.
     const int eighth = int(std::floor(turn / kTwoPi * 8 + 0.5)) % 8;
-    return QString::fromLatin1(names[eighth]);
+    return tr(names[eighth]);
 }
 
 QString TMoon::PhaseDescription() const {
-    return QStringLiteral("%1, %2% of the disc lit")
+    //: the moon phase's name, then the share of the disc that is lit, in per cent
+    return tr("%1, %2% of the disc lit")
         .arg(PhaseName(phase_))
         .arg(std::lround(litFraction_ * 100));
 }
