@@ -70,7 +70,6 @@ private:
     void rowChecked(QTreeWidgetItem* item, int column);
     void saveFailed();
     QTreeWidgetItem* row(const QString& id) const;
-    quint32 nextColour() const;
 
     UserCalendars& calendars_;
     QTreeWidget* list_ = nullptr;

@@ -19,11 +19,6 @@
 namespace solvane {
 namespace {
 
-// New calendars take the first of these that no calendar has, so that two never look alike
-// until there are more than eight.
-constexpr quint32 kColours[] = {0x3465a4, 0x4e9a06, 0x75507b, 0xce5c00,
-                                0x06989a, 0xc4a000, 0x8f5902, 0x555753};
-
 // A subscription's name until the user gives one: the file name of its address without the
 // ending, or its host.
 QString nameOfAddress(const QUrl& url) {
@@ -63,16 +58,6 @@ CalendarsDialogChoosers desktopChoosers() {
     return choosers;
 }
 
-quint32 CalendarsDialog::nextColour() const {
-    const QList<calendars::CalendarSource>& sources = calendars_.list().sources();
-    for (quint32 rgb : kColours) {
-        if (std::none_of(sources.begin(), sources.end(),
-                         [rgb](const calendars::CalendarSource& s) { return s.rgb == rgb; }))
-            return rgb;
-    }
-    return kColours[size_t(sources.size()) % std::size(kColours)];
-}
-
 void CalendarsDialog::addFile() {
     const QString path = choosers.file ? choosers.file(this) : QString();
     if (path.isEmpty())
@@ -80,8 +65,8 @@ void CalendarsDialog::addFile() {
     const bool known = std::any_of(
         calendars_.list().sources().begin(), calendars_.list().sources().end(),
         [&](const calendars::CalendarSource& s) { return s.location == QDir::cleanPath(path); });
-    const QString id =
-        calendars_.list().addFile(path, QFileInfo(path).completeBaseName(), nextColour());
+    const QString id = calendars_.list().addFile(path, QFileInfo(path).completeBaseName(),
+                                                 calendars_.list().unusedColour());
     if (id.isEmpty()) {
         boxes().warning(
             tr("\"%1\" cannot be added: give the whole path of a calendar file.").arg(path));
@@ -107,7 +92,8 @@ void CalendarsDialog::addAddress() {
     const bool known = std::any_of(
         calendars_.list().sources().begin(), calendars_.list().sources().end(),
         [&](const calendars::CalendarSource& s) { return s.location == text->trimmed(); });
-    const QString id = calendars_.list().addUrl(*text, nameOfAddress(url), nextColour());
+    const QString id =
+        calendars_.list().addUrl(*text, nameOfAddress(url), calendars_.list().unusedColour());
     if (id.isEmpty())
         return;
     select(id);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
-#include <array>
 #include <utility>
 #include <variant>
 
@@ -22,10 +21,6 @@ struct LaunchWords {
 };
 
 constexpr auto kHolidaysOption = QLatin1String("--holidays");
-
-// Colours that tell calendars apart on the grid; red is the holidays' ink, so none is red.
-constexpr std::array<quint32, 6> kColours{0x3465a4, 0x73d216, 0xf57900,
-                                          0x75507b, 0xc17d11, 0x06989a};
 
 bool isWebAddress(const QString& argument) {
     const QString scheme = QUrl(argument).scheme().toLower();
@@ -112,7 +107,7 @@ QStringList asArguments(const QList<CalendarRequest>& calendars) {
 QStringList addToList(calendars::CalendarList& list, const QList<CalendarRequest>& calendars) {
     QStringList ids;
     for (const CalendarRequest& request : calendars) {
-        const quint32 colour = kColours[size_t(list.sources().size()) % kColours.size()];
+        const quint32 colour = list.unusedColour();
         QString id = existingId(list, request);
         if (id.isEmpty()) {
             id = request.url ? list.addUrl(request.location, nameOf(request), colour)

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QUuid>
+#include <algorithm>
+#include <iterator>
 
 #include "file_read.h"
 #include "list_file.h"
@@ -15,6 +17,9 @@
 
 namespace solvane::calendars {
 namespace {
+
+constexpr quint32 kColours[] = {0x3465a4, 0x4e9a06, 0x75507b, 0xce5c00,
+                                0x06989a, 0xc4a000, 0x8f5902, 0x555753};
 
 using Kind = SourceError::Kind;
 
@@ -189,6 +194,15 @@ void CalendarList::save() {
     }
     if (saveError_.isError())
         emit saveFailed(saveError_);
+}
+
+quint32 CalendarList::unusedColour() const {
+    for (quint32 rgb : kColours) {
+        if (std::none_of(sources_.begin(), sources_.end(),
+                         [rgb](const CalendarSource& source) { return source.rgb == rgb; }))
+            return rgb;
+    }
+    return kColours[size_t(sources_.size()) % std::size(kColours)];
 }
 
 }  // namespace solvane::calendars

@@ -30,6 +30,10 @@ public:
 
     QString filePath() const;
     const QList<CalendarSource>& sources() const { return sources_; }
+    // The colour for a calendar about to be added: the first of a palette that no calendar
+    // has, so that two never look alike until there are more than eight. None is red, the
+    // holidays' ink.
+    quint32 unusedColour() const;
     std::optional<CalendarSource> source(const QString& id) const;
     SourceError loadError() const { return loadError_; }
     SourceError saveError() const { return saveError_; }

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +60,7 @@ private slots:
     void noChangeNoWrite();
     void stateKept();
     void fullDiskKeepsTheFile();
+    void newCalendarsTakeAnUnusedColour();
     void unreadableFile_data();
     void unreadableFile();
     void refusedAdditions_data();
@@ -213,6 +215,23 @@ void TestCalendarList::fullDiskKeepsTheFile() {
     QCOMPARE(list.saveError().kind, Kind::Unwritable);
     QCOMPARE(bytesOf(list.filePath()), before);
     QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{"calendars.json"});
+}
+
+void TestCalendarList::newCalendarsTakeAnUnusedColour() {
+    CalendarList list(folder_);
+    list.load();
+    QList<quint32> given;
+    for (int i = 0; i < 9; ++i) {
+        const quint32 colour = list.unusedColour();
+        given.append(colour);
+        list.addFile(QStringLiteral("/home/u/%1.ics").arg(i), QString::number(i), colour);
+    }
+    // Eight calendars, eight colours; the ninth shares one.
+    QCOMPARE(QSet<quint32>(given.begin(), given.begin() + 8).size(), 8);
+    QVERIFY(given.mid(0, 8).contains(given[8]));
+    // A colour given up is the next one taken.
+    list.remove(list.sources().at(2).id);
+    QCOMPARE(list.unusedColour(), given[2]);
 }
 
 void TestCalendarList::unreadableFile_data() {
